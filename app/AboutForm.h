@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Screen.h"
+
+class QPushButton;
+
+class AboutForm : public Screen {
+    Q_OBJECT
+public:
+    AboutForm();
+
+    void Form_Load() override;
+    void Form_Deactivate() override;
+    void Command1_Click();
+
+private:
+    QPushButton *Command1;
+};

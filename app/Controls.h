@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+// A label for stored or typed text: always plain text, word-wrapped, so a
+// word like "<img src=...>" shows as typed and long meanings stay readable.
+QLabel *makeLabel(QWidget *parent, const QString &text = QString());
+
+// Large title type used by the product-name labels.
+void setPointSize(QWidget *widget, int points, bool bold = true);
+
+// Clicking `label` clicks `button` (an option button without text of its own),
+// so the button's own handler runs.
+void clickThrough(QAbstractButton *label, QAbstractButton *button);

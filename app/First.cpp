@@ -1,0 +1,152 @@
+#include "First.h"
+
+#include "Controls.h"
+#include "ScreenManager.h"
+#include "Sound.h"
+#include "Twips.h"
+#include "core/ListStore.h"
+#include "core/SettingsFile.h"
+#include "core/SharedState.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QPushButton *menuButton(QWidget *parent, const QString &caption, int left, int top)
+{
+    auto *button = new QPushButton(caption, parent);
+    placeTw(button, left, top, 2415, 615);
+    setPointSize(button, 12);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+First::First()
+    : Screen(ScreenId::First)
+{
+    setWindowTitle(QStringLiteral("Lingo-Spark"));
+    setClientSizeTwips(7080, 4800);
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &First::Timer1_Timer);
+
+    Label1 = new QLabel(QStringLiteral("Lingo"), area());
+    Label2 = new QLabel(QStringLiteral("Spark"), area());
+    for (QLabel *label : {Label1, Label2}) {
+        setPointSize(label, 40);
+        label->setStyleSheet(QStringLiteral("color: #ffd75e;"));
+    }
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Light = new QLabel(area());
+    Light->setScaledContents(true);
+    Light->setAccessibleName(QStringLiteral("Spark"));
+
+    Command1 = menuButton(area(), QStringLiteral("Flash Cards"), 960, 2640);
+    Command2 = menuButton(area(), QStringLiteral("Quiz Me!"), 3705, 2640);
+    command4 = menuButton(area(), QStringLiteral("Games"), 960, 3480);
+    Command3 = menuButton(area(), QStringLiteral("Quit"), 3705, 3480);
+    connect(Command1, &QPushButton::clicked, this, &First::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &First::Command2_Click);
+    connect(command4, &QPushButton::clicked, this, &First::command4_Click);
+    connect(Command3, &QPushButton::clicked, this, &First::Command3_Click);
+
+    Label4 = new QLabel(QStringLiteral("No Lists Available!"), area());
+    placeTw(Label4, 960, 2640, 2415, 615);
+    setPointSize(Label4, 12);
+    Label4->setAlignment(Qt::AlignCenter);
+    Label4->setStyleSheet(QStringLiteral("color: #ffffff; background: rgba(0, 0, 0, 90);"));
+    Label4->hide();
+
+    QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
+    QAction *filler = menuBar()->addAction(QStringLiteral("     "));
+    filler->setEnabled(false);
+    QAction *about = menuBar()->addAction(QStringLiteral("About This Program"));
+    connect(manage, &QAction::triggered, this, &First::Manage_Click);
+    connect(about, &QAction::triggered, this, &First::About_Click);
+
+    placeAnimated();
+}
+
+void First::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("first.jpg"));
+    Light->setPixmap(appPicture(QStringLiteral("light.png")));
+
+    Shared.AppPath = QDir::currentPath();
+    const auto settings = ReadSettingsLines();
+    Shared.SoundFlag = settings && soundLineIsOn(*settings) ? 1 : 0;
+
+    if (StoreIsEmpty()) {
+        Command1->hide();
+        Command2->hide();
+        command4->hide();
+        Label4->show();
+    }
+    // A "1 ms" timer: it ticks as often as the display refreshes, so the
+    // slide is seen rather than over before the first paint.
+    Timer1->start(16);
+}
+
+void First::placeAnimated()
+{
+    placeTw(Light, 3360, m_animation.lightTop, 1215, 1695);
+    placeTw(Label1, m_animation.label1Left, 900, 3270, 1350);
+    placeTw(Label2, m_animation.label2Left, 900, 2775, 1350);
+}
+
+void First::Timer1_Timer()
+{
+    const bool ended = m_animation.tick();
+    placeAnimated();
+    if (!ended)
+        return;
+    Timer1->stop();
+    if (Shared.SoundFlag == 1) {
+        repaint(); // the final frame is seen while the thunder plays
+        PlaySound(appFile(QStringLiteral("thunder2.wav")));
+    }
+}
+
+void First::Command1_Click()
+{
+    screens().show(ScreenId::frmTitle);
+    screens().close(ScreenId::First);
+}
+
+void First::Command2_Click()
+{
+    screens().show(ScreenId::QuizOptions);
+    screens().close(ScreenId::First);
+}
+
+void First::command4_Click()
+{
+    screens().show(ScreenId::GameOption);
+    screens().close(ScreenId::First);
+}
+
+void First::Command3_Click()
+{
+    screens().endProgram();
+}
+
+void First::Manage_Click()
+{
+    screens().show(ScreenId::PasswordForm);
+}
+
+void First::About_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+void First::Form_Terminate()
+{
+    screens().endProgram();
+}

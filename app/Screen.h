@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ScreenId.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <functional>
+
+class QMenu;
+class QAction;
+
+// A screen: one top-level window with its controls and one handler per event.
+// The screen manager creates it, runs Form_Load, and tells it when it gains
+// or loses activation among the program's screens.
+class Screen : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Screen(ScreenId id, QWidget *parent = nullptr);
+    ScreenId id() const { return m_id; }
+
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    // Another screen of this program became active (not another program).
+    virtual void Form_Deactivate() {}
+    // The user closed the window from its title bar. By default the screen
+    // closes, and the program ends when no screen is left.
+    virtual void Form_Terminate();
+
+    // The client area; controls are its children, placed in twips.
+    QWidget *area() const { return m_area; }
+
+    // Stops the screen's timers so nothing of a closed screen runs again.
+    void stopTimers();
+
+protected:
+    void setClientSizeTwips(int width, int height);
+    // A picture from AppPath, stretched over the client area.
+    void setBackgroundPicture(const QString &fileName);
+    void setBackgroundColor(const QColor &color);
+
+    QMenu *addMenu(const QString &title);
+    QAction *addMenuItem(QMenu *menu, const QString &text, std::function<void()> handler);
+
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    ScreenId m_id;
+    QWidget *m_area;
+};
+
+// Loads a picture of the program folder; a null pixmap when it is missing.
+QPixmap appPicture(const QString &fileName);

@@ -1,0 +1,7 @@
+#include "FlashcardScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerFlashcardScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,7 @@
+#include "GameScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerGameScreens(ScreenManager &)
+{
+}

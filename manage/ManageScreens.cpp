@@ -1,0 +1,7 @@
+#include "ManageScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerManageScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,7 @@
+#include "QuizScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerQuizScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,110 @@
+#include "TestSupport.h"
+
+#include "app/AppScreens.h"
+#include "app/core/SharedState.h"
+#include "flashcards/FlashcardScreens.h"
+#include "games/GameScreens.h"
+#include "manage/ManageScreens.h"
+#include "quiz/QuizScreens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+int RecordingSoundPlayer::play(const QString &path)
+{
+    played.append(QFileInfo(path).fileName());
+    return 1;
+}
+
+void RecordingSoundPlayer::beep()
+{
+    played.append(QStringLiteral("beep"));
+}
+
+TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
+    : m_oldCurrent(QDir::currentPath())
+{
+    Shared = Module1{};
+    Shared.AppPath = m_dir.path();
+    QDir::setCurrent(m_dir.path());
+    write(QStringLiteral("thelists.dat"), store);
+    write(QStringLiteral("lsdata.dat"), settings);
+
+    auto player = std::make_unique<RecordingSoundPlayer>();
+    m_player = player.get();
+    setSoundPlayer(std::move(player));
+
+    setMessageBoxHandler([this](const QString &text, const QString &title, MsgButtons buttons) {
+        messages.append({text, title});
+        if (buttons == MsgButtons::Ok)
+            return MsgAnswer::Ok;
+        return m_answers.isEmpty() ? MsgAnswer::Yes : m_answers.takeFirst();
+    });
+
+    ScreenManager &manager = screens();
+    manager.resetForTests();
+    manager.setEndProgramHandler([] {});
+    registerAppScreens(manager);
+    registerFlashcardScreens(manager);
+    registerQuizScreens(manager);
+    registerGameScreens(manager);
+    registerManageScreens(manager);
+}
+
+TestEnv::~TestEnv()
+{
+    screens().resetForTests();
+    QApplication::processEvents();
+    setMessageBoxHandler({});
+    QDir::setCurrent(m_oldCurrent);
+}
+
+QString TestEnv::path(const QString &name) const
+{
+    return m_dir.filePath(name);
+}
+
+void TestEnv::write(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(name));
+}
+
+QByteArray TestEnv::read(const QString &name) const
+{
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TestEnv::takeSounds()
+{
+    QStringList sounds = m_player->played;
+    m_player->played.clear();
+    return sounds;
+}
+
+QByteArray TestEnv::defaultStore()
+{
+    return lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", "Colours", "red", "rojo",
+                  "blue", "azul"});
+}
+
+QByteArray TestEnv::lines(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += line.toLatin1() + "\r\n";
+    return out;
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(1);
+    }
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+// Records what the program asked to play: the file name of each sound, and
+// "beep" for the system beep.
+class RecordingSoundPlayer : public SoundPlayer {
+public:
+    int play(const QString &path) override;
+    void beep() override;
+    QStringList played;
+};
+
+struct ShownMessage {
+    QString text;
+    QString title;
+};
+
+// A program folder of its own for one test: a temporary AppPath (and current
+// folder) holding the given store and settings, fresh shared state, a
+// recording sound player, answered message boxes and a recorded "Quit".
+class TestEnv {
+public:
+    explicit TestEnv(const QByteArray &store = defaultStore(), const QByteArray &settings = "OPENDOOR\r\nx\r\nSound On\r\n");
+    ~TestEnv();
+
+    QString path(const QString &name) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+
+    // Sounds asked for since the last call, then forgets them.
+    QStringList takeSounds();
+    QStringList sounds() const { return m_player->played; }
+
+    // Answers for the coming Yes/No boxes, in order (default: Yes).
+    void answerNext(MsgAnswer answer) { m_answers.append(answer); }
+    QList<ShownMessage> messages;
+
+    bool programEnded() const { return screens().programEnded(); }
+
+    // Two lists: "Animals" (3 pairs) and "Colours" (2 pairs).
+    static QByteArray defaultStore();
+    // Lines joined with CR LF, each line ended by CR LF.
+    static QByteArray lines(const QStringList &lines);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_oldCurrent;
+    RecordingSoundPlayer *m_player;
+    QList<MsgAnswer> m_answers;
+};
+
+// Lets deferred activation and close handling run.
+void settle();
