@@ -1,10 +1,7 @@
+#include "AllScreens.h"
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
 #include "app/ScreenManager.h"
-#include "flashcards/FlashcardScreens.h"
-#include "games/GameScreens.h"
-#include "manage/ManageScreens.h"
-#include "quiz/QuizScreens.h"
 
 #include <QApplication>
 
@@ -19,13 +16,7 @@ int main(int argc, char *argv[])
     if (!dataFilesPresent())
         return 1;
 
-    ScreenManager &manager = screens();
-    registerAppScreens(manager);
-    registerFlashcardScreens(manager);
-    registerQuizScreens(manager);
-    registerGameScreens(manager);
-    registerManageScreens(manager);
-
-    manager.show(ScreenId::First);
+    registerAllScreens(screens());
+    screens().show(ScreenId::First);
     return QApplication::exec();
 }

@@ -2,10 +2,6 @@
 
 #include "app/AppScreens.h"
 #include "app/core/SharedState.h"
-#include "flashcards/FlashcardScreens.h"
-#include "games/GameScreens.h"
-#include "manage/ManageScreens.h"
-#include "quiz/QuizScreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,10 +44,6 @@ TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
     manager.resetForTests();
     manager.setEndProgramHandler([] {});
     registerAppScreens(manager);
-    registerFlashcardScreens(manager);
-    registerQuizScreens(manager);
-    registerGameScreens(manager);
-    registerManageScreens(manager);
 }
 
 TestEnv::~TestEnv()

@@ -28,6 +28,8 @@ struct ShownMessage {
 // A program folder of its own for one test: a temporary AppPath (and current
 // folder) holding the given store and settings, fresh shared state, a
 // recording sound player, answered message boxes and a recorded "Quit".
+// Only the start screen and the small shared screens are registered: a test
+// registers the screens of the activity it drives (registerQuizScreens...).
 class TestEnv {
 public:
     explicit TestEnv(const QByteArray &store = defaultStore(), const QByteArray &settings = "OPENDOOR\r\nx\r\nSound On\r\n");

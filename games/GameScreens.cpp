@@ -1,7 +1,0 @@
-#include "GameScreens.h"
-
-#include "app/ScreenManager.h"
-
-void registerGameScreens(ScreenManager &)
-{
-}

@@ -1,5 +1,0 @@
-#pragma once
-
-class ScreenManager;
-
-void registerGameScreens(ScreenManager &manager);

@@ -1,0 +1,7 @@
+#include "GamesMenuScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerGamesMenuScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,7 @@
+#include "ConcentrationScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerConcentrationScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,7 @@
+#include "HangmanScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerHangmanScreens(ScreenManager &)
+{
+}

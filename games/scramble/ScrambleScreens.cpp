@@ -1,0 +1,7 @@
+#include "ScrambleScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerScrambleScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,5 @@
+#pragma once
+
+class ScreenManager;
+
+void registerScrambleScreens(ScreenManager &manager);

@@ -1,0 +1,7 @@
+#include "ZapScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerZapScreens(ScreenManager &)
+{
+}

@@ -1,0 +1,7 @@
+#include "ListEditorScreens.h"
+
+#include "app/ScreenManager.h"
+
+void registerListEditorScreens(ScreenManager &)
+{
+}
