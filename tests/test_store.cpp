@@ -1,0 +1,247 @@
+// links: lingo_core
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/mount.h>
+
+namespace {
+
+QByteArray crlf(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+void writeRaw(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readRaw(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList loaded()
+{
+    QStringList out;
+    for (int i = 1; i <= Shared.WordCount; ++i)
+        out << Shared.Words[i] + "=" + Shared.Meanings[i];
+    return out;
+}
+
+} // namespace
+
+class StoreTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void init()
+    {
+        Shared = Module1{};
+        Shared.AppPath = m_dir.path();
+    }
+
+    void everyByteRoundTripsThroughReadAndWrite()
+    {
+        // Each byte value except CR and LF, in a name, a word and a meaning.
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\r' && b != '\n')
+                all += char(b);
+        const QList<QByteArray> lines{"List " + all, all, all.right(100), NewListLine.toByteArray(), "B"};
+        QVERIFY(WriteStoreLines(lines));
+        QCOMPARE(readRaw(storePath()), crlf(lines));
+        QCOMPARE(*ReadStoreLines(), lines);
+
+        // Decoding then encoding gives back the very bytes, the five bytes
+        // Windows-1252 leaves undefined included.
+        QCOMPARE(cp1252::encode(cp1252::decode(all)).value(), all);
+        Shared.CurrentList = cp1252::decode("List " + all);
+        QVERIFY(LoadList());
+        QCOMPARE(Shared.WordCount, 1);
+        QCOMPARE(cp1252::encode(Shared.Words[1]).value(), all);
+        QCOMPARE(ReadListNames(), (QStringList{cp1252::decode("List " + all), "B"}));
+        QVERIFY(!cp1252::canEncode(QStringLiteral("\u0142")));
+        QVERIFY(!cp1252::canEncode(QStringLiteral("smile \U0001F600")));
+        QCOMPARE(cp1252::charFor(0xE9), QChar(0xE9));
+        QCOMPARE(cp1252::charFor(0x9C), QChar(0x0153)); // oe ligature
+    }
+
+    void loadList_data()
+    {
+        QTest::addColumn<QByteArray>("store");
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::addRow("first of two lists")
+            << crlf({"A", "a1", "m1", "a2", "m2", "<New List>", "B", "b1", "n1"}) << "A" << QStringList{"a1=m1", "a2=m2"};
+        QTest::addRow("last list") << crlf({"A", "a1", "m1", "<New List>", "B", "b1", "n1"}) << "B"
+                                   << QStringList{"b1=n1"};
+        QTest::addRow("empty block in the middle")
+            << crlf({"A", "a1", "m1", "<New List>", "E", "<New List>", "B", "b1", "n1"}) << "E" << QStringList{};
+        QTest::addRow("empty last block") << crlf({"A", "a1", "m1", "<New List>", "E"}) << "E" << QStringList{};
+        QTest::addRow("duplicate names load the first")
+            << crlf({"D", "x", "first", "<New List>", "D", "y", "second"}) << "D" << QStringList{"x=first"};
+        QTest::addRow("word equal to a later list's name")
+            << crlf({"A", "B", "not a name", "<New List>", "B", "b1", "n1"}) << "B" << QStringList{"b1=n1"};
+        QTest::addRow("name no longer in the store") << crlf({"A", "a1", "m1"}) << "Gone" << QStringList{};
+        QTest::addRow("LF only") << QByteArray("A\na1\nm1\n<New List>\nB\nb1\nn1\n") << "B" << QStringList{"b1=n1"};
+        QTest::addRow("CR only") << QByteArray("A\ra1\rm1\r<New List>\rB\rb1\rn1") << "A" << QStringList{"a1=m1"};
+        QTest::addRow("mixed endings, no final break")
+            << QByteArray("A\r\na1\nm1\ra2\r\nm2") << "A" << QStringList{"a1=m1", "a2=m2"};
+        QTest::addRow("file ends after a word") << crlf({"A", "a1", "m1", "a2"}) << "A" << QStringList{"a1=m1", "a2="};
+        QTest::addRow("empty lines are words and meanings")
+            << crlf({"A", "", "", "w", ""}) << "A" << QStringList{"=", "w="};
+    }
+
+    void loadList()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(QString, list);
+        QFETCH(QStringList, expected);
+        writeRaw(storePath(), store);
+        Shared.WordCount = 99;
+        Shared.CurrentList = list;
+        LoadList();
+        QCOMPARE(loaded(), expected);
+    }
+
+    void sixHundredPairsAndMore()
+    {
+        for (const int pairs : {600, 601, 1000}) {
+            for (const bool followed : {false, true}) {
+                QList<QByteArray> lines{"Big"};
+                for (int i = 1; i <= pairs; ++i)
+                    lines << "w" + QByteArray::number(i) << "m" + QByteArray::number(i);
+                if (followed)
+                    lines << NewListLine.toByteArray() << "Next" << "n" << "nm";
+                writeRaw(storePath(), crlf(lines));
+                Shared.CurrentList = "Big";
+                LoadList();
+                QCOMPARE(Shared.WordCount, 600);
+                QCOMPARE(Shared.Words[600], QString("w600"));
+                QCOMPARE(Shared.Meanings[600], QString("m600"));
+                Shared.CurrentList = "Next";
+                LoadList();
+                QCOMPARE(Shared.WordCount, followed ? 1 : 0);
+            }
+        }
+    }
+
+    void loadKeepsStaleEntriesAboveTheCount()
+    {
+        QList<QByteArray> lines{"Long"};
+        for (int i = 1; i <= 30; ++i)
+            lines << "long" + QByteArray::number(i) << "m";
+        lines << NewListLine.toByteArray() << "Short";
+        for (int i = 1; i <= 10; ++i)
+            lines << "short" + QByteArray::number(i) << "m";
+        writeRaw(storePath(), crlf(lines));
+        Shared.CurrentList = "Long";
+        LoadList();
+        Shared.CurrentList = "Short";
+        LoadList();
+        QCOMPARE(Shared.WordCount, 10);
+        QCOMPARE(Shared.Words[10], QString("short10"));
+        QCOMPARE(Shared.Words[12], QString("long12"));
+    }
+
+    void namesAndEmptiness()
+    {
+        writeRaw(storePath(), crlf({"No Lists"}));
+        QVERIFY(StoreIsEmpty());
+        QCOMPARE(ReadListNames(), QStringList{"No Lists"});
+        writeRaw(storePath(), crlf({"no lists"}));
+        QVERIFY(!StoreIsEmpty());
+        writeRaw(storePath(), crlf({"A", "<New List>", "w", "m", "<New List>", "<New List>", "C"}));
+        // A separator right after a separator is a list's name line.
+        QCOMPARE(ReadListNames(), (QStringList{"A", "w", "<New List>"}));
+        QCOMPARE(listNamesOf(*ReadStoreLines()), (QList<QByteArray>{"A", "w", "<New List>"}));
+        QFile::remove(storePath());
+        QVERIFY(!ReadStoreLines());
+        QVERIFY(ReadListNames().isEmpty());
+    }
+
+    void failedSavesKeepTheOldFile()
+    {
+        const QByteArray old = crlf({"Old", "w", "m"});
+        writeRaw(storePath(), old);
+
+        // A full disk: the write comes back short without an error.
+        textfile::simulateShortWritesForTests(true);
+        const auto shortWrite = WriteStoreLines({"New"});
+        textfile::simulateShortWritesForTests(false);
+        QVERIFY(!shortWrite);
+        QVERIFY(shortWrite.error.contains("thelists.dat"));
+        QCOMPARE(readRaw(storePath()), old);
+
+        // The folder vanished under the writer (root writes into read-only
+        // folders, so taking the folder away is what makes it fail).
+        QTemporaryDir gone;
+        Shared.AppPath = gone.path() + "/missing";
+        QVERIFY(!WriteStoreLines({"New"}));
+        QVERIFY(!WriteSettingsLines({"pw"}));
+        Shared.AppPath = m_dir.path();
+
+        // No temporary file is left behind by a failed save.
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"thelists.dat"});
+    }
+
+    void realFullDiskIsReported()
+    {
+        QTemporaryDir mountPoint;
+        if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("cannot mount a small tmpfs here (needs root)");
+        Shared.AppPath = mountPoint.path();
+        const QByteArray old = crlf({"Small", "w", "m"});
+        writeRaw(storePath(), old);
+        QList<QByteArray> huge{"Huge"};
+        for (int i = 0; i < 20000; ++i)
+            huge << "a fairly long word line number " + QByteArray::number(i);
+        const auto result = WriteStoreLines(huge);
+        const QByteArray after = readRaw(storePath());
+        ::umount(QFile::encodeName(mountPoint.path()).constData());
+        QVERIFY(!result);
+        QCOMPARE(after, old);
+    }
+
+    void settingsFile()
+    {
+        writeRaw(settingsPath(), "Secret\r\n\xE9t\xE9 line two\r\nSound On\r\nextra\r\n");
+        auto lines = *ReadSettingsLines();
+        QCOMPARE(storedPassword(lines), QString("Secret"));
+        QVERIFY(soundLineIsOn(lines));
+        lines[2] = SoundOffLine.toByteArray();
+        QVERIFY(WriteSettingsLines(lines));
+        QCOMPARE(readRaw(settingsPath()), QByteArray("Secret\r\n\xE9t\xE9 line two\r\nSound Off\r\nextra\r\n"));
+
+        for (const QByteArray &third : {QByteArray("sound on"), QByteArray("Sound On "), QByteArray()})
+            QVERIFY(!soundLineIsOn({"pw", "x", third}));
+
+        // A short file reads as empty lines and is written back with three.
+        writeRaw(settingsPath(), "OnlyPassword");
+        lines = *ReadSettingsLines();
+        QVERIFY(!soundLineIsOn(lines));
+        QVERIFY(WriteSettingsLines(lines));
+        QCOMPARE(readRaw(settingsPath()), QByteArray("OnlyPassword\r\n\r\n\r\n"));
+        writeRaw(settingsPath(), "");
+        QCOMPARE(storedPassword(*ReadSettingsLines()), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(StoreTest)
+#include "test_store.moc"
