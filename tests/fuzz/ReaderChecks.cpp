@@ -1,0 +1,57 @@
+#include "ReaderChecks.h"
+
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
+
+namespace fuzz {
+
+QString checkReaders(const QByteArray &bytes, bool rewrite)
+{
+    const auto lines = ReadStoreLines();
+    if (!lines)
+        return "store not readable";
+    qsizetype total = 0;
+    for (const QByteArray &line : *lines) {
+        if (line.contains('\r') || line.contains('\n'))
+            return "a line holds a line break";
+        total += line.size();
+    }
+    if (total > bytes.size())
+        return "lines hold more bytes than the file";
+
+    const QStringList names = ReadListNames();
+    const QList<QByteArray> nameLines = listNamesOf(*lines);
+    if (names.size() != nameLines.size())
+        return QString("ReadListNames gave %1 names, the lines %2").arg(names.size()).arg(nameLines.size());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (cp1252::encode(names[i]) != nameLines[i])
+            return "a name does not round-trip";
+    if (StoreIsEmpty() != (!lines->isEmpty() && lines->first() == NoListsLine))
+        return "StoreIsEmpty disagrees with the first line";
+
+    for (const QString &name : {names.value(0), names.value(names.size() / 2), names.value(names.size() - 1),
+                                QStringLiteral("no such list")}) {
+        Shared.CurrentList = name;
+        LoadList();
+        if (Shared.WordCount < 0 || Shared.WordCount > MaxPairs)
+            return QString("WordCount %1").arg(Shared.WordCount);
+    }
+
+    const auto settings = ReadSettingsLines();
+    if (!settings)
+        return "settings not readable";
+    storedPassword(*settings);
+    soundLineIsOn(*settings);
+
+    if (rewrite) {
+        if (!WriteStoreLines(*lines))
+            return "rewrite failed";
+        if (ReadStoreLines() != lines)
+            return "lines changed through a rewrite";
+    }
+    return {};
+}
+
+} // namespace fuzz
