@@ -1,0 +1,122 @@
+#include "CardViewer.h"
+
+#include "app/core/Numbers.h"
+
+CardViewer::CardViewer(int order, int side, QList<CardPair> pairsInFileOrder, CardDeck::DrawFrom1To draw)
+    : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(draw))
+{
+}
+
+QString CardViewer::revealButtonCaption() const
+{
+    return m_side == ShowWord ? QStringLiteral("Show the Meaning") : QStringLiteral("Show the Word");
+}
+
+QString CardViewer::countCaption() const
+{
+    return QStringLiteral("Total cards available in this set: ") + withLeadingBlank(m_deck.count());
+}
+
+bool CardViewer::start(const QString &startLetter)
+{
+    clearCaptions();
+    QString notice;
+    if (m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter))
+        notice = QStringLiteral("(No words in this list start with ") + startLetter + QStringLiteral("!)");
+    m_current = m_deck.moveForward();
+    noteAdvance();
+    if (!notice.isEmpty()) {
+        // The notice takes the first card's place; the next forward move
+        // goes on from that card's position.
+        m_current = {notice, QString()};
+        m_animation.wordReveal = true;
+        m_animation.meaningReveal = true;
+    }
+    m_wordCaption = m_current.word;
+    m_meaningCaption = m_current.meaning;
+    if (m_side == ShowWord)
+        m_animation.wordReveal = true;
+    else
+        m_animation.meaningReveal = true;
+    return !notice.isEmpty();
+}
+
+void CardViewer::forward()
+{
+    m_deck.allowStepBack();
+    clearCaptions();
+    m_current = m_deck.moveForward();
+    noteAdvance();
+    showCard();
+}
+
+bool CardViewer::back()
+{
+    clearCaptions();
+    const CardDeck::StepBack step = m_deck.stepBack();
+    m_current = step.card;
+    showCard();
+    return step.beep;
+}
+
+void CardViewer::revealBoth()
+{
+    m_wordCaption = m_current.word;
+    m_meaningCaption = m_current.meaning;
+    m_animation.wordReveal = true;
+    m_animation.meaningReveal = true;
+    if (m_current.word.isEmpty()) {
+        m_wordCaption = endOfListText();
+        m_meaningCaption = endOfListText();
+    }
+}
+
+bool CardViewer::backFromCover()
+{
+    clearCaptions();
+    const CardDeck::StepBack step = m_deck.stepBack();
+    m_current = step.card;
+    setChosenCaption();
+    if (m_current.word.isEmpty()) {
+        m_meaningCaption = endOfListText();
+        m_revealButtonShown = false;
+    }
+    return step.beep;
+}
+
+void CardViewer::clearCaptions()
+{
+    m_wordCaption.clear();
+    m_meaningCaption.clear();
+}
+
+void CardViewer::setChosenCaption()
+{
+    if (m_side == ShowWord)
+        m_wordCaption = m_current.word;
+    else
+        m_meaningCaption = m_current.meaning;
+}
+
+void CardViewer::showCard()
+{
+    setChosenCaption();
+    if (m_side == ShowWord)
+        m_animation.wordReveal = true;
+    else
+        m_animation.meaningReveal = true;
+    if (m_current.word.isEmpty()) {
+        // Both halves, so a half still covered shows it once uncovered.
+        m_wordCaption = endOfListText();
+        m_meaningCaption = endOfListText();
+    } else {
+        m_animation.cover();
+    }
+}
+
+void CardViewer::noteAdvance()
+{
+    // Once shown, the Previous controls stay for the rest of the visit.
+    if (m_deck.previousEnabled())
+        m_previousShown = true;
+}

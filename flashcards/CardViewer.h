@@ -1,0 +1,55 @@
+#pragma once
+
+#include "CardDeck.h"
+#include "RevealAnimation.h"
+
+#include <QString>
+
+// What the flash-card viewer shows, kept apart from its widgets: the deck,
+// the two half captions, the reveal animation and which controls are
+// offered. Each action mirrors one control of the viewer; the screen turns
+// the state into geometry, captions, beeps and sounds.
+class CardViewer {
+public:
+    enum Side { ShowWord = 1, ShowMeaning = 2 };
+
+    static QString endOfListText() { return QStringLiteral("That's the end of the list!"); }
+
+    CardViewer(int order, int side, QList<CardPair> pairsInFileOrder, CardDeck::DrawFrom1To draw);
+
+    // Puts the first card up (in start-letter order, the first card from
+    // that letter). Returns true when no word starts with `startLetter`:
+    // the notice then stands in for the first card, which is beeped.
+    bool start(const QString &startLetter);
+
+    void forward();        // the forward arrow and "Next Card"
+    bool back();           // "Previous Card"; true when it beeps
+    void revealBoth();     // the reveal button
+    bool backFromCover();  // a click on the word half's cover; true when it beeps
+    void tick() { m_animation.tick(); }
+
+    const CardDeck &deck() const { return m_deck; }
+    const RevealAnimation &animation() const { return m_animation; }
+    const CardPair &current() const { return m_current; }
+    const QString &wordCaption() const { return m_wordCaption; }
+    const QString &meaningCaption() const { return m_meaningCaption; }
+    bool previousShown() const { return m_previousShown; }
+    bool revealButtonShown() const { return m_revealButtonShown; }
+    QString revealButtonCaption() const;
+    QString countCaption() const;
+
+private:
+    void clearCaptions();
+    void setChosenCaption();
+    void showCard();
+    void noteAdvance();
+
+    int m_side;
+    CardDeck m_deck;
+    RevealAnimation m_animation;
+    CardPair m_current;
+    QString m_wordCaption;
+    QString m_meaningCaption;
+    bool m_previousShown = false;
+    bool m_revealButtonShown = true;
+};

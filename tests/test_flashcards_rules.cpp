@@ -1,0 +1,244 @@
+// links: lingo_flashcards
+#include "flashcards/CardDeck.h"
+#include "flashcards/CardViewer.h"
+#include "flashcards/RevealAnimation.h"
+
+#include <QTest>
+
+using Pairs = QList<CardPair>;
+
+namespace {
+
+CardDeck::DrawFrom1To drawsOf(QList<int> draws)
+{
+    return [draws, i = 0](int) mutable { return draws.at(i++ % draws.size()); };
+}
+
+CardDeck::DrawFrom1To noDraws()
+{
+    return [](int) -> int { qFatal("no random draw expected"); };
+}
+
+const Pairs Fruit{{"pear", "peer"}, {"Apple", "manzana"}, {"melon", "melon"}, {"banana", "platano"}, {"Mango", "mango"}};
+
+} // namespace
+
+class FlashcardRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void revealAnimationReachesItsRestingHeights_data()
+    {
+        QTest::addColumn<bool>("wordHalf");
+        QTest::addColumn<QList<int>>("covers");
+        QTest::addColumn<QList<int>>("labels");
+        QTest::addRow("word half") << true
+                                   << QList<int>{1131, 754, 503, 336, 224, 150, 100, 67, 45, 30, 20, 14, 10, 10, 10, 10, 10}
+                                   << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 800, 1200, 1600, 1600};
+        QTest::addRow("meaning half")
+            << false << QList<int>{1291, 861, 574, 383, 256, 171, 114, 76, 51, 34, 23, 16, 11, 8, 8, 8, 8, 8, 8}
+            << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 800, 1200, 1600, 2000, 2000};
+    }
+
+    void revealAnimationReachesItsRestingHeights()
+    {
+        QFETCH(bool, wordHalf);
+        QFETCH(QList<int>, covers);
+        QFETCH(QList<int>, labels);
+        RevealAnimation a;
+        (wordHalf ? a.wordReveal : a.meaningReveal) = true;
+        QList<int> seenCovers, seenLabels;
+        for (int i = 0; i < covers.size(); ++i) {
+            a.tick();
+            seenCovers << (wordHalf ? a.wordCover : a.meaningCover);
+            seenLabels << (wordHalf ? a.wordLabel : a.meaningLabel);
+        }
+        QCOMPARE(seenCovers, covers);
+        QCOMPARE(seenLabels, labels);
+        QVERIFY(!a.wordReveal && !a.meaningReveal);
+        // The other half stays covered throughout.
+        QCOMPARE(wordHalf ? a.meaningCover : a.wordCover,
+                 wordHalf ? RevealAnimation::MeaningCoverHeight : RevealAnimation::WordCoverHeight);
+        QCOMPARE(wordHalf ? a.meaningLabel : a.wordLabel, 0);
+
+        a.cover();
+        QCOMPARE(a.wordCover, 1696);
+        QCOMPARE(a.meaningCover, 1936);
+        QCOMPARE(a.wordLabel + a.meaningLabel, 0);
+    }
+
+    void deckOrders_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addColumn<Pairs>("pairs");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QStringList>("shown"); // word=meaning of each forward move
+
+        QTest::addRow("alphabetical, case ignored, stops one past the end")
+            << 1 << Fruit << QString()
+            << QStringList{"Apple=manzana", "banana=platano", "Mango=mango", "melon=melon", "pear=peer", "=", "="};
+        QTest::addRow("same word twice keeps each meaning in file order")
+            << 1 << Pairs{{"bank", "river side"}, {"apple", "manzana"}, {"bank", "money"}} << QString()
+            << QStringList{"apple=manzana", "bank=river side", "bank=money", "="};
+        QTest::addRow("words equal but for case keep file order")
+            << 3 << Pairs{{"Bank", "one"}, {"bank", "two"}, {"apple", "x"}} << "b"
+            << QStringList{"Bank=one", "bank=two", "="};
+        QTest::addRow("start letter m matches M first") << 3 << Fruit << "m"
+                                                        << QStringList{"Mango=mango", "melon=melon", "pear=peer", "="};
+        QTest::addRow("start letter in capitals") << 3 << Fruit << "P" << QStringList{"pear=peer", "="};
+        QTest::addRow("start letter of the first word") << 3 << Fruit << "a"
+                                                        << QStringList{"Apple=manzana", "banana=platano"};
+        QTest::addRow("no pairs") << 1 << Pairs{} << QString() << QStringList{"=", "="};
+    }
+
+    void deckOrders()
+    {
+        QFETCH(int, order);
+        QFETCH(Pairs, pairs);
+        QFETCH(QString, letter);
+        QFETCH(QStringList, shown);
+        CardDeck deck(order, pairs, noDraws());
+        if (order == CardDeck::FromStartLetter)
+            QVERIFY(deck.seekStartLetter(letter));
+        QStringList seen;
+        for (int i = 0; i < shown.size(); ++i) {
+            const CardPair card = deck.moveForward();
+            seen << card.word + "=" + card.meaning;
+        }
+        QCOMPARE(seen, shown);
+        QVERIFY(deck.position() <= deck.count() + 1);
+    }
+
+    void positionsAtTheEndsOfTheDeck()
+    {
+        CardDeck deck(CardDeck::Alphabetical, {{"b", "2"}, {"a", "1"}}, noDraws());
+        QCOMPARE(deck.position(), 0);
+        deck.allowStepBack();
+        QVERIFY(deck.previousEnabled());
+
+        // Past the end the position stays one past the last card.
+        for (int i = 0; i < 4; ++i)
+            deck.moveForward();
+        QCOMPARE(deck.position(), 3);
+        CardDeck::StepBack back = deck.stepBack();
+        QCOMPARE(back.card, (CardPair{"b", "2"}));
+        QVERIFY(!back.beep);
+
+        // From the first card: a blank card without a beep, then the beep.
+        deck.stepBack();
+        back = deck.stepBack();
+        QCOMPARE(deck.position(), 0);
+        QCOMPARE(back.card, CardPair{});
+        QVERIFY(!back.beep);
+        back = deck.stepBack();
+        QCOMPARE(deck.position(), 0);
+        QVERIFY(back.beep);
+
+        CardDeck lettered(CardDeck::FromStartLetter, Fruit, noDraws());
+        QVERIFY(!lettered.seekStartLetter("q"));
+        QVERIFY(!lettered.seekStartLetter("ma")); // the whole text against one character
+        QCOMPARE(lettered.position(), 0);
+    }
+
+    void randomOrderDrawsFromFileOrderAndNeverEnds()
+    {
+        const Pairs pairs{{"b", "2"}, {"a", "1"}, {"c", "3"}};
+        QList<int> asked;
+        CardDeck deck(CardDeck::Random, pairs, [&asked, draws = QList<int>{3, 3, 1, 4, 0}, i = 0](int n) mutable {
+            asked << n;
+            return draws.at(i++);
+        });
+        deck.allowStepBack();
+        QVERIFY(!deck.previousEnabled());
+        QStringList seen;
+        for (int i = 0; i < 5; ++i)
+            seen << deck.moveForward().word;
+        // Draws outside 1..N are held to the ends of the deck.
+        QCOMPARE(seen, (QStringList{"c", "c", "b", "c", "b"}));
+        QCOMPARE(asked, (QList<int>{3, 3, 3, 3, 3}));
+
+        CardDeck empty(CardDeck::Random, {}, drawsOf({1}));
+        QCOMPARE(empty.moveForward(), CardPair{});
+        QCOMPARE(empty.position(), 1);
+    }
+
+    void viewerStartsAndShowsCards()
+    {
+        // A missing start letter: the notice replaces the first card, and the
+        // next move goes on to the second card.
+        CardViewer lettered(CardDeck::FromStartLetter, CardViewer::ShowMeaning, Fruit, noDraws());
+        QVERIFY(lettered.start("q"));
+        QCOMPARE(lettered.wordCaption(), QString("(No words in this list start with q!)"));
+        QCOMPARE(lettered.meaningCaption(), QString());
+        QVERIFY(lettered.animation().wordReveal && lettered.animation().meaningReveal);
+        lettered.forward();
+        QCOMPARE(lettered.current(), (CardPair{"banana", "platano"}));
+        QCOMPARE(lettered.wordCaption(), QString());
+        QCOMPARE(lettered.meaningCaption(), QString("platano"));
+        QVERIFY(lettered.previousShown());
+
+        CardViewer found(CardDeck::FromStartLetter, CardViewer::ShowWord, Fruit, noDraws());
+        QVERIFY(!found.start("a"));
+        QCOMPARE(found.wordCaption(), QString("Apple"));
+        QCOMPARE(found.revealButtonCaption(), QString("Show the Meaning"));
+        QVERIFY(!found.previousShown());
+
+        // The end of the list shows on both halves, without covering them again.
+        for (const int side : {1, 2}) {
+            CardViewer v(CardDeck::Alphabetical, side, {{"a", "1"}}, noDraws());
+            v.start({});
+            for (int i = 0; i < 20; ++i)
+                v.tick();
+            const RevealAnimation before = v.animation();
+            v.forward();
+            QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
+            QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+            QCOMPARE(v.animation().wordCover, before.wordCover);
+            QCOMPARE(v.animation().meaningCover, before.meaningCover);
+            QVERIFY(!v.back());
+            QCOMPARE(side == 1 ? v.wordCaption() : v.meaningCaption(), QString(side == 1 ? "a" : "1"));
+            QCOMPARE(v.animation().wordCover, 1696); // a real card is covered again
+            QVERIFY(!v.back());
+            QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+            QVERIFY(v.back());
+            QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
+        }
+
+        // The reveal button shows both halves, or the end text on both.
+        CardViewer v(CardDeck::Alphabetical, CardViewer::ShowWord, {{"a", "1"}}, noDraws());
+        v.start({});
+        v.revealBoth();
+        QCOMPARE(v.meaningCaption(), QString("1"));
+        v.forward();
+        v.revealBoth();
+        QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
+        QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+
+        // Stepping back from the word cover past the start hides the reveal button.
+        QVERIFY(!v.backFromCover());
+        QCOMPARE(v.wordCaption(), QString("a"));
+        QCOMPARE(v.meaningCaption(), QString());
+        QVERIFY(v.revealButtonShown());
+        QVERIFY(!v.backFromCover());
+        QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+        QVERIFY(!v.revealButtonShown());
+    }
+
+    void viewerOfAnEmptyList()
+    {
+        for (const int order : {1, 2, 3}) {
+            CardViewer v(order, CardViewer::ShowWord, {}, drawsOf({1}));
+            QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
+            // A blank first card (no end text yet); no word can start with any letter.
+            QCOMPARE(v.start("x"), order == 3);
+            QCOMPARE(v.wordCaption(), order == 3 ? QString("(No words in this list start with x!)") : QString());
+            QCOMPARE(v.meaningCaption(), QString());
+            v.forward();
+            QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
+            QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+        }
+    }
+};
+
+QTEST_MAIN(FlashcardRulesTest)
+#include "test_flashcards_rules.moc"
