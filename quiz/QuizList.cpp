@@ -1,0 +1,37 @@
+#include "QuizList.h"
+
+#include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
+
+QVector<WordPair> loadedPairs()
+{
+    QVector<WordPair> pairs;
+    pairs.reserve(Shared.WordCount);
+    for (int i = 1; i <= Shared.WordCount; ++i)
+        pairs.append({Shared.Words[i], Shared.Meanings[i]});
+    return pairs;
+}
+
+bool listCanMakeQuestions(const QString &name)
+{
+    const QString currentList = Shared.CurrentList;
+    const auto words = Shared.Words;
+    const auto meanings = Shared.Meanings;
+    const auto wordCount = Shared.WordCount;
+
+    Shared.CurrentList = name;
+    LoadList();
+    const bool canAsk = hasTwoDifferentWords(loadedPairs());
+
+    Shared.CurrentList = currentList;
+    Shared.Words = words;
+    Shared.Meanings = meanings;
+    Shared.WordCount = wordCount;
+    return canAsk;
+}
+
+QString tooFewWordsMessage()
+{
+    return QStringLiteral("This list needs at least two different words to make a quiz. "
+                          "Please choose another list.");
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "QuizRules.h"
+
+#include <QString>
+
+// The pairs LoadList left in Words/Meanings, 1..WordCount, in store order.
+QVector<WordPair> loadedPairs();
+
+// Whether the stored list `name` can make a quiz. It is read with LoadList,
+// the same reader the quiz uses, and the shared list is put back, so asking
+// changes nothing.
+bool listCanMakeQuestions(const QString &name);
+
+// The notice for a list that cannot make a quiz.
+QString tooFewWordsMessage();

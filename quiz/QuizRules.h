@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <array>
+#include <optional>
+
+// The draws of a quiz. The program's source re-seeds from the clock before
+// each draw the way the quiz always has; tests pin or script it.
+class QuizRandom {
+public:
+    virtual ~QuizRandom() = default;
+    virtual void reseed();
+    virtual int drawFrom1To(int n); // 1..n
+};
+
+struct WordPair {
+    QString word;
+    QString meaning;
+};
+
+// 1: the word is shown and its meaning is marked; 2: the other way round.
+enum QuizDirectionValue { WordToMeaning = 1, MeaningToWord = 2 };
+
+struct Question {
+    WordPair pair;
+    int direction = WordToMeaning;
+    int rightAnswer = 1;            // position 1..4
+    std::array<QString, 5> choices; // positions 1..4; 0 unused
+    QString text;                   // what the pupil is asked about
+};
+
+// Kinds 1 and 2 fix the direction; kind 3 draws it for every question.
+int chooseDirection(int quizType, QuizRandom &random);
+
+// A wrong choice must come from a word other than the question's, so a list
+// makes questions only if it holds two different words.
+bool hasTwoDifferentWords(const QVector<WordPair> &list);
+
+// Asks every pair of the list once, in random order, before any repeats;
+// once the pool is used up, pairs are drawn from the whole list.
+class QuestionDrawer {
+public:
+    QuestionDrawer(QVector<WordPair> list, QuizRandom &random);
+
+    bool canAsk() const { return m_canAsk; }
+    int poolSize() const { return int(m_pool.size()); }
+
+    // nullopt for a list that cannot make a question (see hasTwoDifferentWords).
+    std::optional<Question> makeQuestion(int direction);
+
+private:
+    QVector<WordPair> m_list;
+    QVector<WordPair> m_pool;
+    QuizRandom &m_random;
+    bool m_canAsk;
+};
+
+// The integer part of right x 100 / asked, in integers so that 29 of 50 is
+// 58 (floating point would drop it to 57); 0 when nothing was asked.
+int scorePercent(int right, int asked);
+
+QString ratingFor(int percent);
