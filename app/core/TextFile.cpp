@@ -31,6 +31,19 @@ void syncFolderOf(const QString &path)
     }
 }
 
+// Where the file system cannot make unnamed temporary files, QSaveFile
+// writes "<name>.XXXXXX" beside the file; one left by a killed save is
+// never read, and the next successful save removes it.
+void removeStaleTemporaries(const QString &path)
+{
+    const QFileInfo target(path);
+    QDir folder = target.absoluteDir();
+    const QStringList stale =
+        folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : stale)
+        folder.remove(name);
+}
+
 } // namespace
 
 LineScanner::LineScanner(QByteArrayView data)
@@ -115,6 +128,7 @@ SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
     if (!file.commit())
         return {false, QStringLiteral("Could not write %1: %2").arg(where, file.errorString())};
     syncFolderOf(path);
+    removeStaleTemporaries(path);
     return {};
 }
 

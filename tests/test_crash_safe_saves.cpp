@@ -1,0 +1,129 @@
+// links: lingo_core
+// A save killed at any moment leaves the store and the settings file either
+// as they were or as they were being written, never in between.
+#include "app/core/ListStore.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <random>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QList<QByteArray> storeVersion(char tag)
+{
+    QList<QByteArray> lines;
+    for (int list = 0; list < 40; ++list) {
+        if (list > 0)
+            lines << "<New List>";
+        lines << QByteArray("List ") + tag + QByteArray::number(list);
+        for (int pair = 0; pair < 600; ++pair)
+            lines << QByteArray("word ") + tag + QByteArray::number(pair) << "meaning " + QByteArray::number(pair);
+    }
+    return lines;
+}
+
+QList<QByteArray> settingsVersion(char tag)
+{
+    return {QByteArray("password") + tag, "kept line", tag == 'A' ? "Sound On" : "Sound Off"};
+}
+
+QByteArray asFile(const QList<QByteArray> &lines)
+{
+    QByteArray out;
+    for (const QByteArray &line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+QByteArray readRaw(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// The child: rewrites both files with alternating content until killed.
+[[noreturn]] void rewriteForever(const QString &folder)
+{
+    Shared.AppPath = folder;
+    const QList<QByteArray> stores[] = {storeVersion('A'), storeVersion('B')};
+    const QList<QByteArray> settings[] = {settingsVersion('A'), settingsVersion('B')};
+    for (unsigned i = 0;; ++i) {
+        WriteStoreLines(stores[i % 2]);
+        WriteSettingsLines(settings[i % 2]);
+    }
+}
+
+} // namespace
+
+class CrashSafeSavesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void killedSavesLeaveOldOrNewContent()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        QVERIFY(WriteStoreLines(storeVersion('A')));
+        QVERIFY(WriteSettingsLines(settingsVersion('A')));
+        const QByteArray storeFiles[] = {asFile(storeVersion('A')), asFile(storeVersion('B'))};
+        const QByteArray settingsFiles[] = {asFile(settingsVersion('A')), asFile(settingsVersion('B'))};
+
+        std::mt19937 rng(1207);
+        const QByteArray self = QFile::encodeName(QCoreApplication::applicationFilePath());
+        const QByteArray folder = QFile::encodeName(dir.path());
+        int kills = 0;
+        for (int round = 0; round < 200; ++round) {
+            const pid_t child = fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                execl(self.constData(), self.constData(), "--rewrite-forever", folder.constData(), nullptr);
+                _exit(127);
+            }
+            QTest::qSleep(int(5 + rng() % 60));
+            kill(child, SIGKILL);
+            int status = 0;
+            waitpid(child, &status, 0);
+            kills += WIFSIGNALED(status) ? 1 : 0;
+
+            const QByteArray store = readRaw(storePath());
+            QVERIFY2(store == storeFiles[0] || store == storeFiles[1],
+                     qPrintable(QString("store of %1 bytes after kill %2").arg(store.size()).arg(round)));
+            const QByteArray settings = readRaw(settingsPath());
+            QVERIFY2(settings == settingsFiles[0] || settings == settingsFiles[1], settings.constData());
+            // Whatever a kill left behind is not what the readers read.
+            QVERIFY(asFile(*ReadStoreLines()) == store);
+        }
+        QCOMPARE(kills, 200);
+
+        // The next save sweeps away any temporary file a kill left, also one
+        // named the way QSaveFile names them where it cannot hide them.
+        QFile leftover(storePath() + ".Ab12Cd");
+        QVERIFY(leftover.open(QIODevice::WriteOnly));
+        leftover.close();
+        QVERIFY(WriteStoreLines(storeVersion('A')));
+        QVERIFY(WriteSettingsLines(settingsVersion('A')));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"lsdata.dat", "thelists.dat"}));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--rewrite-forever") == 0)
+        rewriteForever(QFile::decodeName(argv[2]));
+    QCoreApplication app(argc, argv);
+    CrashSafeSavesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_crash_safe_saves.moc"
