@@ -1,7 +1,18 @@
 #include "ManageScreens.h"
 
+#include "ChangePassword.h"
+#include "DeleteList.h"
+#include "Manager.h"
+#include "PasswordForm.h"
+#include "SoundOptions.h"
+
 #include "app/ScreenManager.h"
 
-void registerManageScreens(ScreenManager &)
+void registerManageScreens(ScreenManager &manager)
 {
+    manager.registerScreen(ScreenId::PasswordForm, [] { return new PasswordForm; });
+    manager.registerScreen(ScreenId::ChangePassword, [] { return new ChangePassword; });
+    manager.registerScreen(ScreenId::Manager, [] { return new Manager; });
+    manager.registerScreen(ScreenId::DeleteList, [] { return new DeleteList; });
+    manager.registerScreen(ScreenId::SoundOptions, [] { return new SoundOptions; });
 }

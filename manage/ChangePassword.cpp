@@ -1,0 +1,136 @@
+#include "ChangePassword.h"
+
+#include "PasswordBox.h"
+#include "TeacherSettings.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/Cp1252.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+ChangePassword::ChangePassword()
+    : Screen(ScreenId::ChangePassword)
+{
+    setWindowTitle(QStringLiteral("Change Teacher Management Password"));
+    setClientSizeTwips(5400, 3720);
+
+    Label1 = makeLabel(area(), QStringLiteral("Old Password:"));
+    Text1[0] = new QLineEdit(area());
+    Text1[0]->setMaxLength(teacher::PasswordMaxLength);
+    Label2 = makeLabel(area(), QStringLiteral("New Password:"));
+    Text1[1] = makePasswordBox(area());
+    Label3 = makeLabel(area(), QStringLiteral("Confirm New Password:"));
+    Text1[2] = makePasswordBox(area());
+    const std::array<QLabel *, 3> labels{Label1, Label2, Label3};
+    for (int i = 0; i < 3; ++i) {
+        placeTw(labels[i], 1440, 240 + i * 840, 2520, 285);
+        placeTw(Text1[i], 1440, 525 + i * 840, 2520, 375);
+        labels[i]->setBuddy(Text1[i]);
+        Text1[i]->setAccessibleName(labels[i]->text());
+        // Enter in any box carries out the change, as OK does.
+        connect(Text1[i], &QLineEdit::returnPressed, this, &ChangePassword::Command1_Click);
+    }
+
+    Success = makeLabel(area(), QStringLiteral("Password Change Successful!"));
+    placeTw(Success, 480, 1080, 4440, 735);
+    Success->setAlignment(Qt::AlignCenter);
+    setPointSize(Success, 14);
+    Success->hide();
+
+    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command3 = new QPushButton(QStringLiteral("OK"), area());
+    placeTw(Command1, 1320, 2880, 1215, 495);
+    placeTw(Command2, 2880, 2880, 1215, 495);
+    placeTw(Command3, 2100, 2880, 1215, 495);
+    for (QPushButton *button : {Command1, Command2, Command3})
+        button->setAutoDefault(true);
+    Command3->hide();
+    connect(Command1, &QPushButton::clicked, this, &ChangePassword::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ChangePassword::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &ChangePassword::Command3_Click);
+
+    Text1[0]->setFocus();
+}
+
+void ChangePassword::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Data = ReadSettingsLines().value_or(QList<QByteArray>());
+    Shared.NewPassword = storedPassword(Data);
+}
+
+void ChangePassword::Command1_Click()
+{
+    if (Command1->isHidden())
+        return; // already changed; only the second OK is left
+    const auto encoded = cp1252::encode(Text1[1]->text());
+    // With no stored password nothing can be proven, so nothing is changed.
+    const bool valid = !Shared.NewPassword.isEmpty()
+        && teacher::passwordChangeIsValid(Text1[0]->text(), Text1[1]->text(), Text1[2]->text(), Shared.NewPassword);
+    if (!valid || !encoded) {
+        for (QLineEdit *box : Text1)
+            box->clear();
+        Text1[0]->setFocus();
+        Beep();
+        if (valid)
+            MsgBox(QStringLiteral("The new password has a character that cannot be stored. Please use other characters."),
+                   windowTitle());
+        return;
+    }
+
+    const QList<QByteArray> changed = teacher::withPassword(Data, *encoded);
+    if (const auto saved = WriteSettingsLines(changed); !saved) {
+        // The old password stays in force, and what was typed stays for another try.
+        MsgBox(saved.error + QStringLiteral("\n\nThe password was not changed."), windowTitle());
+        return;
+    }
+    Data = changed;
+    Shared.NewPassword = Text1[1]->text();
+
+    for (QLabel *label : {Label1, Label2, Label3})
+        label->hide();
+    for (QLineEdit *box : Text1)
+        box->hide();
+    Success->show();
+    Command1->hide();
+    Command2->hide();
+    Command3->show();
+    Command3->setFocus();
+    Beep();
+}
+
+void ChangePassword::closeDialog()
+{
+    m_done = true;
+    screens().close(ScreenId::ChangePassword);
+}
+
+void ChangePassword::Command2_Click()
+{
+    closeDialog();
+}
+
+void ChangePassword::Command3_Click()
+{
+    closeDialog();
+}
+
+void ChangePassword::Form_Deactivate()
+{
+    if (!m_done)
+        closeDialog();
+}
+
+void ChangePassword::Form_Terminate()
+{
+    Command2_Click();
+}

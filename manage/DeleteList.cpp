@@ -1,0 +1,155 @@
+#include "DeleteList.h"
+
+#include "ListDeletion.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+DeleteList::DeleteList()
+    : Screen(ScreenId::DeleteList)
+{
+    setWindowTitle(QStringLiteral("Delete A List"));
+    setClientSizeTwips(6360, 5280);
+
+    Label1 = makeLabel(area(), QStringLiteral("To Delete A List:"));
+    placeTw(Label1, 360, 240, 5640, 375);
+    setPointSize(Label1, 14);
+    Label2 = makeLabel(area(),
+                       QStringLiteral("Choose the List Name in the Box Below and Click the \"Delete\" Button."));
+    placeTw(Label2, 360, 660, 5640, 555);
+    setPointSize(Label2, 10, false);
+
+    // Store order, not alphabetical: the row is the list's position.
+    TheLists = new QListWidget(area());
+    placeTw(TheLists, 360, 1320, 3600, 3600);
+    TheLists->setSelectionMode(QAbstractItemView::SingleSelection);
+    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    Label2->setBuddy(TheLists);
+
+    Command1 = new QPushButton(QStringLiteral("Delete"), area());
+    Command2 = new QPushButton(QStringLiteral("Finished"), area());
+    placeTw(Command1, 4320, 1320, 1695, 495);
+    placeTw(Command2, 4320, 4425, 1695, 495);
+
+    Sure = makeLabel(area(), QStringLiteral("Are you sure you want to permenantly delete this list?"));
+    placeTw(Sure, 4200, 1320, 1935, 1215);
+    Sure->setAlignment(Qt::AlignCenter);
+    setPointSize(Sure, 11);
+    Yes = new QPushButton(QStringLiteral("Yes"), area());
+    No = new QPushButton(QStringLiteral("No"), area());
+    placeTw(Yes, 4320, 2760, 780, 495);
+    placeTw(No, 5235, 2760, 780, 495);
+
+    for (QPushButton *button : {Command1, Command2, Yes, No})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &DeleteList::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &DeleteList::Command2_Click);
+    connect(Yes, &QPushButton::clicked, this, &DeleteList::Yes_Click);
+    connect(No, &QPushButton::clicked, this, &DeleteList::No_Click);
+    setConfirming(false);
+}
+
+void DeleteList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    data = ReadStoreLines().value_or(QList<QByteArray>());
+    showNames();
+}
+
+void DeleteList::showNames()
+{
+    TheLists->clear();
+    for (const QByteArray &name : listNamesOf(data))
+        TheLists->addItem(cp1252::decode(name));
+}
+
+void DeleteList::setConfirming(bool confirming)
+{
+    Command1->setVisible(!confirming);
+    Command2->setVisible(!confirming);
+    Sure->setVisible(confirming);
+    Yes->setVisible(confirming);
+    No->setVisible(confirming);
+    (confirming ? No : Command1)->setFocus();
+}
+
+void DeleteList::Command1_Click()
+{
+    if (TheLists->selectedItems().isEmpty()) {
+        screens().show(ScreenId::ChooseAList);
+        return;
+    }
+    setConfirming(true);
+    Beep();
+}
+
+void DeleteList::No_Click()
+{
+    setConfirming(false);
+}
+
+void DeleteList::Yes_Click()
+{
+    // The selection can change (or be cleared) while the question is shown.
+    const QList<QListWidgetItem *> selected = TheLists->selectedItems();
+    if (selected.isEmpty()) {
+        screens().show(ScreenId::ChooseAList);
+        return;
+    }
+    const int position = TheLists->row(selected.first());
+
+    // Another screen may have saved the store since this one read it; delete
+    // from the file as it is now, and only if its lists are still the ones
+    // the teacher chose from.
+    const auto current = ReadStoreLines();
+    if (!current) {
+        MsgBox(QStringLiteral("The word lists could not be read from\n%1\n\nNothing was deleted.")
+                   .arg(QDir::toNativeSeparators(storePath())),
+               windowTitle());
+        return;
+    }
+    if (listNamesOf(*current) != listNamesOf(data)) {
+        data = *current;
+        showNames();
+        setConfirming(false);
+        MsgBox(QStringLiteral("The word lists were changed while this screen was open, so nothing was deleted. "
+                              "Please choose the list to delete again."),
+               windowTitle());
+        return;
+    }
+
+    const QList<QByteArray> remaining = liststore::deleteListAt(*current, position);
+    if (const auto saved = WriteStoreLines(remaining); !saved) {
+        // The file is as it was; the question stays, so Yes can try again.
+        data = *current;
+        MsgBox(saved.error + QStringLiteral("\n\nThe list was not deleted."), windowTitle());
+        return;
+    }
+    data = remaining;
+    setConfirming(false);
+    delete TheLists->takeItem(position);
+    // No neighbour inherits the selection: the next Yes must be a new choice.
+    TheLists->clearSelection();
+    TheLists->setCurrentRow(-1);
+}
+
+void DeleteList::Command2_Click()
+{
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::DeleteList);
+}
+
+void DeleteList::Form_Terminate()
+{
+    Command2_Click();
+}

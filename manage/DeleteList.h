@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/Screen.h"
+
+#include <QByteArray>
+#include <QList>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Deletes whole lists from the store, with the confirmation on the screen.
+class DeleteList : public Screen {
+    Q_OBJECT
+public:
+    DeleteList();
+
+    void Form_Load() override;
+    void Form_Terminate() override;
+    void Command1_Click();
+    void Command2_Click();
+    void Yes_Click();
+    void No_Click();
+
+private:
+    void showNames();
+    void setConfirming(bool confirming);
+
+    // The store's lines, kept equal to the file after each deletion.
+    QList<QByteArray> data;
+
+    QLabel *Label1;
+    QLabel *Label2;
+    QListWidget *TheLists;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QLabel *Sure;
+    QPushButton *Yes;
+    QPushButton *No;
+};

@@ -1,0 +1,131 @@
+#include "Manager.h"
+
+#include "app/Controls.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+QPushButton *taskButton(QWidget *parent, const QString &caption, int left, int top)
+{
+    auto *button = new QPushButton(caption, parent);
+    placeTw(button, left, top, 2775, 615);
+    setPointSize(button, 11);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+Manager::Manager()
+    : Screen(ScreenId::Manager)
+{
+    setWindowTitle(QStringLiteral("Lingo-Spark Teacher Management"));
+    setClientSizeTwips(7080, 5160);
+
+    Label1 = makeLabel(area(), QStringLiteral("Lingo-SPARK Teacher Management"));
+    placeTw(Label1, 240, 240, 6600, 735);
+    Label1->setAlignment(Qt::AlignCenter);
+    setPointSize(Label1, 18);
+    Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
+
+    // Tab order follows creation: left column, then right column.
+    Command1 = taskButton(area(), QStringLiteral("Create New Word List"), 600, 1320);
+    command4 = taskButton(area(), QStringLiteral("View / Edit Word List"), 600, 2160);
+    Command2 = taskButton(area(), QStringLiteral("Delete Word List"), 600, 3000);
+    Command3 = taskButton(area(), QStringLiteral("Change Password"), 3705, 1320);
+    Command5 = taskButton(area(), QStringLiteral("Sound Options"), 3705, 2160);
+    QuitButton = taskButton(area(), QStringLiteral("Quit List Management"), 3705, 3000);
+    connect(Command1, &QPushButton::clicked, this, &Manager::Command1_Click);
+    connect(command4, &QPushButton::clicked, this, &Manager::command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &Manager::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Manager::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &Manager::Command5_Click);
+    connect(QuitButton, &QPushButton::clicked, this, &Manager::QuitButton_Click);
+
+    auto *Image1 = new QLabel(area());
+    auto *Image2 = new QLabel(area());
+    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
+    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
+    for (QLabel *image : {Image1, Image2})
+        image->setScaledContents(true);
+    placeTw(Image1, 600, 3960, 1200, 900);
+    placeTw(Image2, 5280, 3960, 1200, 900);
+
+    QMenu *Go = addMenu(QStringLiteral("Go"));
+    addMenuItem(Go, QStringLiteral("Exit List Management"), [this] { Exit_Click(); });
+    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    // The About menu has no title of its own: a blank space in the menu bar
+    // that still opens when clicked or reached with the keyboard.
+    QMenu *Fil1 = addMenu(QStringLiteral("     "));
+    Fil1->setAccessibleName(QStringLiteral("About"));
+    addMenuItem(Fil1, QStringLiteral("About this Program"), [this] { About_Click(); });
+}
+
+void Manager::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+}
+
+void Manager::handOverTo(ScreenId next)
+{
+    // A task screen that cannot be opened leaves the menu in place rather
+    // than the teacher with no window at all.
+    if (screens().show(next))
+        screens().close(ScreenId::Manager);
+}
+
+void Manager::Command1_Click()
+{
+    handOverTo(ScreenId::CreateList);
+}
+
+void Manager::Command2_Click()
+{
+    handOverTo(ScreenId::DeleteList);
+}
+
+void Manager::Command3_Click()
+{
+    screens().show(ScreenId::ChangePassword);
+}
+
+void Manager::command4_Click()
+{
+    handOverTo(ScreenId::EditChooseList);
+}
+
+void Manager::Command5_Click()
+{
+    screens().show(ScreenId::SoundOptions);
+}
+
+void Manager::QuitButton_Click()
+{
+    screens().close(ScreenId::Manager);
+    screens().show(ScreenId::First);
+}
+
+void Manager::Exit_Click()
+{
+    QuitButton_Click();
+}
+
+void Manager::Quit_Click()
+{
+    screens().endProgram();
+}
+
+void Manager::About_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+void Manager::Form_Terminate()
+{
+    screens().endProgram();
+}

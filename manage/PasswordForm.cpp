@@ -1,0 +1,115 @@
+#include "PasswordForm.h"
+
+#include "PasswordBox.h"
+#include "TeacherSettings.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/SettingsFile.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+PasswordForm::PasswordForm()
+    : Screen(ScreenId::PasswordForm)
+{
+    setWindowTitle(QStringLiteral("Management Password"));
+    setClientSizeTwips(5400, 3000);
+
+    auto *Image1 = new QLabel(area());
+    auto *Image2 = new QLabel(area());
+    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
+    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
+    for (QLabel *image : {Image1, Image2})
+        image->setScaledContents(true);
+    placeTw(Image1, 120, 240, 1200, 900);
+    placeTw(Image2, 4080, 240, 1200, 900);
+
+    Label1 = makeLabel(area(), QStringLiteral("Please enter the password to access Teacher Management"));
+    placeTw(Label1, 1440, 240, 2520, 855);
+    Label1->setAlignment(Qt::AlignCenter);
+    setPointSize(Label1, 11);
+
+    EnterPassword = makePasswordBox(area());
+    placeTw(EnterPassword, 1680, 1320, 2040, 375);
+    EnterPassword->setAccessibleName(QStringLiteral("Password"));
+    Label1->setBuddy(EnterPassword);
+    // returnPressed comes for both the Return and the keypad Enter key.
+    connect(EnterPassword, &QLineEdit::returnPressed, this, [this] { EnterPassword_KeyPress(13); });
+
+    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    placeTw(Command1, 1320, 2160, 1215, 495);
+    placeTw(Command2, 2880, 2160, 1215, 495);
+    for (QPushButton *button : {Command1, Command2})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &PasswordForm::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &PasswordForm::Command2_Click);
+
+    EnterPassword->setFocus();
+}
+
+void PasswordForm::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    const auto lines = ReadSettingsLines();
+    m_settingsRead = lines.has_value();
+    m_storedPassword = lines ? storedPassword(*lines) : QString();
+    if (teacher::isShippedPassword(m_storedPassword))
+        MsgBox(QStringLiteral("The default password for Teacher Management is OPENDOOR. If you plan to use this on a "
+                              "computer available to students, you should change the password to keep the files secure."),
+               QStringLiteral("Password Alert"));
+}
+
+void PasswordForm::Command1_Click()
+{
+    CheckPassword();
+}
+
+void PasswordForm::EnterPassword_KeyPress(int KeyAscii)
+{
+    if (KeyAscii == 13)
+        CheckPassword();
+}
+
+void PasswordForm::CheckPassword()
+{
+    // With no password stored an empty box would match: the gate stays shut
+    // and says where the password is missing.
+    if (m_storedPassword.isEmpty()) {
+        const QString where = QDir::toNativeSeparators(settingsPath());
+        MsgBox(m_settingsRead ? QStringLiteral("No Teacher Management password is set: the first line of\n%1\nis empty. "
+                                               "Write a password on that line to open Teacher Management.")
+                                    .arg(where)
+                              : QStringLiteral("The Teacher Management password could not be read from\n%1\n"
+                                               "Check that the file exists and can be read.")
+                                    .arg(where),
+               windowTitle());
+        Beep();
+        screens().close(ScreenId::PasswordForm);
+        return;
+    }
+    if (!teacher::passwordAdmits(EnterPassword->text(), m_storedPassword)) {
+        Beep();
+        screens().close(ScreenId::PasswordForm);
+        return;
+    }
+    screens().close(ScreenId::First);
+    screens().close(ScreenId::PasswordForm);
+    screens().show(ScreenId::Manager);
+}
+
+void PasswordForm::Command2_Click()
+{
+    screens().hide(ScreenId::PasswordForm);
+}
+
+void PasswordForm::Form_Terminate()
+{
+    Command2_Click();
+}

@@ -1,0 +1,101 @@
+#include "SoundOptions.h"
+
+#include "TeacherSettings.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+#include "app/core/SettingsFile.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+SoundOptions::SoundOptions()
+    : Screen(ScreenId::SoundOptions)
+{
+    setWindowTitle(QStringLiteral("Sound Options"));
+    setClientSizeTwips(6000, 3120);
+
+    Frame1 = new QGroupBox(QStringLiteral("Choose the default sound setting"), area());
+    placeTw(Frame1, 240, 240, 5520, 1800);
+
+    const QString onText = QStringLiteral("Sound is  ON  by default. (Best for stand-alone computers)");
+    const QString offText = QStringLiteral("Sound is  OFF  by default. (Best for running over networks)");
+    // The choices show only their circles; the labels beside them carry the
+    // text, so they also carry the accessible names.
+    SoundOn = new QRadioButton(Frame1);
+    SoundOff = new QRadioButton(Frame1);
+    Label1 = new ClickLabel(Frame1, onText);
+    Label2 = new ClickLabel(Frame1, offText);
+    placeTw(SoundOn, 240, 540, 285, 285);
+    placeTw(Label1, 600, 420, 4800, 495);
+    placeTw(SoundOff, 240, 1200, 285, 285);
+    placeTw(Label2, 600, 1080, 4800, 495);
+    SoundOn->setAccessibleName(onText);
+    SoundOff->setAccessibleName(offText);
+    SoundOn->setChecked(true);
+    connect(Label1, &ClickLabel::clicked, this, &SoundOptions::Label1_Click);
+    connect(Label2, &ClickLabel::clicked, this, &SoundOptions::Label2_Click);
+
+    Command1 = new QPushButton(QStringLiteral("Save"), area());
+    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    placeTw(Command1, 1560, 2340, 1215, 495);
+    placeTw(Command2, 3240, 2340, 1215, 495);
+    for (QPushButton *button : {Command1, Command2})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &SoundOptions::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &SoundOptions::Command2_Click);
+}
+
+void SoundOptions::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    data = ReadSettingsLines().value_or(QList<QByteArray>());
+    const QByteArray soundLine = data.size() > 2 ? data[2] : QByteArray();
+    if (soundLine == SoundOffLine)
+        SoundOff->setChecked(true);
+    else
+        SoundOn->setChecked(true); // "Sound On" and anything unknown
+    (SoundOn->isChecked() ? SoundOn : SoundOff)->setFocus();
+}
+
+void SoundOptions::Label1_Click()
+{
+    SoundOn->click();
+}
+
+void SoundOptions::Label2_Click()
+{
+    SoundOff->click();
+}
+
+void SoundOptions::Command1_Click()
+{
+    const QList<QByteArray> changed = teacher::withSoundDefault(data, SoundOn->isChecked());
+    if (const auto saved = WriteSettingsLines(changed); !saved) {
+        MsgBox(saved.error + QStringLiteral("\n\nThe sound setting was not saved."), windowTitle());
+        return;
+    }
+    data = changed;
+    closeDialog();
+}
+
+void SoundOptions::Command2_Click()
+{
+    closeDialog();
+}
+
+void SoundOptions::closeDialog()
+{
+    m_done = true;
+    screens().close(ScreenId::SoundOptions);
+}
+
+void SoundOptions::Form_Deactivate()
+{
+    if (!m_done)
+        closeDialog();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The rules of the password gate, the password change and the default sound
+// setting, on the settings file's lines (see app/core/SettingsFile.h).
+namespace teacher {
+
+inline constexpr int PasswordMaxLength = 10;
+
+// The gate ignores letter case and nothing else (no trimming).
+bool passwordAdmits(const QString &typed, const QString &stored);
+
+// The password as shipped, in any letter case: the teacher is warned.
+bool isShippedPassword(const QString &stored);
+
+// Every box filled, the new password confirmed exactly, and the old one
+// exactly as stored (here letter case counts).
+bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
+                           const QString &stored);
+
+// The file's lines with only line 1 replaced; a short file gains the
+// missing lines as empty ones, so the sound line keeps its place.
+QList<QByteArray> withPassword(QList<QByteArray> lines, const QByteArray &password);
+
+// The file's lines with only line 3 replaced by "Sound On" / "Sound Off".
+QList<QByteArray> withSoundDefault(QList<QByteArray> lines, bool soundOn);
+
+} // namespace teacher
