@@ -1,7 +1,10 @@
 #include "ConcentrationScreens.h"
 
+#include "Concentration.h"
+
 #include "app/ScreenManager.h"
 
-void registerConcentrationScreens(ScreenManager &)
+void registerConcentrationScreens(ScreenManager &manager)
 {
+    manager.registerScreen(ScreenId::Concentration, [] { return new Concentration; });
 }

@@ -1,0 +1,179 @@
+// links: lingo_concentration
+#include "games/concentration/ConcentrationRules.h"
+
+#include "app/core/Random.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+QStringList numbered(const QString &prefix, int count)
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out.append(prefix + QString::number(i));
+    return out;
+}
+
+DealRandom seeded(int seed)
+{
+    rnd::seedRandom(seed);
+    return {[] {}, rnd::drawFrom1To};
+}
+
+DealRandom alwaysLast()
+{
+    return {[] {}, [](int n) { return n; }};
+}
+
+DealRandom alwaysFirst()
+{
+    return {[] {}, [](int) { return 1; }};
+}
+
+// A deal with every pair's word first, then its meaning.
+Deal orderedDeal()
+{
+    return dealCards(numbered("w", 8), numbered("m", 8), alwaysFirst());
+}
+
+int positionOf(const Deal &deal, int pair, bool word)
+{
+    for (int p = 0; p < CardCount; ++p)
+        if (deal[p].pairOf == pair && deal[p].isWord == word)
+            return p;
+    return -1;
+}
+
+} // namespace
+
+class ConcentrationRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dealPlacesEachChosenWordWithItsOwnMeaning_data()
+    {
+        QTest::addColumn<int>("wordCount");
+        QTest::addColumn<int>("seed"); // -1: every draw the last, -2: every draw the first
+        QTest::addRow("8 words, seed 1") << 8 << 1;
+        QTest::addRow("8 words, seed 2") << 8 << 2;
+        QTest::addRow("8 words, last draws") << 8 << -1;
+        QTest::addRow("8 words, first draws") << 8 << -2;
+        QTest::addRow("30 words, seed 3") << 30 << 3;
+        QTest::addRow("600 words, last draws") << 600 << -1;
+    }
+
+    void dealPlacesEachChosenWordWithItsOwnMeaning()
+    {
+        QFETCH(int, wordCount);
+        QFETCH(int, seed);
+        const QStringList words = numbered("word", wordCount);
+        const QStringList meanings = numbered("meaning", wordCount);
+        const DealRandom random = seed == -1 ? alwaysLast() : seed == -2 ? alwaysFirst() : seeded(seed);
+        const Deal deal = dealCards(words, meanings, random);
+
+        QSet<int> pairs;
+        QSet<QString> texts;
+        for (const Card &card : deal) {
+            QVERIFY(card.pairOf >= 1 && card.pairOf <= wordCount);
+            QCOMPARE(card.text, (card.isWord ? words : meanings)[card.pairOf - 1]);
+            pairs.insert(card.pairOf);
+            texts.insert(card.text);
+        }
+        // 8 different entries, each once as word and once as meaning: every
+        // position holds a card.
+        QCOMPARE(pairs.size(), PairCount);
+        QCOMPARE(texts.size(), CardCount);
+        for (int pair : pairs) {
+            QVERIFY(positionOf(deal, pair, true) >= 0);
+            QVERIFY(positionOf(deal, pair, false) >= 0);
+        }
+        if (wordCount == 8) {
+            for (const QString &word : words)
+                QVERIFY(texts.contains(word));
+        }
+        if (seed == -1)
+            QVERIFY(pairs.contains(wordCount)); // the last entry of the list can be dealt
+    }
+
+    void lastWordOfA600WordListIsDealtByTheClockSeededRandom()
+    {
+        const QStringList words = numbered("w", 600);
+        bool lastDealt = false;
+        for (int i = 0; i < 3000 && !lastDealt; ++i) {
+            for (const Card &card : dealCards(words, words, clockSeededDealRandom()))
+                lastDealt |= card.pairOf == 600;
+        }
+        QVERIFY(lastDealt);
+    }
+
+    void turnsAreJudgedByPairNotByText()
+    {
+        // Two entries with the same word are separate pairs.
+        QStringList words = numbered("w", 8);
+        words[1] = words[0];
+        ConcentrationGame game(dealCards(words, numbered("m", 8), alwaysFirst()));
+        const Deal deal = [&] {
+            Deal d;
+            for (int p = 0; p < CardCount; ++p)
+                d[p] = game.card(p);
+            return d;
+        }();
+
+        using R = ConcentrationGame::FlipResult;
+        // Two words with the same text are still no match.
+        QCOMPARE(game.flip(positionOf(deal, 1, true)), R::FirstUp);
+        QCOMPARE(game.flip(positionOf(deal, 1, true)), R::Ignored); // already face up
+        QCOMPARE(game.flip(positionOf(deal, 2, true)), R::NoMatch);
+        QCOMPARE(game.tryCount(), 1);
+        // While the verdict waits, cards cannot be turned.
+        QCOMPARE(game.flip(positionOf(deal, 3, true)), R::Ignored);
+        QCOMPARE(game.cardState(positionOf(deal, 3, true)), ConcentrationGame::CardState::FaceDown);
+        QVERIFY(!game.endTurn());
+        QCOMPARE(game.cardState(positionOf(deal, 1, true)), ConcentrationGame::CardState::FaceDown);
+
+        // Two meanings never match either.
+        game.flip(positionOf(deal, 4, false));
+        QCOMPARE(game.flip(positionOf(deal, 5, false)), R::NoMatch);
+        game.endTurn();
+
+        // A meaning first, then its word: a match, and the pair leaves.
+        for (int pair = 1; pair <= 7; ++pair) {
+            game.flip(positionOf(deal, pair, false));
+            QCOMPARE(game.flip(positionOf(deal, pair, true)), R::Match);
+            QVERIFY(!game.endTurn());
+            QCOMPARE(game.cardState(positionOf(deal, pair, true)), ConcentrationGame::CardState::Gone);
+            QCOMPARE(game.pairsFound(), pair);
+        }
+        game.tick();
+        QCOMPARE(game.elapsedSeconds(), 1);
+
+        // The eighth match empties the board at once and stops the clock.
+        game.flip(positionOf(deal, 8, true));
+        QCOMPARE(game.flip(positionOf(deal, 8, false)), R::Win);
+        QVERIFY(game.gameOver());
+        for (int p = 0; p < CardCount; ++p)
+            QCOMPARE(game.cardState(p), ConcentrationGame::CardState::Gone);
+        game.tick();
+        QCOMPARE(game.elapsedSeconds(), 1);
+        QCOMPARE(game.tryCount(), 10);
+        QVERIFY(game.endTurn());
+        QCOMPARE(game.pairsFound(), 8);
+    }
+
+    void countersStopAtTheSixteenBitLimit()
+    {
+        ConcentrationGame game(orderedDeal());
+        game.setCountersForTest(32767, 32766);
+        game.tick();
+        game.tick();
+        QCOMPARE(game.elapsedSeconds(), 32767);
+        game.flip(positionOf(orderedDeal(), 1, true));
+        game.flip(positionOf(orderedDeal(), 2, true));
+        QCOMPARE(game.tryCount(), 32767);
+    }
+};
+
+QTEST_MAIN(ConcentrationRulesTest)
+#include "test_concentration_rules.moc"
