@@ -1,0 +1,269 @@
+#include "Main.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/SoundSwitch.h"
+#include "app/Twips.h"
+#include "app/core/ListStore.h"
+#include "app/core/Random.h"
+#include "app/core/SharedState.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int HalfLeft = 600;
+constexpr int HalfWidth = 7575;
+constexpr int WordTop = 240;
+constexpr int MeaningTop = 2040;
+
+QLabel *halfLabel(QWidget *parent, const QString &name)
+{
+    QLabel *label = makeLabel(parent);
+    label->setAccessibleName(name);
+    label->setAlignment(Qt::AlignCenter);
+    setPointSize(label, 24);
+    // A card-coloured face, so the text reads well over the background; the
+    // label's height clips the text while it grows.
+    label->setAutoFillBackground(true);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, QColor(0xff, 0xfb, 0xee));
+    pal.setColor(QPalette::WindowText, QColor(0x1d, 0x3c, 0x78));
+    label->setPalette(pal);
+    return label;
+}
+
+ClickLabel *linkLabel(QWidget *parent, const QString &caption)
+{
+    auto *label = new ClickLabel(parent, caption);
+    setPointSize(label, 12);
+    label->setTextColor(QColor(0xff, 0xff, 0xff));
+    label->setBackgroundColor(QColor(0x1d, 0x3c, 0x78));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+Main::Main()
+    : Screen(ScreenId::Main)
+{
+    setWindowTitle(QStringLiteral("Vocabulary Flash Cards"));
+    setClientSizeTwips(8775, 5880);
+
+    Timer1 = new QTimer(this);
+    connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+
+    TheWord = halfLabel(area(), QStringLiteral("Word"));
+    TheDefinition = halfLabel(area(), QStringLiteral("Meaning"));
+
+    Image2 = new ClickLabel(area());
+    Image2->setAccessibleName(QStringLiteral("Word card"));
+    Image3 = new ClickLabel(area());
+    Image3->setAccessibleName(QStringLiteral("Meaning card"));
+    Image3->setFocusPolicy(Qt::NoFocus); // nothing happens when it is clicked
+    connect(Image2, &ClickLabel::clicked, this, &Main::Image2_Click);
+
+    Gimme = new QPushButton(area());
+    placeTw(Gimme, 3000, 4200, 2655, 735);
+    setPointSize(Gimme, 12);
+    Gimme->setAutoDefault(true);
+    connect(Gimme, &QPushButton::clicked, this, &Main::Gimme_Click);
+
+    Backhand = new ClickLabel(area());
+    Backhand->setAccessibleName(QStringLiteral("Previous Card arrow"));
+    placeTw(Backhand, 600, 4200, 735, 735);
+    BackLabel = linkLabel(area(), QStringLiteral("Previous Card"));
+    placeTw(BackLabel, 1395, 4320, 1500, 495);
+    Label2 = linkLabel(area(), QStringLiteral("Next Card"));
+    placeTw(Label2, 5880, 4320, 1500, 495);
+    Image1 = new ClickLabel(area());
+    Image1->setAccessibleName(QStringLiteral("Next Card arrow"));
+    placeTw(Image1, 7440, 4200, 735, 735);
+    Backhand->hide();
+    BackLabel->hide();
+    connect(Backhand, &ClickLabel::clicked, this, &Main::Backhand_Click);
+    connect(BackLabel, &ClickLabel::clicked, this, &Main::BackLabel_Click);
+    connect(Label2, &ClickLabel::clicked, this, &Main::Label2_Click);
+    connect(Image1, &ClickLabel::clicked, this, &Main::Image1_Click);
+
+    Label1 = makeLabel(area());
+    placeTw(Label1, 600, 5160, 5400, 375);
+    setPointSize(Label1, 10, false);
+    Label1->setStyleSheet(QStringLiteral("color: #ffffff;"));
+
+    Command1 = new QPushButton(QStringLiteral("Quit"), area());
+    placeTw(Command1, 7080, 5160, 1095, 495);
+    Command1->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
+
+    setTabOrder(Image2, Label2);
+    setTabOrder(Label2, Image1);
+    setTabOrder(Image1, Gimme);
+    setTabOrder(Gimme, BackLabel);
+    setTabOrder(BackLabel, Backhand);
+    setTabOrder(Backhand, Command1);
+
+    QMenu *go = addMenu(QStringLiteral("Go"));
+    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { MainBack_Click(); });
+    addMenuItem(go, QStringLiteral("Back to the Flash Card Options"), [this] { Back_Click(); });
+    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *options = addMenu(QStringLiteral("Options"));
+    m_sound = new SoundSwitch(options);
+    addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
+}
+
+void Main::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Image2->setPictureFile(QStringLiteral("card.jpg"));
+    Image3->setPictureFile(QStringLiteral("card.jpg"));
+    Image1->setPictureFile(QStringLiteral("arrow_next.png"));
+    Backhand->setPictureFile(QStringLiteral("arrow_back.png"));
+    StartDeck();
+    Label2->setFocus();
+}
+
+void Main::StartDeck()
+{
+    LoadList();
+    QList<CardPair> pairs;
+    pairs.reserve(Shared.WordCount);
+    for (int i = 1; i <= Shared.WordCount; ++i)
+        pairs.append({Shared.Words[i], Shared.Meanings[i]});
+    m_viewer = std::make_unique<CardViewer>(Shared.CardOrder, Shared.CardSide, std::move(pairs), [](int n) {
+        rnd::Randomize();
+        return rnd::drawFrom1To(n);
+    });
+
+    // A "1 ms" timer: it ticks as often as the display refreshes, so the
+    // halves are seen to open rather than being open before the first paint.
+    Timer1->start(16);
+    Gimme->setText(m_viewer->revealButtonCaption());
+    Label1->setText(m_viewer->countCaption());
+    if (m_viewer->start(Shared.StartLetter))
+        Beep();
+    showState();
+}
+
+void Main::showState()
+{
+    Shared.CardPosition = std::int16_t(m_viewer->deck().position());
+    Shared.CurrentWord = m_viewer->current().word;
+    Shared.CurrentMeaning = m_viewer->current().meaning;
+    TheWord->setText(m_viewer->wordCaption());
+    TheDefinition->setText(m_viewer->meaningCaption());
+    Backhand->setVisible(m_viewer->previousShown());
+    BackLabel->setVisible(m_viewer->previousShown());
+    Gimme->setVisible(m_viewer->revealButtonShown());
+    placeHalves();
+}
+
+void Main::placeHalves()
+{
+    const RevealAnimation &a = m_viewer->animation();
+    placeTw(Image2, HalfLeft, WordTop, HalfWidth, a.wordCover);
+    placeTw(Image3, HalfLeft, MeaningTop, HalfWidth, a.meaningCover);
+    placeTw(TheWord, HalfLeft, WordTop, HalfWidth, a.wordLabel);
+    placeTw(TheDefinition, HalfLeft, MeaningTop, HalfWidth, a.meaningLabel);
+}
+
+void Main::Timer1_Timer()
+{
+    m_viewer->tick();
+    placeHalves();
+}
+
+void Main::pageTurn()
+{
+    if (!m_sound->isOn())
+        return;
+    repaint(); // the new card is on screen while the page turns
+    PlaySound(appFile(QStringLiteral("pageturn.wav")));
+}
+
+void Main::forwardAndShow(bool withPageTurn)
+{
+    m_viewer->forward();
+    showState();
+    if (withPageTurn)
+        pageTurn();
+}
+
+void Main::backAndShow()
+{
+    if (m_viewer->back())
+        Beep();
+    showState();
+}
+
+void Main::Image1_Click()
+{
+    forwardAndShow(false);
+}
+
+void Main::Label2_Click()
+{
+    forwardAndShow(true);
+}
+
+void Main::Backhand_Click()
+{
+    backAndShow();
+}
+
+void Main::BackLabel_Click()
+{
+    backAndShow();
+}
+
+void Main::Gimme_Click()
+{
+    m_viewer->revealBoth();
+    showState();
+    pageTurn();
+}
+
+void Main::Image2_Click()
+{
+    if (m_viewer->backFromCover())
+        Beep();
+    showState();
+}
+
+void Main::Command1_Click()
+{
+    screens().show(ScreenId::First);
+    screens().close(ScreenId::Main);
+}
+
+void Main::MainBack_Click()
+{
+    screens().show(ScreenId::First);
+    screens().close(ScreenId::Main);
+}
+
+void Main::Back_Click()
+{
+    screens().show(ScreenId::frmTitle);
+    screens().close(ScreenId::Main);
+}
+
+void Main::Quit_Click()
+{
+    screens().endProgram();
+}
+
+void Main::about_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+void Main::Form_Terminate()
+{
+    screens().endProgram();
+}

@@ -1,0 +1,176 @@
+#include "frmTitle.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/ListChooser.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+#include "app/core/SharedState.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+frmTitle::frmTitle()
+    : Screen(ScreenId::frmTitle)
+{
+    setWindowTitle(QStringLiteral("Vocabulary Flash Cards"));
+    setClientSizeTwips(9000, 6720);
+
+    QLabel *lblTitle = new QLabel(QStringLiteral("Vocabulary Flash Cards"), area());
+    placeTw(lblTitle, 1680, 120, 5640, 720);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    setPointSize(lblTitle, 22);
+    lblTitle->setStyleSheet(QStringLiteral("color: #1d3c78;"));
+
+    auto *Image1 = new QLabel(area());
+    auto *Image2 = new QLabel(area());
+    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
+    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
+    for (QLabel *image : {Image1, Image2})
+        image->setScaledContents(true);
+    placeTw(Image1, 240, 120, 1200, 900);
+    placeTw(Image2, 7560, 120, 1200, 900);
+
+    QLabel *Label1 = makeLabel(area(), QStringLiteral("Choose a Word List:"));
+    placeTw(Label1, 240, 1080, 3360, 375);
+    setPointSize(Label1, 11);
+    TheLists = new QListWidget(area());
+    placeTw(TheLists, 240, 1500, 3360, 4200);
+    TheLists->setAccessibleName(QStringLiteral("Choose a Word List:"));
+
+    Frame3 = new QGroupBox(QStringLiteral("What's on the Cards?"), area());
+    placeTw(Frame3, 3840, 1080, 4920, 1560);
+    Frame1 = new QGroupBox(QStringLiteral("Card Order"), area());
+    placeTw(Frame1, 3840, 2760, 4920, 2280);
+
+    // Option buttons without text of their own; the label beside each one
+    // selects it, as a click on the button would.
+    auto option = [](QGroupBox *frame, ClickLabel *&label, const QString &caption, int top) {
+        auto *button = new QRadioButton(frame);
+        placeTw(button, 120, top, 300, 375);
+        button->setAccessibleName(caption);
+        label = new ClickLabel(frame, caption);
+        placeTw(label, 480, top, 4320, 375);
+        label->setFocusPolicy(Qt::NoFocus);
+        clickThrough(label, button);
+        return button;
+    };
+    Option4 = option(Frame3, Label3[8], QStringLiteral("Show me the words and I'll guess the meaning"), 360);
+    Option6 = option(Frame3, Label3[7], QStringLiteral("Show me the meaning and let me guess the word"), 900);
+    Option1 = option(Frame1, Label3[5], QStringLiteral("Alphabetical"), 360);
+    Option3 = option(Frame1, Label3[4], QStringLiteral("Random"), 840);
+    Option2 = option(Frame1, Label3[3], QStringLiteral("Alphabetical, starting with the letter..."), 1320);
+    Option4->setChecked(true);
+    Option1->setChecked(true);
+
+    Letter = new QLineEdit(Frame1);
+    placeTw(Letter, 480, 1740, 1200, 375);
+    Letter->setAccessibleName(QStringLiteral("Starting letter"));
+    Letter->hide();
+
+    Begin = new QPushButton(QStringLiteral("Click Here to Begin"), area());
+    placeTw(Begin, 4800, 5280, 3000, 615);
+    setPointSize(Begin, 12);
+    Begin->setAutoDefault(true);
+
+    connect(Option1, &QRadioButton::clicked, this, &frmTitle::Option1_Click);
+    connect(Option3, &QRadioButton::clicked, this, &frmTitle::Option3_Click);
+    connect(Option2, &QRadioButton::clicked, this, &frmTitle::Option2_Click);
+    connect(Option4, &QRadioButton::clicked, this, &frmTitle::Option4_Click);
+    connect(Option6, &QRadioButton::clicked, this, &frmTitle::Option6_Click);
+    connect(Begin, &QPushButton::clicked, this, &frmTitle::Begin_Click);
+    // Enter in the letter box or on a list starts the cards, as the button would.
+    connect(Letter, &QLineEdit::returnPressed, this, &frmTitle::Begin_Click);
+    connect(TheLists, &QListWidget::itemActivated, this, &frmTitle::Begin_Click);
+
+    setTabOrder(TheLists, Option4);
+    setTabOrder(Option4, Option6);
+    setTabOrder(Option6, Option1);
+    setTabOrder(Option1, Option3);
+    setTabOrder(Option3, Option2);
+    setTabOrder(Option2, Letter);
+    setTabOrder(Letter, Begin);
+
+    QMenu *go = addMenu(QStringLiteral("Go"));
+    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
+    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *options = addMenu(QStringLiteral("Options"));
+    addMenuItem(options, QStringLiteral("About this Program"), [this] { About_Click(); });
+}
+
+void frmTitle::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Shared.CardOrder = 1;
+    Shared.CardSide = 1;
+    fillListChooser(TheLists);
+    TheLists->setFocus();
+}
+
+void frmTitle::Option1_Click()
+{
+    Shared.CardOrder = 1;
+}
+
+void frmTitle::Option3_Click()
+{
+    Shared.CardOrder = 2;
+}
+
+void frmTitle::Option2_Click()
+{
+    Shared.CardOrder = 3;
+    Letter->show();
+    Letter->setFocus();
+}
+
+void frmTitle::Option4_Click()
+{
+    Shared.CardSide = 1;
+}
+
+void frmTitle::Option6_Click()
+{
+    Shared.CardSide = 2;
+}
+
+void frmTitle::Begin_Click()
+{
+    const bool listChosen = takeListChoice(TheLists);
+    if (Shared.CardOrder == 3 && Letter->text().isEmpty()) {
+        heyMessage(QStringLiteral("You need to choose a starting letter!"), this);
+        return;
+    }
+    if (Shared.CardOrder == 3)
+        Shared.StartLetter = Letter->text();
+    if (!listChosen)
+        return;
+    screens().show(ScreenId::Main);
+    screens().close(ScreenId::frmTitle);
+}
+
+void frmTitle::Back_Click()
+{
+    screens().close(ScreenId::frmTitle);
+    screens().show(ScreenId::First);
+}
+
+void frmTitle::Quit_Click()
+{
+    screens().endProgram();
+}
+
+void frmTitle::About_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+void frmTitle::Form_Terminate()
+{
+    screens().endProgram();
+}
