@@ -1,0 +1,77 @@
+#include "ZapDone.h"
+
+#include "ZapRules.h"
+
+#include "app/Controls.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/Numbers.h"
+#include "app/core/SharedState.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+ZapDone::ZapDone()
+    : Screen(ScreenId::ZapDone)
+{
+    setWindowTitle(QStringLiteral("Score"));
+    setClientSizeTwips(5760, 3840);
+
+    auto *BackShape2 = new QLabel(area());
+    BackShape2->setStyleSheet(QStringLiteral("background: rgba(20, 30, 70, 170); border-radius: 8px;"));
+    placeTw(BackShape2, 240, 240, 5280, 2520);
+
+    Image1 = new QLabel(area());
+    Image1->setScaledContents(true);
+    Image1->setAccessibleName(QStringLiteral("Trophy"));
+    placeTw(Image1, 480, 480, 1440, 1680);
+
+    Label1 = new QLabel(QStringLiteral("Great Job!"), area());
+    setPointSize(Label1, 20);
+    Label1->setStyleSheet(QStringLiteral("color: #ffd75e;"));
+    Label1->setAlignment(Qt::AlignCenter);
+    placeTw(Label1, 2040, 600, 3360, 735);
+
+    Label2 = new QLabel(QStringLiteral("You Scored 000 Points!"), area());
+    setPointSize(Label2, 13);
+    Label2->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    Label2->setAlignment(Qt::AlignCenter);
+    placeTw(Label2, 2040, 1560, 3360, 495);
+
+    Command1 = new QPushButton(QStringLiteral("Try Again"), area());
+    Command2 = new QPushButton(QStringLiteral("Quit"), area());
+    placeTw(Command1, 1200, 3000, 1575, 495);
+    placeTw(Command2, 3000, 3000, 1575, 495);
+    for (QPushButton *button : {Command1, Command2})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &ZapDone::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ZapDone::Command2_Click);
+}
+
+void ZapDone::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Image1->setPixmap(appPicture(QStringLiteral("trophy.png")));
+    Label1->setText(RateScore(Shared.ZapScore));
+    Label2->setText(QStringLiteral("You scored ") + withLeadingBlank(Shared.ZapScore) + QStringLiteral(" points!"));
+    Command1->setFocus();
+    if (Shared.ZapSound != 0) {
+        // The score is on screen while the sound plays.
+        show();
+        repaint();
+        PlaySound(QStringLiteral("whew.wav"));
+    }
+}
+
+void ZapDone::Command1_Click()
+{
+    screens().show(ScreenId::ZapOptions);
+    screens().close(ScreenId::ZapDone);
+}
+
+void ZapDone::Command2_Click()
+{
+    screens().show(ScreenId::First);
+    screens().close(ScreenId::ZapDone);
+}

@@ -1,0 +1,168 @@
+#include "ZapOptions.h"
+
+#include "ZapRules.h"
+
+#include "app/ClickLabel.h"
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+#include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+// Qt's scroll bar runs from its minimum at the left to its maximum at the
+// right, so the bar holds 10..1250 and the interval is read mirrored.
+constexpr int SlowestSpeed = 1250;
+constexpr int FastestSpeed = 10;
+constexpr int DefaultSpeed = 650;
+
+int mirrored(int value)
+{
+    return SlowestSpeed + FastestSpeed - value;
+}
+
+QLabel *alignedLabel(QWidget *parent, const QString &text, Qt::Alignment alignment)
+{
+    QLabel *label = makeLabel(parent, text);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+ZapOptions::ZapOptions()
+    : Screen(ScreenId::ZapOptions)
+{
+    setWindowTitle(QStringLiteral("Word Zap! Options"));
+    setClientSizeTwips(7200, 4560);
+
+    auto *Label8 = new QLabel(QStringLiteral("Word ZAP!"), area());
+    setPointSize(Label8, 26);
+    Label8->setAlignment(Qt::AlignCenter);
+    Label8->setStyleSheet(QStringLiteral("color: #ffd75e;"));
+    placeTw(Label8, 240, 120, 6720, 735);
+
+    auto *Frame4 = new QGroupBox(QStringLiteral("Rules:"), area());
+    placeTw(Frame4, 240, 960, 3600, 2640);
+    QLabel *Label7 = makeLabel(Frame4, QStringLiteral(
+        "A definition will appear at the bottom of the screen. You must shoot only the word that matches "
+        "the definition. Each correct shot will earn you 50 points. Each wrong shot will take away 50 points."));
+    Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setPointSize(Label7, 10, false);
+    placeTw(Label7, 180, 360, 3240, 2160);
+
+    auto *Frame3 = new QGroupBox(QStringLiteral("Speed"), area());
+    placeTw(Frame3, 4080, 960, 2880, 1260);
+    SpeedBar = new QScrollBar(Qt::Horizontal, Frame3);
+    SpeedBar->setRange(FastestSpeed, SlowestSpeed);
+    // The arrows move 50 ms at a time; a click in the trough fine-tunes by 1.
+    SpeedBar->setSingleStep(50);
+    SpeedBar->setPageStep(1);
+    SpeedBar->setAccessibleName(QStringLiteral("Speed"));
+    placeTw(SpeedBar, 120, 360, 2640, 255);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Slow"), Qt::AlignLeft), 120, 690, 900, 315);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Normal"), Qt::AlignHCenter), 990, 690, 900, 315);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Impossible"), Qt::AlignRight), 1860, 690, 900, 315);
+
+    auto *Frame1 = new QGroupBox(QStringLiteral("Sound"), area());
+    placeTw(Frame1, 4080, 2340, 2880, 1260);
+    SoundONOp = new QRadioButton(Frame1);
+    SoundOFFOp = new QRadioButton(Frame1);
+    SoundONOp->setAccessibleName(QStringLiteral("Sound On"));
+    SoundOFFOp->setAccessibleName(QStringLiteral("Sound Off"));
+    placeTw(SoundONOp, 240, 360, 300, 315);
+    placeTw(SoundOFFOp, 240, 780, 300, 315);
+    Label1 = new ClickLabel(Frame1, QStringLiteral("Sound On"));
+    Label2 = new ClickLabel(Frame1, QStringLiteral("Sound Off"));
+    placeTw(Label1, 600, 360, 1800, 315);
+    placeTw(Label2, 600, 780, 1800, 315);
+    clickThrough(Label1, SoundONOp);
+    clickThrough(Label2, SoundOFFOp);
+
+    Command1 = new QPushButton(QStringLiteral("Start!"), area());
+    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    placeTw(Command1, 4080, 3840, 1335, 495);
+    placeTw(Command2, 5625, 3840, 1335, 495);
+    for (QPushButton *button : {Command1, Command2})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &ZapOptions::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &ZapOptions::Command2_Click);
+
+    setTabOrder(SpeedBar, SoundONOp);
+    setTabOrder(SoundONOp, Command1);
+    setTabOrder(Command1, Command2);
+
+    QMenu *go = addMenu(QStringLiteral("Go"));
+    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back2_Click(); });
+    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
+    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
+    QMenu *options = addMenu(QStringLiteral("Options"));
+    addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
+
+    setSpeed(DefaultSpeed);
+}
+
+void ZapOptions::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    if (Shared.SoundFlag == 1)
+        SoundONOp->setChecked(true);
+    else
+        SoundOFFOp->setChecked(true);
+    Command1->setFocus();
+}
+
+int ZapOptions::speed() const
+{
+    return mirrored(SpeedBar->value());
+}
+
+void ZapOptions::setSpeed(int milliseconds)
+{
+    SpeedBar->setValue(mirrored(milliseconds));
+}
+
+void ZapOptions::Command1_Click()
+{
+    Shared.ZapSpeed = speed();
+    Shared.ZapSound = SoundONOp->isChecked() ? -1 : 0;
+
+    // Every turn needs a wrong word that differs from the right one: a list
+    // without two different words would never produce a turn.
+    LoadList();
+    QStringList words;
+    for (int i = 1; i <= Shared.WordCount; ++i)
+        words.append(Shared.Words[i]);
+    if (!hasTwoDifferentWords(words)) {
+        heyMessage(QStringLiteral("You need a list with at least two different words to play Word Zap!"), this);
+        return;
+    }
+
+    screens().show(ScreenId::Zap);
+    screens().close(ScreenId::ZapOptions);
+}
+
+void ZapOptions::Command2_Click()
+{
+    screens().show(ScreenId::GameOption);
+    screens().close(ScreenId::ZapOptions);
+}
+
+void ZapOptions::Back2_Click()
+{
+    Command2_Click();
+}
+
+void ZapOptions::Back_Click()
+{
+    screens().show(ScreenId::First);
+    screens().close(ScreenId::ZapOptions);
+}

@@ -1,0 +1,237 @@
+#include "ZapRules.h"
+
+#include "app/core/Numbers.h"
+#include "app/core/Random.h"
+
+#include <cmath>
+#include <vector>
+
+ZapRandom clockSeededZapRandom()
+{
+    return {rnd::Randomize, rnd::drawFrom1To};
+}
+
+const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
+    {{{3240, 960}, {960, 2160}, {1560, 3600}, {4560, 3480}, {5400, 2280}}},
+    {{{840, 1440}, {5520, 1440}, {3360, 2520}, {1560, 3600}, {5400, 3600}}},
+    {{{3360, 1320}, {3360, 1920}, {3360, 2520}, {3360, 3120}, {3360, 3720}}},
+    {{{720, 1200}, {3000, 1200}, {3000, 2280}, {3000, 4320}, {5400, 4320}}},
+    {{{840, 2640}, {3120, 2640}, {5640, 2640}, {3120, 1200}, {3120, 4200}}},
+}};
+
+bool hasTwoDifferentWords(const QStringList &words)
+{
+    for (const QString &word : words)
+        if (word != words.first())
+            return true;
+    return false;
+}
+
+QString RateScore(int score)
+{
+    if (score < 1)
+        return QStringLiteral("Oops!");
+    if (score < 100)
+        return QStringLiteral("Not too bad...");
+    if (score < 200)
+        return QStringLiteral("Good Job!");
+    if (score < 400)
+        return QStringLiteral("Great Work!");
+    return QStringLiteral("FANTASTIC!!!!");
+}
+
+BlastCentre blastCentre(int left, int top, int width, int height)
+{
+    // Halves round to even, as the rings of a centred target always did.
+    return {float(width) / 2.0f + float(left), std::int16_t(std::nearbyint(height / 2.0 + top))};
+}
+
+ZapGame::ZapGame(const QStringList &words, const QStringList &meanings, ZapRandom random)
+    : m_words(words), m_meanings(meanings), m_poolWords(words), m_poolMeanings(meanings),
+      m_random(std::move(random))
+{
+    while (m_meanings.size() < m_words.size())
+        m_meanings.append(QString());
+    m_poolMeanings = m_meanings;
+    m_playable = hasTwoDifferentWords(m_words);
+}
+
+void ZapGame::newTurn()
+{
+    if (!playable())
+        return;
+    m_phase = Phase::WaitingForReady;
+    m_vanishRunning = false;
+    m_nextToVanish = 0;
+    m_vanishPhase = 1;
+    m_targetVisible.fill(false);
+    pickWords();
+    placeTargets();
+}
+
+void ZapGame::pickWords()
+{
+    m_random.reseed();
+    if (!m_poolWords.isEmpty()) {
+        const int n = m_random.from1To(int(m_poolWords.size())) - 1;
+        m_currentWord = m_poolWords.takeAt(n);
+        m_currentMeaning = m_poolMeanings.takeAt(n);
+    } else {
+        const int n = m_random.from1To(int(m_words.size())) - 1;
+        m_currentWord = m_words[n];
+        m_currentMeaning = m_meanings[n];
+    }
+
+    m_random.reseed();
+    m_rightAnswer = m_random.from1To(TargetCount);
+
+    // Drawing among the entries that differ from the turn's word is what
+    // "draw again while it is the same word" comes to, and cannot run on
+    // for ever. Wrong words may repeat among themselves.
+    std::vector<int> wrong;
+    for (int k = 0; k < m_words.size(); ++k)
+        if (m_words[k] != m_currentWord)
+            wrong.push_back(k);
+    for (int i = 1; i <= TargetCount; ++i) {
+        const int k = wrong[m_random.from1To(int(wrong.size())) - 1];
+        m_choices[i - 1] = i == m_rightAnswer ? m_currentWord : m_words[k];
+    }
+}
+
+void ZapGame::placeTargets()
+{
+    m_random.reseed();
+    m_layout = m_random.from1To(int(TargetLayouts.size()));
+}
+
+void ZapGame::startTurn()
+{
+    if (m_phase != Phase::WaitingForReady || !playable())
+        return;
+    m_phase = Phase::TurnRunning;
+    m_vanishRunning = true;
+    m_clockRunning = true;
+    m_targetVisible.fill(true);
+}
+
+void ZapGame::startNextTurn()
+{
+    m_missedLast = false;
+    newTurn();
+}
+
+ZapGame::Outcome ZapGame::shoot(int index)
+{
+    if (m_phase == Phase::TurnOver) {
+        startNextTurn();
+        return Outcome::NewTurn;
+    }
+    if (m_phase != Phase::TurnRunning || index < 0 || index >= TargetCount || !m_targetVisible[index])
+        return Outcome::Ignored;
+    return index == m_rightAnswer - 1 ? goodShot() : wrongShot();
+}
+
+ZapGame::Outcome ZapGame::windowClick()
+{
+    if (m_phase == Phase::TurnOver) {
+        startNextTurn();
+        return Outcome::NewTurn;
+    }
+    if (m_phase == Phase::TurnRunning && m_vanishRunning)
+        return missed();
+    return Outcome::Ignored;
+}
+
+ZapGame::Outcome ZapGame::messageClick()
+{
+    if (m_phase != Phase::TurnOver)
+        return Outcome::Ignored;
+    startNextTurn();
+    return Outcome::NewTurn;
+}
+
+int ZapGame::vanishTick(bool *turnLost)
+{
+    *turnLost = false;
+    if (!m_vanishRunning)
+        return -1;
+    if (m_vanishPhase == 1) {
+        m_vanishPhase = 2;
+        return -1;
+    }
+    if (m_vanishPhase == 2) {
+        m_vanishPhase = 0;
+        return -1;
+    }
+    const int vanished = m_nextToVanish;
+    m_targetVisible[vanished] = false;
+    m_vanishPhase = 1;
+    if (m_nextToVanish < TargetCount - 1) {
+        ++m_nextToVanish;
+    } else {
+        m_nextToVanish = 0;
+        missed();
+        *turnLost = true;
+    }
+    return vanished;
+}
+
+bool ZapGame::clockTick()
+{
+    if (!m_clockRunning)
+        return false;
+    // The clock stands at 0 while the time-up message is open, and time is
+    // up only once even though the timers keep firing meanwhile.
+    if (m_timeLeft > 0)
+        --m_timeLeft;
+    if (m_timeLeft == 0 && !m_timeUp) {
+        m_timeUp = true;
+        return true;
+    }
+    return false;
+}
+
+void ZapGame::flashTick()
+{
+    if (m_phase != Phase::TurnOver || m_missedLast)
+        return;
+    m_messageBackground = m_messageBackground == LoseBackgroundFlash ? LoseBackgroundRest : LoseBackgroundFlash;
+}
+
+void ZapGame::addScore(int delta)
+{
+    // A long losing streak stops at the 16-bit limit instead of wrapping
+    // round to a large positive score.
+    m_score = addCapped(m_score, delta);
+}
+
+ZapGame::Outcome ZapGame::goodShot()
+{
+    m_vanishRunning = false;
+    addScore(50);
+    m_message = QStringLiteral("Great Shot!");
+    m_phase = Phase::TurnOver;
+    m_missedLast = false;
+    return Outcome::GoodShot;
+}
+
+ZapGame::Outcome ZapGame::missed()
+{
+    m_vanishRunning = false;
+    m_missedLast = true;
+    addScore(-50);
+    m_message = QStringLiteral("You missed! The correct answer was  --") + m_currentWord + QStringLiteral("--");
+    m_phase = Phase::TurnOver;
+    return Outcome::Missed;
+}
+
+ZapGame::Outcome ZapGame::wrongShot()
+{
+    m_missedLast = true;
+    m_vanishRunning = false;
+    addScore(-50);
+    m_message = QStringLiteral("You shot the wrong word! The correct answer was  --") + m_currentWord +
+                QStringLiteral("--");
+    m_phase = Phase::TurnOver;
+    return Outcome::WrongShot;
+}
