@@ -23,9 +23,22 @@ MsgAnswer MsgBox(const QString &text, const QString &title, MsgButtons buttons, 
     if (handler())
         return handler()(text, title, buttons);
 
-    QMessageBox box(buttons == MsgButtons::YesNo ? QMessageBox::Question : QMessageBox::Information,
+    QMessageBox box(buttons == MsgButtons::Ok ? QMessageBox::Information : QMessageBox::Question,
                     title, text, QMessageBox::NoButton, parent ? parent : QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MsgButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        default:
+            return MsgAnswer::Cancel;
+        }
+    }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);

@@ -7,8 +7,9 @@ class QWidget;
 
 // Every message box of the program goes through MsgBox, so tests (and the
 // monkey test) can answer it instead of blocking on a modal window.
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+// YesNoCancel: "save, discard or stay" when unsaved work would be lost.
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 MsgAnswer MsgBox(const QString &text, const QString &title, MsgButtons buttons = MsgButtons::Ok,
                  QWidget *parent = nullptr);

@@ -1,0 +1,107 @@
+#include "AddWord.h"
+
+#include "ListEntries.h"
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/SharedState.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+AddWord::AddWord()
+    : EditorDialog(ScreenId::AddWord)
+{
+    setWindowTitle(QStringLiteral("Add A Word To This List"));
+    setClientSizeTwips(6480, 4440);
+
+    QLabel *Label1 = makeLabel(area(), QStringLiteral("Word:"));
+    placeTw(Label1, 240, 240, 3960, 285);
+    Text1 = new QLineEdit(area());
+    Text1->setAccessibleName(QStringLiteral("Word"));
+    placeTw(Text1, 240, 540, 3960, 375);
+    QLabel *Label2 = makeLabel(area(), QStringLiteral("Meaning:"));
+    placeTw(Label2, 240, 1080, 3960, 285);
+    Text2 = new QLineEdit(area());
+    Text2->setAccessibleName(QStringLiteral("Meaning"));
+    placeTw(Text2, 240, 1380, 3960, 375);
+    connect(Text2, &QLineEdit::returnPressed, this, &AddWord::Command1_Click);
+
+    Command1 = new QPushButton(QStringLiteral("Add Word"), area());
+    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command3 = new QPushButton(QStringLiteral("Foreign Characters..."), area());
+    placeTw(Command1, 4440, 540, 1800, 495);
+    placeTw(Command2, 4440, 1140, 1800, 495);
+    placeTw(Command3, 4440, 1740, 1800, 495);
+    for (QPushButton *button : {Command1, Command2, Command3})
+        button->setAutoDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &AddWord::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &AddWord::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &AddWord::Command3_Click);
+
+    panel.build(area(), 240, 2400, 6000);
+    connect(panel.LScroll, &QScrollBar::valueChanged, this, &AddWord::LScroll_Change);
+    for (int index : {0, 1})
+        connect(panel.FLButton[index], &QPushButton::clicked, this, [this, index] { FLButton_Click(index); });
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+}
+
+void AddWord::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Shared.CurrentWord.clear();
+    Shared.CurrentMeaning.clear();
+    panel.showPickedCharacter();
+    Text1->setFocus();
+}
+
+void AddWord::Command1_Click()
+{
+    if (m_done)
+        return;
+    if (Text1->text().isEmpty() || Text2->text().isEmpty()) {
+        Beep();
+        return;
+    }
+    for (const auto &[box, kind] : {std::pair{Text1, EntryKind::Word}, std::pair{Text2, EntryKind::Meaning}}) {
+        if (const auto refusal = entryRefusal(box->text(), kind)) {
+            heyMessage(*refusal, this);
+            box->setFocus();
+            return;
+        }
+    }
+    Shared.CurrentWord = Text1->text();
+    Shared.CurrentMeaning = Text2->text();
+    Shared.CardSide = 1;
+    finish();
+}
+
+void AddWord::Command2_Click()
+{
+    cancel();
+}
+
+void AddWord::Command3_Click()
+{
+    panel.Frame1->show();
+    Command3->hide();
+}
+
+void AddWord::LScroll_Change()
+{
+    panel.showPickedCharacter();
+}
+
+void AddWord::FLButton_Click(int index)
+{
+    QLineEdit *box = index == 0 ? Text1 : Text2;
+    box->setText(box->text() + panel.picked());
+}

@@ -1,0 +1,301 @@
+#include "EditList.h"
+
+#include "EditorHandOver.h"
+#include "EditorResults.h"
+#include "ListEntries.h"
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+#include "app/core/Numbers.h"
+#include "app/core/SharedState.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QPushButton *editorButton(QWidget *parent, const QString &caption, int left, int top)
+{
+    auto *button = new QPushButton(caption, parent);
+    placeTw(button, left, top, 1680, 495);
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+EditList::EditList()
+    : Screen(ScreenId::EditList)
+{
+    setWindowTitle(QStringLiteral("View/Edit List"));
+    setClientSizeTwips(7920, 5640);
+
+    Label1 = makeLabel(area());
+    setPointSize(Label1, 14);
+    placeTw(Label1, 240, 120, 7440, 495);
+
+    WordList = new QListWidget(area());
+    WordList->setAccessibleName(QStringLiteral("Words"));
+    WordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    WordList->setSortingEnabled(false);
+    WordList->setUniformItemSizes(true);
+    placeTw(WordList, 240, 720, 3840, 4320);
+    connect(WordList, &QListWidget::currentRowChanged, this, &EditList::WordList_Click);
+    connect(WordList, &QListWidget::itemSelectionChanged, this, &EditList::WordList_Click);
+
+    DefLabel = makeLabel(area(), QStringLiteral("Meaning"));
+    DefLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DefLabel->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray; padding: 4px;"));
+    placeTw(DefLabel, 4320, 720, 3360, 1320);
+
+    TotalLabel = makeLabel(area());
+    placeTw(TotalLabel, 240, 5160, 3840, 300);
+
+    Command1 = editorButton(area(), QStringLiteral("Delete"), 4320, 2280);
+    Command2 = editorButton(area(), QStringLiteral("Edit"), 6000, 2280);
+    Command3 = editorButton(area(), QStringLiteral("Add"), 4320, 2880);
+    Command6 = editorButton(area(), QStringLiteral("Change List Name"), 6000, 2880);
+    command4 = editorButton(area(), QStringLiteral("Done"), 4320, 4545);
+    Command5 = editorButton(area(), QStringLiteral("Cancel"), 6000, 4545);
+    connect(Command1, &QPushButton::clicked, this, &EditList::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &EditList::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &EditList::Command3_Click);
+    connect(Command6, &QPushButton::clicked, this, &EditList::Command6_Click);
+    connect(command4, &QPushButton::clicked, this, &EditList::command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &EditList::Command5_Click);
+    setTabOrder(WordList, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command6);
+    setTabOrder(Command6, command4);
+    setTabOrder(command4, Command5);
+
+    QMenu *go = addMenu(QStringLiteral("Go"));
+    addMenuItem(go, QStringLiteral("Back To List Management"), [this] { Manage_Click(); });
+    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *options = addMenu(QStringLiteral("Options"));
+    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+}
+
+void EditList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    Shared.EditedListName = Shared.CurrentList;
+    Shared.CardSide = 0;
+    Shared.WordEdited = 0;
+    Shared.DeleteConfirmed = 0;
+    Label1->setText(Shared.CurrentList);
+    loadList();
+    if (WordList->count() > 0)
+        select(0);
+    WordList->setFocus();
+}
+
+void EditList::loadList()
+{
+    // Read from the store's lines rather than LoadList: an old list of more
+    // than MaxPairs pairs is shown, and written back, whole.
+    m_occurrence = chosenOccurrenceOf(Shared.CurrentList);
+    m_pairs.clear();
+    const auto lines = ReadStoreLines();
+    const auto name = cp1252::encode(Shared.CurrentList);
+    if (lines && name) {
+        if (const auto block = findListBlock(*lines, *name, m_occurrence))
+            m_pairs = pairsOf(*lines, *block);
+    }
+    QStringList words;
+    words.reserve(m_pairs.size());
+    for (const WordPair &pair : m_pairs)
+        words.append(pair.word);
+    {
+        const QSignalBlocker blocker(WordList);
+        WordList->clear();
+        WordList->addItems(words);
+    }
+    Shared.WordCount = std::int16_t(qMin<qsizetype>(m_pairs.size(), 32767));
+    TotalLabel->setText(QStringLiteral("Total Words In This List: ") + withLeadingBlank(int(m_pairs.size())));
+}
+
+void EditList::Form_Activate()
+{
+    // The word dialogs' answers, left in the shared state when they closed.
+    const AppliedResults applied = applyDialogResults(Shared, m_pairs);
+    if (applied.any()) {
+        const QSignalBlocker blocker(WordList);
+        if (applied.removedRow)
+            delete WordList->takeItem(*applied.removedRow);
+        if (applied.replacedRow)
+            WordList->item(*applied.replacedRow)->setText(m_pairs[*applied.replacedRow].word);
+        if (applied.appended)
+            WordList->addItem(m_pairs.last().word);
+    }
+    if (Label1->text() != Shared.EditedListName) {
+        Label1->setText(Shared.EditedListName);
+        m_changed = true;
+    }
+    if (applied.any()) {
+        m_changed = true;
+        WordList->setFocus();
+        select(applied.selectRow);
+    }
+}
+
+void EditList::select(int row)
+{
+    {
+        const QSignalBlocker blocker(WordList);
+        if (row >= 0) {
+            WordList->setCurrentRow(row);
+            WordList->scrollToItem(WordList->item(row));
+        } else {
+            WordList->setCurrentRow(-1);
+            WordList->clearSelection();
+        }
+    }
+    WordList_Click();
+}
+
+bool EditList::selectedRow(int &row) const
+{
+    const QList<QListWidgetItem *> selected = WordList->selectedItems();
+    if (selected.isEmpty())
+        return false;
+    row = WordList->row(selected.first());
+    return row >= 0 && row < m_pairs.size();
+}
+
+void EditList::WordList_Click()
+{
+    int row = -1;
+    if (!selectedRow(row))
+        row = -1;
+    DefLabel->setText(row >= 0 ? m_pairs[row].meaning : QString());
+    Shared.WordIndex = std::int16_t(row);
+}
+
+void EditList::Command1_Click()
+{
+    int row = -1;
+    if (!selectedRow(row)) {
+        Beep();
+        return;
+    }
+    Shared.WordIndex = std::int16_t(row);
+    Shared.CurrentWord = m_pairs[row].word;
+    screens().show(ScreenId::DeletWordSure);
+}
+
+void EditList::Command2_Click()
+{
+    int row = -1;
+    if (!selectedRow(row)) {
+        Beep();
+        return;
+    }
+    Shared.WordIndex = std::int16_t(row);
+    Shared.CurrentWord = m_pairs[row].word;
+    Shared.CurrentMeaning = m_pairs[row].meaning;
+    screens().show(ScreenId::EditWord);
+}
+
+void EditList::Command3_Click()
+{
+    if (m_pairs.size() >= MaxPairs) {
+        heyMessage(listFullMessage(), this);
+        return;
+    }
+    Shared.CardSide = 0;
+    screens().show(ScreenId::AddWord);
+}
+
+void EditList::Command6_Click()
+{
+    screens().show(ScreenId::ChangeListName);
+}
+
+bool EditList::saveList()
+{
+    // Lists from older versions may hold text the store cannot take back
+    // safely; it is put right here rather than written.
+    if (const auto refusal = entryRefusal(Label1->text(), EntryKind::ListName)) {
+        heyMessage(*refusal + QStringLiteral("\n\nPlease change the list's name before saving."), this);
+        return false;
+    }
+    for (int i = 0; i < m_pairs.size(); ++i) {
+        auto refusal = entryRefusal(m_pairs[i].word, EntryKind::Word);
+        if (!refusal)
+            refusal = entryRefusal(m_pairs[i].meaning, EntryKind::Meaning);
+        if (refusal) {
+            select(i);
+            heyMessage(*refusal + QStringLiteral("\n\nPlease edit the selected word before saving."), this);
+            return false;
+        }
+    }
+
+    const auto store = ReadStoreLines();
+    const auto oldName = cp1252::encode(Shared.CurrentList);
+    const auto block = blockLines(Label1->text(), m_pairs);
+    if (!store || !oldName || !block) {
+        MsgBox(QStringLiteral("The word list file %1 could not be read, so the list was not saved. "
+                              "Your changes are still here; please try again.")
+                   .arg(storePath()),
+               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        return false;
+    }
+    const textfile::SaveResult result = WriteStoreLines(withListWrittenBack(*store, *oldName, m_occurrence, *block));
+    if (!result) {
+        MsgBox(result.error + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
+                                             "Your changes are still here; please try again."),
+               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        return false;
+    }
+    m_changed = false;
+    return true;
+}
+
+void EditList::command4_Click()
+{
+    if (!saveList())
+        return;
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::EditList);
+}
+
+void EditList::Command5_Click()
+{
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::EditList);
+}
+
+void EditList::Manage_Click()
+{
+    Command5_Click();
+}
+
+void EditList::Quit_Click()
+{
+    screens().endProgram();
+}
+
+void EditList::About_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+void EditList::Form_Terminate()
+{
+    if (m_changed) {
+        const MsgAnswer answer = MsgBox(
+            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before closing?").arg(Label1->text()),
+            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+        if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !saveList()))
+            return;
+    }
+    screens().endProgram();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "StoreEdits.h"
+#include "app/Screen.h"
+
+#include <QVector>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+// Shows a list's words and meanings and changes them through the word
+// dialogs; "Done" writes the list back at the end of the store.
+class EditList : public Screen {
+    Q_OBJECT
+public:
+    EditList();
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Terminate() override;
+    void WordList_Click();
+    void Command1_Click(); // Delete
+    void Command2_Click(); // Edit
+    void Command3_Click(); // Add
+    void Command6_Click(); // Change List Name
+    void command4_Click(); // Done
+    void Command5_Click(); // Cancel
+    void Manage_Click();
+    void Quit_Click();
+    void About_Click();
+
+    // The list as it stands on the screen.
+    const QVector<WordPair> &pairs() const { return m_pairs; }
+    bool hasUnsavedChanges() const { return m_changed; }
+
+    QLabel *Label1;
+    QListWidget *WordList;
+    QLabel *DefLabel;
+    QLabel *TotalLabel;
+
+private:
+    void loadList();
+    bool selectedRow(int &row) const;
+    void select(int row);
+    bool saveList();
+
+    // The words of WordList with the meanings (the hidden DefList): item i
+    // belongs to WordList's item i. The store is written from here.
+    QVector<WordPair> m_pairs;
+    int m_occurrence = 0;
+    bool m_changed = false;
+    QPushButton *Command1;
+    QPushButton *Command2;
+    QPushButton *Command3;
+    QPushButton *Command6;
+    QPushButton *command4;
+    QPushButton *Command5;
+};

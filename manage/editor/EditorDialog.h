@@ -1,0 +1,24 @@
+#pragma once
+
+#include "app/Screen.h"
+
+// A small dialog over the list editor. It closes itself when another of the
+// program's screens becomes active, which counts as cancelling. A dialog
+// that was answered is done: its later deactivation must not act again, and
+// the editor is activated so that it applies the answer at once.
+class EditorDialog : public Screen {
+    Q_OBJECT
+public:
+    using Screen::Screen;
+
+    void Form_Deactivate() override;
+    void Form_Terminate() override;
+
+protected:
+    // Leaves without a result.
+    virtual void cancel();
+    // Closes after the result was left in the shared state.
+    void finish();
+
+    bool m_done = false;
+};

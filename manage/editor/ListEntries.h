@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <optional>
+
+// What a teacher may type into a list. The store is line-based and reads
+// some lines as structure, so text that would be mistaken for structure, or
+// that the file's code page cannot hold, is refused where it is typed.
+
+enum class EntryKind { ListName, Word, Meaning };
+
+// The message telling the teacher why `text` cannot be stored, or nothing
+// when it can. Empty words and meanings are the screens' business (a beep).
+std::optional<QString> entryRefusal(const QString &text, EntryKind kind);
+
+// Whether a list other than the one being renamed is already called `name`.
+// `ownName` is the stored name of the list being renamed (empty on create):
+// keeping or restoring a list's own name is never a clash.
+bool nameTaken(const QList<QByteArray> &storeLines, const QString &name, const QString &ownName = QString());
+
+QString nameTakenMessage(const QString &name);
+
+// A list holds at most MaxPairs pairs: the practice screens hold no more.
+QString listFullMessage();

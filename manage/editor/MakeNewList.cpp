@@ -1,0 +1,224 @@
+#include "MakeNewList.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+#include "app/core/ListStore.h"
+#include "app/core/Numbers.h"
+#include "app/core/SharedState.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+MakeNewList::MakeNewList()
+    : Screen(ScreenId::MakeNewList)
+{
+    setWindowTitle(QStringLiteral("Make a New Vocabulatry List"));
+    setClientSizeTwips(7200, 5160);
+
+    ListNameLabel = makeLabel(area());
+    setPointSize(ListNameLabel, 14);
+    placeTw(ListNameLabel, 240, 120, 6720, 495);
+
+    WordLabel = makeLabel(area());
+    placeTw(WordLabel, 240, 720, 4200, 300);
+    TheWord = new QLineEdit(area());
+    TheWord->setAccessibleName(QStringLiteral("Word"));
+    placeTw(TheWord, 240, 1050, 4200, 375);
+
+    QLabel *Label1 = makeLabel(area(), QStringLiteral("The Meaning of This Word is:"));
+    placeTw(Label1, 240, 1560, 4200, 300);
+    TheMeaning = new QLineEdit(area());
+    TheMeaning->setAccessibleName(QStringLiteral("Meaning"));
+    placeTw(TheMeaning, 240, 1890, 4200, 375);
+
+    TotalWordsLabel = makeLabel(area());
+    placeTw(TotalWordsLabel, 240, 2460, 4200, 300);
+
+    Command2 = new QPushButton(QStringLiteral("Add This Word"), area());
+    Command1 = new QPushButton(QStringLiteral("Finished"), area());
+    Command3 = new QPushButton(QStringLiteral("Foreign Characters..."), area());
+    placeTw(Command2, 4680, 1050, 2280, 495);
+    placeTw(Command1, 4680, 1680, 2280, 495);
+    placeTw(Command3, 4680, 2310, 2280, 495);
+    for (QPushButton *button : {Command2, Command1, Command3})
+        button->setAutoDefault(true); // Enter on the focused button presses it
+    connect(Command2, &QPushButton::clicked, this, &MakeNewList::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &MakeNewList::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &MakeNewList::Command3_Click);
+    connect(TheWord, &QLineEdit::returnPressed, TheMeaning, [this] { TheMeaning->setFocus(); });
+    connect(TheMeaning, &QLineEdit::returnPressed, Command2, [this] { Command2->setFocus(); });
+
+    panel.build(area(), 240, 3000, 6720);
+    connect(panel.LScroll, &QScrollBar::valueChanged, this, &MakeNewList::LScroll_Change);
+    for (int index : {0, 1})
+        connect(panel.FLButton[index], &QPushButton::clicked, this, [this, index] { FLButton_Click(index); });
+
+    setTabOrder(TheWord, TheMeaning);
+    setTabOrder(TheMeaning, Command2);
+    setTabOrder(Command2, Command1);
+    setTabOrder(Command1, Command3);
+
+    QMenu *go = addMenu(QStringLiteral("Go"));
+    addMenuItem(go, QStringLiteral("Return to Manager Screen"), [this] { Return_Click(); });
+    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *options = addMenu(QStringLiteral("Options"));
+    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+}
+
+void MakeNewList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    m_draft = NewListDraft(Shared.NewListName);
+    ListNameLabel->setText(Shared.NewListName);
+    panel.showPickedCharacter();
+    updateCounters();
+    TheWord->setFocus();
+}
+
+void MakeNewList::updateCounters()
+{
+    TotalWordsLabel->setText(QStringLiteral("Total words in this list: ") + withLeadingBlank(m_draft.pairCount()));
+    WordLabel->setText(QStringLiteral("Word Number: ") + withLeadingBlank(m_draft.pairCount() + 1));
+}
+
+MakeNewList::PairStep MakeNewList::addTypedPair()
+{
+    const NewListDraft::AddOutcome outcome = m_draft.addPair(TheWord->text(), TheMeaning->text());
+    switch (outcome.result) {
+    case NewListDraft::Added::Yes:
+        updateCounters();
+        TheWord->clear();
+        TheMeaning->clear();
+        return PairStep::Added;
+    case NewListDraft::Added::EmptyBox:
+        return TheWord->text().isEmpty() && TheMeaning->text().isEmpty() ? PairStep::NothingTyped
+                                                                           : PairStep::HalfTyped;
+    case NewListDraft::Added::Full:
+    case NewListDraft::Added::Refused:
+        heyMessage(outcome.message, this);
+        break;
+    }
+    return PairStep::Refused;
+}
+
+void MakeNewList::Command2_Click()
+{
+    const PairStep step = addTypedPair();
+    if (step == PairStep::NothingTyped || step == PairStep::HalfTyped)
+        Beep();
+    TheWord->setFocus();
+}
+
+void MakeNewList::Command1_Click()
+{
+    switch (addTypedPair()) {
+    case PairStep::Added:
+    case PairStep::NothingTyped:
+        break;
+    case PairStep::HalfTyped:
+        // Keep the typed half where the teacher can finish it.
+        Beep();
+        (TheWord->text().isEmpty() ? TheWord : TheMeaning)->setFocus();
+        return;
+    case PairStep::Refused:
+        return;
+    }
+    if (MsgBox(QStringLiteral("Are you sure you want to save this list?"), QStringLiteral("Save?"),
+               MsgButtons::YesNo, this) != MsgAnswer::Yes)
+        return;
+    if (saveList()) {
+        screens().show(ScreenId::Manager);
+        screens().close(ScreenId::MakeNewList);
+    }
+}
+
+bool MakeNewList::saveList()
+{
+    // Start from the store as it is now, not as it was when the screen opened.
+    const auto store = ReadStoreLines();
+    if (!store) {
+        MsgBox(QStringLiteral("The word list file %1 could not be read, so the list was not saved. "
+                              "Your words are still here; please try again.")
+                   .arg(storePath()),
+               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        return false;
+    }
+    const auto lines = m_draft.appendedTo(*store);
+    if (!lines) {
+        heyMessage(QStringLiteral("This list holds a character that cannot be stored in the word list file."), this);
+        return false;
+    }
+    const textfile::SaveResult result = WriteStoreLines(*lines);
+    if (!result) {
+        MsgBox(result.error + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
+                                             "Your words are still here; please try again."),
+               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        return false;
+    }
+    return true;
+}
+
+void MakeNewList::Command3_Click()
+{
+    panel.Frame1->show();
+    Command3->hide();
+}
+
+void MakeNewList::LScroll_Change()
+{
+    panel.showPickedCharacter();
+}
+
+void MakeNewList::FLButton_Click(int index)
+{
+    QLineEdit *box = index == 0 ? TheWord : TheMeaning;
+    box->setText(box->text() + panel.picked());
+}
+
+void MakeNewList::Return_Click()
+{
+    screens().show(ScreenId::SureForm);
+}
+
+void MakeNewList::Quit_Click()
+{
+    screens().endProgram();
+}
+
+void MakeNewList::About_Click()
+{
+    screens().show(ScreenId::AboutForm);
+}
+
+bool MakeNewList::hasUnsavedWork() const
+{
+    return m_draft.pairCount() > 0 || !TheWord->text().isEmpty() || !TheMeaning->text().isEmpty();
+}
+
+void MakeNewList::Form_Terminate()
+{
+    if (hasUnsavedWork()) {
+        const MsgAnswer answer =
+            MsgBox(QStringLiteral("The list \"%1\" has not been saved yet. Save it before closing?").arg(m_draft.name()),
+                   QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+        if (answer == MsgAnswer::Cancel)
+            return;
+        if (answer == MsgAnswer::Yes) {
+            const PairStep step = addTypedPair();
+            if (step == PairStep::HalfTyped) {
+                Beep();
+                (TheWord->text().isEmpty() ? TheWord : TheMeaning)->setFocus();
+                return;
+            }
+            if (step == PairStep::Refused || !saveList())
+                return;
+        }
+    }
+    screens().endProgram();
+}

@@ -1,0 +1,26 @@
+#include "NewListDraft.h"
+
+#include "ListEntries.h"
+#include "app/core/SharedState.h"
+
+NewListDraft::AddOutcome NewListDraft::addPair(const QString &word, const QString &meaning)
+{
+    if (word.isEmpty() || meaning.isEmpty())
+        return {Added::EmptyBox, {}};
+    if (m_pairs.size() >= MaxPairs)
+        return {Added::Full, listFullMessage()};
+    for (const auto &[text, kind] : {std::pair{word, EntryKind::Word}, std::pair{meaning, EntryKind::Meaning}}) {
+        if (auto refusal = entryRefusal(text, kind))
+            return {Added::Refused, *refusal};
+    }
+    m_pairs.append({word, meaning});
+    return {Added::Yes, {}};
+}
+
+std::optional<QList<QByteArray>> NewListDraft::appendedTo(const QList<QByteArray> &store) const
+{
+    const auto block = blockLines(m_name, m_pairs);
+    if (!block)
+        return std::nullopt;
+    return withListAppended(store, *block);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "StoreEdits.h"
+
+#include <QString>
+#include <QVector>
+
+// A list being typed in pair by pair. Nothing reaches the store until the
+// teacher saves it; then it is appended at the end.
+class NewListDraft {
+public:
+    explicit NewListDraft(QString name = QString()) : m_name(std::move(name)) {}
+
+    enum class Added { Yes, EmptyBox, Full, Refused };
+    struct AddOutcome {
+        Added result;
+        QString message; // for Full and Refused
+    };
+    AddOutcome addPair(const QString &word, const QString &meaning);
+
+    const QString &name() const { return m_name; }
+    const QVector<WordPair> &pairs() const { return m_pairs; }
+    int pairCount() const { return int(m_pairs.size()); }
+
+    // The store's lines with this list appended; nothing when some text
+    // cannot be stored (it was refused when typed, so only as a safeguard).
+    std::optional<QList<QByteArray>> appendedTo(const QList<QByteArray> &store) const;
+
+private:
+    QString m_name;
+    QVector<WordPair> m_pairs;
+};
