@@ -40,7 +40,7 @@ QLabel *halfLabel(QWidget *parent, const QString &name)
 ClickLabel *linkLabel(QWidget *parent, const QString &caption)
 {
     auto *label = new ClickLabel(parent, caption);
-    setPointSize(label, 12);
+    setPointSize(label, 10);
     label->setTextColor(QColor(0xff, 0xff, 0xff));
     label->setBackgroundColor(QColor(0x1d, 0x3c, 0x78));
     label->setAlignment(Qt::AlignCenter);
@@ -76,11 +76,11 @@ Main::Main()
 
     Backhand = new ClickLabel(area());
     Backhand->setAccessibleName(QStringLiteral("Previous Card arrow"));
-    placeTw(Backhand, 600, 4200, 735, 735);
+    placeTw(Backhand, 480, 4200, 735, 735);
     BackLabel = linkLabel(area(), QStringLiteral("Previous Card"));
-    placeTw(BackLabel, 1395, 4320, 1500, 495);
+    placeTw(BackLabel, 1275, 4320, 1665, 495);
     Label2 = linkLabel(area(), QStringLiteral("Next Card"));
-    placeTw(Label2, 5880, 4320, 1500, 495);
+    placeTw(Label2, 5715, 4320, 1665, 495);
     Image1 = new ClickLabel(area());
     Image1->setAccessibleName(QStringLiteral("Next Card arrow"));
     placeTw(Image1, 7440, 4200, 735, 735);
@@ -94,7 +94,7 @@ Main::Main()
     Label1 = makeLabel(area());
     placeTw(Label1, 600, 5160, 5400, 375);
     setPointSize(Label1, 10, false);
-    Label1->setStyleSheet(QStringLiteral("color: #ffffff;"));
+    Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
     Command1 = new QPushButton(QStringLiteral("Quit"), area());
     placeTw(Command1, 7080, 5160, 1095, 495);
