@@ -84,9 +84,10 @@ frmTitle::frmTitle()
     connect(Option4, &QRadioButton::clicked, this, &frmTitle::Option4_Click);
     connect(Option6, &QRadioButton::clicked, this, &frmTitle::Option6_Click);
     connect(Begin, &QPushButton::clicked, this, &frmTitle::Begin_Click);
-    // Enter in the letter box or on a list starts the cards, as the button would.
+    // Enter in the letter box or a double-click on a list starts the cards, as
+    // the button would. Not itemActivated: some desktops activate on one click.
     connect(Letter, &QLineEdit::returnPressed, this, &frmTitle::Begin_Click);
-    connect(TheLists, &QListWidget::itemActivated, this, &frmTitle::Begin_Click);
+    connect(TheLists, &QListWidget::itemDoubleClicked, this, &frmTitle::Begin_Click);
 
     setTabOrder(TheLists, Option4);
     setTabOrder(Option4, Option6);
