@@ -79,48 +79,6 @@ private slots:
         QCOMPARE(liststore::blockEnd(lines, 10), 13);
     }
 
-    void passwordGate_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("admits");
-        QTest::addRow("as stored") << "OPENDOOR" << "OPENDOOR" << true;
-        QTest::addRow("other letter case") << "OpenDoor" << "OPENDOOR" << true;
-        QTest::addRow("accented letter in other case") << "\u00e9t\u00e9" << "\u00c9T\u00c9" << true;
-        QTest::addRow("a blank more is wrong") << "opendoor " << "OPENDOOR" << false;
-        QTest::addRow("wrong") << "open" << "OPENDOOR" << false;
-    }
-
-    void passwordGate()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(bool, admits);
-        QCOMPARE(teacher::passwordAdmits(typed, stored), admits);
-    }
-
-    void passwordChange_data()
-    {
-        QTest::addColumn<QString>("oldPassword");
-        QTest::addColumn<QString>("newPassword");
-        QTest::addColumn<QString>("confirmation");
-        QTest::addColumn<bool>("valid");
-        QTest::addRow("all right") << "OPENDOOR" << "lemon" << "lemon" << true;
-        QTest::addRow("old in other case") << "opendoor" << "lemon" << "lemon" << false;
-        QTest::addRow("confirmation in other case") << "OPENDOOR" << "lemon" << "Lemon" << false;
-        QTest::addRow("empty old") << "" << "lemon" << "lemon" << false;
-        QTest::addRow("empty new and confirmation") << "OPENDOOR" << "" << "" << false;
-    }
-
-    void passwordChange()
-    {
-        QFETCH(QString, oldPassword);
-        QFETCH(QString, newPassword);
-        QFETCH(QString, confirmation);
-        QFETCH(bool, valid);
-        QCOMPARE(teacher::passwordChangeIsValid(oldPassword, newPassword, confirmation, "OPENDOOR"), valid);
-    }
-
     void settingsLinesKeepTheirPlaces()
     {
         const QList<QByteArray> full{"old", "\xe9 kept \xff", "Sound On", "more"};
