@@ -1,0 +1,122 @@
+// links: lingo_gamesmenu lingo_hangman
+#include "app/ScreenManager.h"
+#include "app/core/SharedState.h"
+#include "games/GameOption.h"
+#include "games/GamesMenuScreens.h"
+#include "games/GiveHint.h"
+#include "games/hangman/HangmanScreens.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QByteArray store()
+{
+    QStringList lines{"seven"};
+    for (int i = 1; i <= 7; ++i)
+        lines << QStringLiteral("w%1").arg(i) << QStringLiteral("m%1").arg(i);
+    lines << "<New List>" << "Eight";
+    for (int i = 1; i <= 8; ++i)
+        lines << QStringLiteral("w%1").arg(i) << QStringLiteral("m%1").arg(i);
+    lines << "<New List>" << "Animals" << "dog" << "perro";
+    return TestEnv::lines(lines);
+}
+
+GameOption *openMenu()
+{
+    registerGamesMenuScreens(screens());
+    registerHangmanScreens(screens());
+    // Concentration is built elsewhere; a bare screen stands in for it.
+    screens().registerScreen(ScreenId::Concentration, [] { return new Screen(ScreenId::Concentration); });
+    return qobject_cast<GameOption *>(screens().show(ScreenId::GameOption));
+}
+
+} // namespace
+
+class GamesMenuTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsAreSortedAndTheLastChoiceIsPreselected()
+    {
+        TestEnv env(store());
+        Shared.ListChoice = 2;
+        GameOption *menu = openMenu();
+        QCOMPARE(menu->windowTitle(), QStringLiteral("Lingo-Spark Game Options"));
+        QCOMPARE(menu->TheLists->item(0)->text(), QStringLiteral("Animals"));
+        QCOMPARE(menu->TheLists->item(2)->text(), QStringLiteral("seven"));
+        QCOMPARE(menu->TheLists->currentRow(), 2);
+        screens().close(ScreenId::GameOption);
+
+        Shared.ListChoice = 0; // the first entry is never preselected
+        menu = openMenu();
+        QVERIFY(menu->TheLists->selectedItems().isEmpty());
+    }
+
+    void gameNeedsAList()
+    {
+        TestEnv env(store());
+        GameOption *menu = openMenu();
+        QTest::mouseClick(menu->Command1, Qt::LeftButton);
+        QVERIFY(screens().isShown(ScreenId::ChooseAList));
+        QCOMPARE(env.takeSounds(), QStringList{"beep"});
+        QCOMPARE(Shared.ListChoice, -1);
+        QVERIFY(Shared.CurrentList.isEmpty());
+        QVERIFY(screens().exists(ScreenId::GameOption));
+        QVERIFY(!screens().exists(ScreenId::Hangman));
+
+        menu->TheLists->setCurrentRow(0);
+        QTest::mouseClick(menu->Command1, Qt::LeftButton);
+        settle();
+        QVERIFY(screens().isShown(ScreenId::Hangman));
+        QVERIFY(!screens().exists(ScreenId::GameOption));
+        QCOMPARE(Shared.CurrentList, QStringLiteral("Animals"));
+        QCOMPARE(Shared.CurrentWord, QStringLiteral("dog"));
+    }
+
+    void concentrationNeedsEightWords()
+    {
+        TestEnv env(store());
+        GameOption *menu = openMenu();
+        menu->TheLists->setCurrentRow(2); // seven
+        QTest::mouseClick(menu->Command4, Qt::LeftButton);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].text,
+                 QStringLiteral("You must have at least 8 words on a list to play Concentration!"));
+        QCOMPARE(env.messages[0].title, QStringLiteral("Hey!"));
+        QVERIFY(screens().exists(ScreenId::GameOption));
+        QVERIFY(!screens().exists(ScreenId::Concentration));
+        QCOMPARE(menu->TheLists->currentRow(), 2);
+
+        menu->TheLists->setCurrentRow(1); // Eight
+        QTest::mouseClick(menu->Command4, Qt::LeftButton);
+        settle();
+        QVERIFY(screens().isShown(ScreenId::Concentration));
+        QVERIFY(!screens().exists(ScreenId::GameOption));
+        QCOMPARE(Shared.WordCount, 8);
+        QCOMPARE(Shared.ListChoice, 1);
+    }
+
+    void hintShowsTheMeaningAsStored()
+    {
+        TestEnv env(store());
+        openMenu();
+        for (const QString meaning : {"<b>bold</b>", ""}) {
+            Shared.CurrentMeaning = meaning;
+            auto *hint = qobject_cast<GiveHint *>(screens().show(ScreenId::GiveHint));
+            QCOMPARE(hint->windowTitle(), QStringLiteral("Hint:"));
+            QCOMPARE(hint->Label1->text(), meaning);
+            QCOMPARE(hint->Label1->textFormat(), Qt::PlainText);
+            QTest::mouseClick(hint->Command1, Qt::LeftButton);
+            settle();
+            QVERIFY(!screens().exists(ScreenId::GiveHint));
+        }
+    }
+};
+
+QTEST_MAIN(GamesMenuTest)
+#include "test_games_menu.moc"
