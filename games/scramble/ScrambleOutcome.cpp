@@ -1,0 +1,70 @@
+#include "ScrambleOutcome.h"
+
+#include "app/ScreenManager.h"
+#include "app/core/Numbers.h"
+
+ScrambleOutcome::ScrambleOutcome(ScreenId id, const QString &caption, const QString &headline)
+    : Screen(id)
+{
+    setWindowTitle(caption);
+    setClientSizeTwips(6000, 4800);
+    texts = makeOutcomeTexts(area(), 240, headline, QStringLiteral("Would you like to try another?"));
+    Command3 = texts.yes;
+    Command1 = texts.no;
+    connect(Command3, &QPushButton::clicked, this, &ScrambleOutcome::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &ScrambleOutcome::Command1_Click);
+}
+
+void ScrambleOutcome::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    texts.showWordAndMeaning();
+}
+
+// A pupil who gave up after a right answer has both screens open; neither
+// may outlive the game it speaks of.
+void ScrambleOutcome::closeOutcomes()
+{
+    screens().close(ScreenId::ScrambleWin);
+    screens().close(ScreenId::ScrambleLose);
+}
+
+void ScrambleOutcome::Command3_Click()
+{
+    screens().close(ScreenId::Scramble);
+    screens().show(ScreenId::Scramble);
+    closeOutcomes();
+}
+
+void ScrambleOutcome::Command1_Click()
+{
+    screens().close(ScreenId::Scramble);
+    screens().show(ScreenId::GameOption);
+    closeOutcomes();
+}
+
+void ScrambleOutcome::Form_Terminate()
+{
+    screens().endProgram();
+}
+
+ScrambleWin::ScrambleWin()
+    : ScrambleOutcome(ScreenId::ScrambleWin, QStringLiteral("Yes!"), QStringLiteral("Correct!"))
+{
+    TTime = makeLabel(area());
+    placeTw(TTime, 240, OutcomeExtraLineTop, 5520, 375);
+    TTime->setAlignment(Qt::AlignCenter);
+    setPointSize(TTime, 11);
+}
+
+void ScrambleWin::Form_Load()
+{
+    ScrambleOutcome::Form_Load();
+    TTime->setText(QStringLiteral("You guessed correctly in ") + withLeadingBlank(Shared.ScrambleTime) +
+                   QStringLiteral(" seconds."));
+}
+
+ScrambleLose::ScrambleLose()
+    : ScrambleOutcome(ScreenId::ScrambleLose, QStringLiteral("Sorry..."), QStringLiteral("Sorry..."))
+{
+}
