@@ -124,12 +124,12 @@ Quiz::Quiz(std::unique_ptr<QuizRandom> random)
     NextQuestion->hide();
     connect(NextQuestion, &QPushButton::clicked, this, &Quiz::NextQuestion_Click);
 
-    caption(area(), QStringLiteral("Questions Remaining:"), 240, 5040, 2400);
-    caption(area(), QStringLiteral("Total Correct:"), 240, 5520, 2400);
-    caption(area(), QStringLiteral("Total Wrong:"), 240, 6000, 2400);
-    RemainingLabel = caption(area(), QStringLiteral("0"), 2640, 5040, 960);
-    CorrectLabel = caption(area(), QStringLiteral("0"), 2640, 5520, 960);
-    WrongLabel = caption(area(), QStringLiteral("0"), 2640, 6000, 960);
+    caption(area(), QStringLiteral("Questions Remaining:"), 240, 5040, 2880);
+    caption(area(), QStringLiteral("Total Correct:"), 240, 5520, 2880);
+    caption(area(), QStringLiteral("Total Wrong:"), 240, 6000, 2880);
+    RemainingLabel = caption(area(), QStringLiteral("0"), 3120, 5040, 960);
+    CorrectLabel = caption(area(), QStringLiteral("0"), 3120, 5520, 960);
+    WrongLabel = caption(area(), QStringLiteral("0"), 3120, 6000, 960);
     RemainingLabel->setObjectName(QStringLiteral("RemainingLabel"));
     CorrectLabel->setObjectName(QStringLiteral("CorrectLabel"));
     WrongLabel->setObjectName(QStringLiteral("WrongLabel"));

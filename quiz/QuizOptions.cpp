@@ -47,16 +47,16 @@ QuizOptions::QuizOptions()
     }
 
     auto *Label2 = new QLabel(QStringLiteral("Choose a list:"), area());
-    placeTw(Label2, 240, 1080, 3120, 315);
+    placeTw(Label2, 240, 1080, 2880, 315);
     setPointSize(Label2, 10);
     TheLists = new QListWidget(area());
     TheLists->setObjectName(QStringLiteral("TheLists"));
     TheLists->setAccessibleName(QStringLiteral("Choose a list:"));
-    placeTw(TheLists, 240, 1440, 3120, 2640);
+    placeTw(TheLists, 240, 1440, 2880, 2640);
     TheLists->installEventFilter(this);
 
     Frame3 = new QGroupBox(QStringLiteral("How many questions?"), area());
-    placeTw(Frame3, 3720, 1080, 3480, 1200);
+    placeTw(Frame3, 3360, 1080, 3840, 1200);
     QuestionBar = new QScrollBar(Qt::Vertical, Frame3);
     QuestionBar->setObjectName(QStringLiteral("QuestionBar"));
     QuestionBar->setAccessibleName(QStringLiteral("How many questions?"));
@@ -72,7 +72,7 @@ QuizOptions::QuizOptions()
     connect(QuestionBar, &QScrollBar::valueChanged, this, &QuizOptions::QuestionBar_Change);
 
     Frame1 = new QGroupBox(QStringLiteral("What type of questions?"), area());
-    placeTw(Frame1, 3720, 2400, 3480, 1680);
+    placeTw(Frame1, 3360, 2400, 3840, 1680);
     WordQuiz = new QRadioButton(Frame1);
     DefinitionQuiz = new QRadioButton(Frame1);
     RandomQuiz = new QRadioButton(Frame1);
@@ -88,7 +88,7 @@ QuizOptions::QuizOptions()
         Label3[index]->setObjectName(QStringLiteral("Label3_%1").arg(index));
         // The buttons take the keyboard; the captions are for the mouse.
         Label3[index]->setFocusPolicy(Qt::NoFocus);
-        placeTw(Label3[index], 600, top - 15, 2760, 315);
+        placeTw(Label3[index], 600, top - 15, 3120, 315);
         connect(Label3[index], &ClickLabel::clicked, this, [this, index] { Label3_Click(index); });
     }
     WordQuiz->setObjectName(QStringLiteral("WordQuiz"));

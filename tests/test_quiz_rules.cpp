@@ -1,0 +1,222 @@
+// links: lingo_quiz
+#include "quiz/PictureSlide.h"
+#include "quiz/QuizRules.h"
+
+#include "app/core/Random.h"
+
+#include <QSet>
+#include <QTest>
+#include <chrono>
+#include <future>
+#include <memory>
+#include <thread>
+
+namespace {
+
+// The program's draws without the clock: repeatable after rnd::seedRandom.
+class PinnedRandom : public QuizRandom {
+public:
+    void reseed() override {}
+};
+
+QVector<WordPair> pairs(const QStringList &wordsAndMeanings)
+{
+    QVector<WordPair> list;
+    for (qsizetype i = 0; i + 1 < wordsAndMeanings.size(); i += 2)
+        list.append({wordsAndMeanings[i], wordsAndMeanings[i + 1]});
+    return list;
+}
+
+// Runs `work` on a thread of its own and says whether it ended in time, so
+// a draw that never ends fails the test instead of hanging it.
+bool endsWithin(std::function<void()> work, std::chrono::milliseconds limit)
+{
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> finished = done->get_future();
+    std::thread([work = std::move(work), done] {
+        work();
+        done->set_value();
+    }).detach();
+    return finished.wait_for(limit) == std::future_status::ready;
+}
+
+} // namespace
+
+class QuizRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void percentageIsTheExactIntegerPart_data()
+    {
+        QTest::addColumn<int>("right");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("percent");
+        QTest::addRow("2 of 3") << 2 << 3 << 66;
+        QTest::addRow("29 of 50") << 29 << 50 << 58;
+        QTest::addRow("29 of 100") << 29 << 100 << 29;
+        QTest::addRow("57 of 100") << 57 << 100 << 57;
+        QTest::addRow("58 of 100") << 58 << 100 << 58;
+        QTest::addRow("7 of 10") << 7 << 10 << 70;
+        QTest::addRow("10 of 10") << 10 << 10 << 100;
+        QTest::addRow("0 of 5") << 0 << 5 << 0;
+        QTest::addRow("99 of 100") << 99 << 100 << 99;
+        QTest::addRow("nothing asked") << 0 << 0 << 0;
+    }
+    void percentageIsTheExactIntegerPart()
+    {
+        QFETCH(int, right);
+        QFETCH(int, asked);
+        QFETCH(int, percent);
+        QCOMPARE(scorePercent(right, asked), percent);
+    }
+
+    void ratingBandsAtTheirEdges_data()
+    {
+        QTest::addColumn<int>("percent");
+        QTest::addColumn<QString>("rating");
+        const QString perfect = "Perfect Score!!!";
+        const QString good = "Good job!";
+        const QString more = "Looks like you could use a little more work.";
+        const QString oops = "Oops! Keep studying!!";
+        QTest::addRow("100") << 100 << perfect;
+        QTest::addRow("99") << 99 << good;
+        QTest::addRow("71") << 71 << good;
+        QTest::addRow("70") << 70 << more;
+        QTest::addRow("41") << 41 << more;
+        QTest::addRow("40") << 40 << oops;
+        QTest::addRow("0") << 0 << oops;
+        QTest::addRow("29 of 50 counts as 58") << scorePercent(29, 50) << more;
+    }
+    void ratingBandsAtTheirEdges()
+    {
+        QFETCH(int, percent);
+        QFETCH(QString, rating);
+        QCOMPARE(ratingFor(percent), rating);
+    }
+
+    void poolAsksEveryPairOnceBeforeAnyRepeats()
+    {
+        const auto list = pairs({"dog", "perro", "cat", "gato", "horse", "caballo"});
+        for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+            rnd::seedRandom(seed);
+            PinnedRandom random;
+            QuestionDrawer drawer(list, random);
+            QSet<QString> firstThree;
+            for (int n = 1; n <= 5; ++n) {
+                const auto q = drawer.makeQuestion(WordToMeaning);
+                QVERIFY(q);
+                QVERIFY2(std::any_of(list.begin(), list.end(),
+                                     [&](const WordPair &p) { return p.word == q->pair.word && p.meaning == q->pair.meaning; }),
+                         "a question asks a pair of the list");
+                if (n <= 3) {
+                    firstThree.insert(q->pair.word);
+                    QCOMPARE(drawer.poolSize(), 3 - n);
+                }
+            }
+            QCOMPARE(firstThree.size(), 3);
+            QCOMPARE(drawer.poolSize(), 0);
+        }
+    }
+
+    void choicesHoldTheRightAnswerAndOnlyOtherWords()
+    {
+        // Two words share "ave" as meaning; "bird" appears twice.
+        const auto list = pairs({"bird", "ave", "fowl", "ave", "dog", "perro", "bird", "pajaro", "cat", "gato"});
+        QSet<int> positions;
+        for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+            rnd::seedRandom(seed);
+            PinnedRandom random;
+            QuestionDrawer drawer(list, random);
+            for (int direction : {WordToMeaning, MeaningToWord}) {
+                const auto q = drawer.makeQuestion(direction);
+                QVERIFY(q);
+                QVERIFY(q->rightAnswer >= 1 && q->rightAnswer <= 4);
+                positions.insert(q->rightAnswer);
+                QCOMPARE(q->text, direction == WordToMeaning ? q->pair.word : q->pair.meaning);
+                QCOMPARE(q->choices[q->rightAnswer], direction == WordToMeaning ? q->pair.meaning : q->pair.word);
+                for (int i = 1; i <= 4; ++i) {
+                    if (i == q->rightAnswer)
+                        continue;
+                    // A wrong choice comes from a pair whose word is not the question's.
+                    const bool fromAnotherWord = std::any_of(list.begin(), list.end(), [&](const WordPair &p) {
+                        return p.word != q->pair.word && (direction == WordToMeaning ? p.meaning : p.word) == q->choices[i];
+                    });
+                    QVERIFY2(fromAnotherWord, qPrintable(q->choices[i]));
+                    if (direction == MeaningToWord)
+                        QVERIFY(q->choices[i] != q->pair.word);
+                }
+            }
+        }
+        QCOMPARE(positions.size(), 4);
+    }
+
+    void listsWithoutTwoDifferentWordsAreRefusedWithoutHanging_data()
+    {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<bool>("canAsk");
+        QTest::addRow("0 pairs") << QStringList{} << false;
+        QTest::addRow("1 pair") << QStringList{"dog", "perro"} << false;
+        QTest::addRow("all words equal") << QStringList{"dog", "perro", "dog", "can", "dog", "chien"} << false;
+        QTest::addRow("words equal but for case") << QStringList{"dog", "perro", "Dog", "can"} << true;
+        QTest::addRow("one other word among many") << QStringList{"a", "1", "a", "2", "a", "3", "b", "4"} << true;
+    }
+    void listsWithoutTwoDifferentWordsAreRefusedWithoutHanging()
+    {
+        QFETCH(QStringList, list);
+        QFETCH(bool, canAsk);
+        QCOMPARE(hasTwoDifferentWords(pairs(list)), canAsk);
+
+        auto random = std::make_shared<PinnedRandom>();
+        auto drawer = std::make_shared<QuestionDrawer>(pairs(list), *random);
+        QCOMPARE(drawer->canAsk(), canAsk);
+        auto asked = std::make_shared<int>(0);
+        const bool ended = endsWithin(
+            [random, drawer, asked] {
+                for (int n = 0; n < 20; ++n)
+                    *asked += drawer->makeQuestion(n % 2 ? WordToMeaning : MeaningToWord) ? 1 : 0;
+            },
+            std::chrono::seconds(5));
+        QVERIFY2(ended, "drawing questions did not end");
+        QCOMPARE(*asked, canAsk ? 20 : 0);
+    }
+
+    void directionFollowsTheKindAndKindThreeMixes()
+    {
+        rnd::seedRandom(3);
+        PinnedRandom random;
+        QSet<int> mixed;
+        for (int n = 0; n < 40; ++n) {
+            QCOMPARE(chooseDirection(1, random), 1);
+            QCOMPARE(chooseDirection(2, random), 2);
+            const int d = chooseDirection(3, random);
+            QVERIFY(d == 1 || d == 2);
+            mixed.insert(d);
+        }
+        QCOMPARE(mixed.size(), 2);
+    }
+
+    void slidingPicturesReenterAtTheLeftEdge()
+    {
+        PictureSlide slide;
+        const int bound = 7200;
+        slide.tick(bound);
+        QCOMPARE(slide.pictures[1].left, 4360);
+        QCOMPARE(slide.pictures[2].left, 500);
+        QCOMPARE(slide.pictures[3].left, 2430);
+        QCOMPARE(slide.pictures[4].left, 995);
+        QCOMPARE(slide.pictures[1].top, 1440);
+
+        // Image1 (width 1455) fits up to Left 5745; the tick that passes it
+        // puts it back at 0.
+        slide.pictures[1].left = 5705;
+        slide.tick(bound);
+        QCOMPARE(slide.pictures[1].left, 5745);
+        slide.tick(bound);
+        QCOMPARE(slide.pictures[1].left, 0);
+        slide.tick(bound);
+        QCOMPARE(slide.pictures[1].left, 40);
+    }
+};
+
+QTEST_GUILESS_MAIN(QuizRulesTest)
+#include "test_quiz_rules.moc"

@@ -1,0 +1,399 @@
+// links: lingo_quiz
+#include "quiz/Quiz.h"
+#include "quiz/QuizOptions.h"
+#include "quiz/QuizScreens.h"
+#include "quiz/summary.h"
+
+#include "app/First.h"
+#include "app/ScreenManager.h"
+#include "app/core/SharedState.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+namespace {
+
+const QColor DarkBlue(0x00, 0x00, 0xC0);
+const QColor Red(0xFF, 0x00, 0x00);
+const QString WordDirections = "Directions:  Mark the definition that BEST matches the word.";
+const QString MeaningDirections = "Directions:  Mark the word that BEST matches the definition.";
+
+template <class T = QWidget> T *child(QWidget *screen, const QString &name)
+{
+    T *w = screen->findChild<T *>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+QString text(QWidget *screen, const QString &label)
+{
+    return child<QLabel>(screen, label)->text();
+}
+
+QColor answerColour(Quiz *quiz, int position)
+{
+    return child<QLabel>(quiz, QStringLiteral("Answer%1").arg(position))->palette().color(QPalette::Window);
+}
+
+QPushButton *answerButton(Quiz *quiz, int position)
+{
+    static const char *names[] = {"", "AnswerA", "Command1", "Command2", "Command3"};
+    return child<QPushButton>(quiz, names[position]);
+}
+
+QPushButton *button(QWidget *screen, const QString &caption)
+{
+    for (auto *b : screen->findChildren<QPushButton *>())
+        if (b->text() == caption)
+            return b;
+    qFatal("no button %s", qPrintable(caption));
+}
+
+void answer(Quiz *quiz, bool right)
+{
+    const int position = right ? Shared.RightAnswer : Shared.RightAnswer % 4 + 1;
+    QTest::mouseClick(answerButton(quiz, position), Qt::LeftButton);
+}
+
+void next(Quiz *quiz)
+{
+    QTest::mouseClick(child<QPushButton>(quiz, "NextQuestion"), Qt::LeftButton);
+}
+
+void selectList(QuizOptions *options, const QString &name)
+{
+    auto *lists = child<QListWidget>(options, "TheLists");
+    const auto found = lists->findItems(name, Qt::MatchExactly);
+    QVERIFY(!found.isEmpty());
+    QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(found.first()).center());
+    QCOMPARE(lists->selectedItems().value(0), found.first());
+}
+
+QPoint arrow(QScrollBar *bar, QStyle::SubControl which)
+{
+    QStyleOptionSlider opt;
+    opt.initFrom(bar);
+    opt.orientation = bar->orientation();
+    opt.minimum = bar->minimum();
+    opt.maximum = bar->maximum();
+    opt.sliderPosition = opt.sliderValue = bar->value();
+    opt.singleStep = bar->singleStep();
+    opt.pageStep = bar->pageStep();
+    opt.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt, which, bar).center();
+}
+
+// Starts a quiz as the options screen would have left it.
+Quiz *startQuiz(const QString &list, int kind, int questions)
+{
+    Shared.CurrentList = list;
+    Shared.QuizType = std::int16_t(kind);
+    Shared.QuestionsLeft = std::int16_t(questions);
+    return qobject_cast<Quiz *>(screens().show(ScreenId::Quiz));
+}
+
+QByteArray storeWithDegenerateLists()
+{
+    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", "Empty",
+                           "<New List>", "Lonely", "sun", "sol", "<New List>", "Echo", "hola", "hello", "hola", "hi",
+                           "hola", "hey"});
+}
+
+} // namespace
+
+class QuizScreensTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fullQuizFromTheMainMenuAndBack()
+    {
+        for (const bool soundOn : {true, false}) {
+            TestEnv env(TestEnv::defaultStore(), soundOn ? "pw\r\nx\r\nSound On\r\n" : "pw\r\nx\r\nSound Off\r\n");
+            registerQuizScreens(screens());
+            auto *first = qobject_cast<First *>(screens().show(ScreenId::First));
+            QTest::mouseClick(button(first, "Quiz Me!"), Qt::LeftButton);
+            auto *options = screens().find<QuizOptions>(ScreenId::QuizOptions);
+            QVERIFY(options);
+            QVERIFY(!screens().exists(ScreenId::First));
+
+            selectList(options, "Animals");
+            child<QScrollBar>(options, "QuestionBar")->setValue(101 - 3);
+            QCOMPARE(text(options, "QuestionLabel"), " 3");
+            env.takeSounds();
+            QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
+            QVERIFY(!screens().exists(ScreenId::QuizOptions));
+            auto *quiz = screens().find<Quiz>(ScreenId::Quiz);
+            QVERIFY(quiz);
+            QCOMPARE(quiz->soundIsOn(), soundOn);
+            QCOMPARE(Shared.QuizType, 3);
+            QCOMPARE(Shared.QuestionsLeft, 2);
+            QCOMPARE(text(quiz, "RemainingLabel"), "2");
+
+            QSet<QString> asked{Shared.CurrentWord};
+            // 1: right
+            answer(quiz, true);
+            QCOMPARE(text(quiz, "Feedback"), "Correct!");
+            QVERIFY(child(quiz, "Happy")->isVisible() && child(quiz, "Happy2")->isVisible() && child(quiz, "Image1")->isVisible());
+            QVERIFY(!child(quiz, "Sad")->isVisible());
+            QCOMPARE(text(quiz, "CorrectLabel"), " 1");
+            QCOMPARE(answerColour(quiz, Shared.RightAnswer), Red);
+            for (int i = 1; i <= 4; ++i)
+                QVERIFY(!answerButton(quiz, i)->isVisible());
+            QVERIFY(child(quiz, "NextQuestion")->isVisible());
+            QCOMPARE(env.takeSounds(), soundOn ? QStringList{"clap.wav"} : QStringList{});
+            // A second click on the same question counts nothing.
+            quiz->AnswerA_Click();
+            QCOMPARE(Shared.RightCount + Shared.WrongCount, 1);
+
+            next(quiz);
+            QCOMPARE(text(quiz, "RemainingLabel"), " 1");
+            for (int i = 1; i <= 4; ++i) {
+                QCOMPARE(answerColour(quiz, i), DarkBlue);
+                QVERIFY(answerButton(quiz, i)->isVisible());
+            }
+            QVERIFY(!child(quiz, "Feedback")->isVisible() && !child(quiz, "NextQuestion")->isVisible());
+            asked.insert(Shared.CurrentWord);
+
+            // 2: wrong; the right choice is marked, the others stay blue.
+            answer(quiz, false);
+            QCOMPARE(text(quiz, "Feedback"), "Wrong");
+            QVERIFY(child(quiz, "Sad")->isVisible() && child(quiz, "Sad2")->isVisible() && child(quiz, "Image2")->isVisible());
+            QVERIFY(!child(quiz, "Happy")->isVisible());
+            QCOMPARE(text(quiz, "WrongLabel"), " 1");
+            for (int i = 1; i <= 4; ++i)
+                QCOMPARE(answerColour(quiz, i), i == Shared.RightAnswer ? Red : DarkBlue);
+            QCOMPARE(env.takeSounds(), soundOn ? QStringList{"glasbk.wav"} : QStringList{});
+
+            next(quiz);
+            asked.insert(Shared.CurrentWord);
+            QCOMPARE(asked.size(), 3); // the pool asks each of the three words once
+            answer(quiz, true);
+            QCOMPARE(env.takeSounds(), soundOn ? QStringList{"clap.wav"} : QStringList{});
+            next(quiz);
+            QCOMPARE(text(quiz, "RemainingLabel"), "-1");
+
+            auto *results = screens().find<summary>(ScreenId::summary);
+            QVERIFY(results && results->isVisible());
+            QVERIFY(!quiz->isEnabled());
+            QVERIFY(quiz->isVisible());
+            QVERIFY(results->parentWidget() == nullptr && results->isEnabled());
+            QCOMPARE(text(results, "Label1"), "You got  2 correct out of  3!");
+            QCOMPARE(text(results, "Label2"), "This gives you a score of  66%.");
+            QCOMPARE(text(results, "Feedback"), "Looks like you could use a little more work.");
+
+            QTest::mouseClick(button(results, "OK"), Qt::LeftButton);
+            settle();
+            QVERIFY(screens().isShown(ScreenId::First));
+            QVERIFY(!screens().exists(ScreenId::Quiz));
+            QVERIFY(!screens().exists(ScreenId::summary));
+            QVERIFY(!env.programEnded());
+            QVERIFY(env.takeSounds().isEmpty());
+        }
+    }
+
+    void oneQuestionQuizEndsAfterTheFirstAnswer()
+    {
+        TestEnv env;
+        registerQuizScreens(screens());
+        Quiz *quiz = startQuiz("Colours", 1, 1);
+        QCOMPARE(text(quiz, "RemainingLabel"), "0");
+        QCOMPARE(text(quiz, "Direct"), WordDirections);
+        QVERIFY(Shared.CurrentWord == "red" || Shared.CurrentWord == "blue");
+        QCOMPARE(text(quiz, "Questionlabel"), Shared.CurrentWord);
+        QCOMPARE(Shared.Choices[Shared.RightAnswer], Shared.CurrentMeaning);
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(text(quiz, QStringLiteral("Answer%1").arg(i)), Shared.Choices[i]);
+        answer(quiz, true);
+        next(quiz);
+        QCOMPARE(text(quiz, "RemainingLabel"), "-1");
+        auto *results = screens().find<summary>(ScreenId::summary);
+        QVERIFY(results);
+        QCOMPARE(text(results, "Label1"), "You got  1 correct out of  1!");
+        QCOMPARE(text(results, "Label2"), "This gives you a score of  100%.");
+        QCOMPARE(text(results, "Feedback"), "Perfect Score!!!");
+
+        // The pictures slide while the results are shown.
+        const int before = results->slide().pictures[1].left;
+        QTRY_VERIFY(results->slide().pictures[1].left != before);
+
+        // Closing the results from the title bar is OK: the quiz goes too.
+        results->close();
+        settle();
+        QVERIFY(screens().isShown(ScreenId::First));
+        QVERIFY(!screens().exists(ScreenId::Quiz));
+        QVERIFY(!screens().exists(ScreenId::summary));
+    }
+
+    void kindsSetTheDirectionAndKindThreeMixesThem()
+    {
+        TestEnv env;
+        registerQuizScreens(screens());
+        Quiz *quiz = startQuiz("Animals", 2, 5);
+        QCOMPARE(text(quiz, "Direct"), MeaningDirections);
+        QCOMPARE(text(quiz, "Questionlabel"), Shared.CurrentMeaning);
+        QCOMPARE(Shared.Choices[Shared.RightAnswer], Shared.CurrentWord);
+        screens().close(ScreenId::Quiz);
+
+        quiz = startQuiz("Animals", 3, 60);
+        QSet<QString> directions;
+        for (int n = 0; n < 60; ++n) {
+            directions.insert(text(quiz, "Direct"));
+            QCOMPARE(text(quiz, "Questionlabel"),
+                     Shared.QuizDirection == 1 ? Shared.CurrentWord : Shared.CurrentMeaning);
+            answer(quiz, n % 3 == 0);
+            next(quiz);
+        }
+        QCOMPARE(directions, (QSet<QString>{WordDirections, MeaningDirections}));
+        QCOMPARE(Shared.RightCount, 20);
+        QCOMPARE(Shared.WrongCount, 40);
+        QCOMPARE(text(screens().find(ScreenId::summary), "Label2"), "This gives you a score of  33%.");
+    }
+
+    void optionsScreenWithRealClicks()
+    {
+        TestEnv env;
+        registerQuizScreens(screens());
+        Shared.ListChoice = 1; // "Colours", chosen last time
+        auto *options = qobject_cast<QuizOptions *>(screens().show(ScreenId::QuizOptions));
+        auto *lists = child<QListWidget>(options, "TheLists");
+        QCOMPARE(lists->currentItem()->text(), "Colours");
+        QCOMPARE(text(options, "QuestionLabel"), "10");
+        QVERIFY(child<QRadioButton>(options, "RandomQuiz")->isChecked());
+
+        // The upper arrow raises the number, the lower one lowers it.
+        auto *bar = child<QScrollBar>(options, "QuestionBar");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(text(options, "QuestionLabel"), " 12");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(text(options, "QuestionLabel"), " 11");
+        QCOMPARE(options->questionCount(), 11);
+
+        // The ends hold: 100 at the top, 1 at the bottom.
+        bar->setValue(bar->minimum());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(text(options, "QuestionLabel"), " 100");
+        bar->setValue(bar->maximum());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarAddLine));
+        QCOMPARE(text(options, "QuestionLabel"), " 1");
+        QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
+        QCOMPARE(text(options, "QuestionLabel"), " 2");
+
+        // A caption clicks the button beside it.
+        QTest::mouseClick(child(options, "Label3_4"), Qt::LeftButton);
+        QVERIFY(child<QRadioButton>(options, "DefinitionQuiz")->isChecked());
+        QVERIFY(!child<QRadioButton>(options, "RandomQuiz")->isChecked());
+        QVERIFY(!child<QRadioButton>(options, "WordQuiz")->isChecked());
+        options->Label3_Click(6); // no such caption
+        QVERIFY(child<QRadioButton>(options, "DefinitionQuiz")->isChecked());
+
+        selectList(options, "Animals");
+        QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
+        QCOMPARE(Shared.CurrentList, "Animals");
+        QCOMPARE(Shared.ListChoice, 0);
+        QCOMPARE(Shared.QuizType, 2);
+        QCOMPARE(Shared.QuestionsLeft, 1); // 2 asked, the first is on screen
+        Quiz *quiz = screens().find<Quiz>(ScreenId::Quiz);
+        QVERIFY(quiz && quiz->isVisible());
+        QCOMPARE(text(quiz, "Direct"), MeaningDirections);
+        QVERIFY(!screens().exists(ScreenId::QuizOptions));
+
+        // "Back to Quiz Options" opens it afresh: 10 questions, kind 3.
+        quiz->Back_Click();
+        options = screens().find<QuizOptions>(ScreenId::QuizOptions);
+        QVERIFY(options && !screens().exists(ScreenId::Quiz));
+        QCOMPARE(text(options, "QuestionLabel"), "10");
+        QVERIFY(child<QRadioButton>(options, "RandomQuiz")->isChecked());
+
+        // Enter on the list starts as the button does.
+        selectList(options, "Colours");
+        QTest::keyClick(child(options, "TheLists"), Qt::Key_Return);
+        QVERIFY(screens().exists(ScreenId::Quiz));
+        QCOMPARE(Shared.CurrentList, "Colours");
+    }
+
+    void beginWithoutAListShowsTheReminder()
+    {
+        TestEnv env;
+        registerQuizScreens(screens());
+        auto *options = screens().show(ScreenId::QuizOptions);
+        QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
+        QVERIFY(screens().isShown(ScreenId::ChooseAList));
+        QCOMPARE(env.takeSounds(), QStringList{"beep"});
+        QCOMPARE(Shared.ListChoice, -1);
+        QVERIFY(screens().exists(ScreenId::QuizOptions));
+        QVERIFY(!screens().exists(ScreenId::Quiz));
+    }
+
+    void listsThatCannotMakeAQuizAreRefused_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addRow("0 pairs") << "Empty";
+        QTest::addRow("1 pair") << "Lonely";
+        QTest::addRow("all words equal") << "Echo";
+    }
+    void listsThatCannotMakeAQuizAreRefused()
+    {
+        QFETCH(QString, list);
+        TestEnv env(storeWithDegenerateLists());
+        registerQuizScreens(screens());
+        Shared.ListChoice = 2;
+        Shared.QuizType = 7;
+        Shared.QuestionsLeft = 7;
+        Shared.WordCount = 1;
+        Shared.Words[1] = "kept";
+        auto *options = qobject_cast<QuizOptions *>(screens().show(ScreenId::QuizOptions));
+        selectList(options, list);
+        child<QScrollBar>(options, "QuestionBar")->setValue(101 - 25);
+        QTest::mouseClick(child(options, "Label3_3"), Qt::LeftButton);
+
+        QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].title, "Hey!");
+        QVERIFY(env.messages[0].text.contains("at least two different words"));
+        QVERIFY(screens().isShown(ScreenId::QuizOptions));
+        QVERIFY(!screens().exists(ScreenId::Quiz));
+        QVERIFY(!screens().exists(ScreenId::ChooseAList));
+        QVERIFY(env.takeSounds().isEmpty());
+        // Nothing changed: neither the shared state nor the choices on screen.
+        QCOMPARE(Shared.CurrentList, "");
+        QCOMPARE(Shared.ListChoice, 2);
+        QCOMPARE(Shared.QuizType, 7);
+        QCOMPARE(Shared.QuestionsLeft, 7);
+        QCOMPARE(Shared.WordCount, 1);
+        QCOMPARE(Shared.Words[1], "kept");
+        QCOMPARE(child<QListWidget>(options, "TheLists")->selectedItems().value(0)->text(), list);
+        QCOMPARE(text(options, "QuestionLabel"), " 25");
+        QVERIFY(child<QRadioButton>(options, "WordQuiz")->isChecked());
+
+        // Another list still starts.
+        selectList(options, "Animals");
+        QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
+        QVERIFY(screens().exists(ScreenId::Quiz));
+        QCOMPARE(Shared.QuestionsLeft, 24);
+    }
+
+    void quizOfAListThatChangedMeanwhileHandsBack()
+    {
+        TestEnv env(storeWithDegenerateLists());
+        registerQuizScreens(screens());
+        startQuiz("Echo", 1, 5);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].title, "Hey!");
+        settle();
+        QVERIFY(!screens().exists(ScreenId::Quiz));
+        QVERIFY(screens().isShown(ScreenId::QuizOptions));
+        QVERIFY(!env.programEnded());
+    }
+};
+
+QTEST_MAIN(QuizScreensTest)
+#include "test_quiz_screens.moc"
