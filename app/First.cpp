@@ -42,7 +42,10 @@ First::First()
         setPointSize(label, 40);
         label->setStyleSheet(QStringLiteral("color: #ffd75e;"));
     }
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The halves sit at the outer ends of their labels, so the spark that
+    // slides down between them never covers a letter.
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Light = new QLabel(area());
     Light->setScaledContents(true);
     Light->setAccessibleName(QStringLiteral("Spark"));
