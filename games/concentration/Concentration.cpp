@@ -73,7 +73,7 @@ Concentration::Concentration()
     placeTw(TimeLabel, 6720, 1440, 2040, 375);
     for (QLabel *label : {Tries, TimeLabel}) {
         setPointSize(label, 12);
-        label->setStyleSheet(QStringLiteral("color: #ffffff;"));
+        label->setStyleSheet(QStringLiteral("color: #1d3c78;"));
     }
 
     FeedbackButton = new QPushButton(area());

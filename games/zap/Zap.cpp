@@ -142,7 +142,7 @@ Zap::Zap()
     ReadyLabel->setBackgroundColor(QColor(0xff, 0xd7, 0x5e));
     ReadyLabel->setTextColor(Qt::black);
     setPointSize(ReadyLabel, 13);
-    placeTw(ReadyLabel, 2160, 2520, 3480, 600);
+    placeTw(ReadyLabel, 1920, 2520, 3960, 600);
     ReadyLabel->hide();
     connect(ReadyLabel, &ClickLabel::clicked, this, &Zap::ReadyLabel_Click);
 

@@ -31,13 +31,13 @@ ZapDone::ZapDone()
     setPointSize(Label1, 20);
     Label1->setStyleSheet(QStringLiteral("color: #ffd75e;"));
     Label1->setAlignment(Qt::AlignCenter);
-    placeTw(Label1, 2040, 600, 3360, 735);
+    placeTw(Label1, 1920, 600, 3600, 735);
 
     Label2 = new QLabel(QStringLiteral("You Scored 000 Points!"), area());
     setPointSize(Label2, 13);
     Label2->setStyleSheet(QStringLiteral("color: #ffffff;"));
     Label2->setAlignment(Qt::AlignCenter);
-    placeTw(Label2, 2040, 1560, 3360, 495);
+    placeTw(Label2, 1920, 1560, 3600, 495);
 
     Command1 = new QPushButton(QStringLiteral("Try Again"), area());
     Command2 = new QPushButton(QStringLiteral("Quit"), area());

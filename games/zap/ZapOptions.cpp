@@ -51,29 +51,29 @@ ZapOptions::ZapOptions()
     placeTw(Label8, 240, 120, 6720, 735);
 
     auto *Frame4 = new QGroupBox(QStringLiteral("Rules:"), area());
-    placeTw(Frame4, 240, 960, 3600, 2640);
+    placeTw(Frame4, 240, 960, 3360, 2640);
     QLabel *Label7 = makeLabel(Frame4, QStringLiteral(
         "A definition will appear at the bottom of the screen. You must shoot only the word that matches "
         "the definition. Each correct shot will earn you 50 points. Each wrong shot will take away 50 points."));
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPointSize(Label7, 10, false);
-    placeTw(Label7, 180, 360, 3240, 2160);
+    placeTw(Label7, 180, 360, 3000, 2160);
 
     auto *Frame3 = new QGroupBox(QStringLiteral("Speed"), area());
-    placeTw(Frame3, 4080, 960, 2880, 1260);
+    placeTw(Frame3, 3840, 960, 3120, 1260);
     SpeedBar = new QScrollBar(Qt::Horizontal, Frame3);
     SpeedBar->setRange(FastestSpeed, SlowestSpeed);
     // The arrows move 50 ms at a time; a click in the trough fine-tunes by 1.
     SpeedBar->setSingleStep(50);
     SpeedBar->setPageStep(1);
     SpeedBar->setAccessibleName(QStringLiteral("Speed"));
-    placeTw(SpeedBar, 120, 360, 2640, 255);
-    placeTw(alignedLabel(Frame3, QStringLiteral("Slow"), Qt::AlignLeft), 120, 690, 900, 315);
-    placeTw(alignedLabel(Frame3, QStringLiteral("Normal"), Qt::AlignHCenter), 990, 690, 900, 315);
-    placeTw(alignedLabel(Frame3, QStringLiteral("Impossible"), Qt::AlignRight), 1860, 690, 900, 315);
+    placeTw(SpeedBar, 120, 360, 2880, 255);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Slow"), Qt::AlignLeft), 120, 690, 1000, 315);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Normal"), Qt::AlignHCenter), 1060, 690, 1000, 315);
+    placeTw(alignedLabel(Frame3, QStringLiteral("Impossible"), Qt::AlignRight), 1960, 690, 1040, 315);
 
     auto *Frame1 = new QGroupBox(QStringLiteral("Sound"), area());
-    placeTw(Frame1, 4080, 2340, 2880, 1260);
+    placeTw(Frame1, 3840, 2340, 3120, 1260);
     SoundONOp = new QRadioButton(Frame1);
     SoundOFFOp = new QRadioButton(Frame1);
     SoundONOp->setAccessibleName(QStringLiteral("Sound On"));
@@ -89,8 +89,8 @@ ZapOptions::ZapOptions()
 
     Command1 = new QPushButton(QStringLiteral("Start!"), area());
     Command2 = new QPushButton(QStringLiteral("Cancel"), area());
-    placeTw(Command1, 4080, 3840, 1335, 495);
-    placeTw(Command2, 5625, 3840, 1335, 495);
+    placeTw(Command1, 3840, 3840, 1440, 495);
+    placeTw(Command2, 5520, 3840, 1440, 495);
     for (QPushButton *button : {Command1, Command2})
         button->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &ZapOptions::Command1_Click);
