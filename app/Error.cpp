@@ -14,8 +14,10 @@ Error::Error()
     setWindowTitle(QStringLiteral("Error:"));
     setClientSizeTwips(5400, 2760);
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("The words on this list are all too long to play this game. "
-                                                      "Please try another list or another activity."));
+    QLabel *Label1 = makeLabel(
+        area(),
+        QStringLiteral(
+            "The words on this list are all too long to play this game. Please try another list or another activity."));
     placeTw(Label1, 360, 240, 4680, 1440);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 12);
@@ -42,4 +44,9 @@ void Error::Command1_Click()
 void Error::Form_Terminate()
 {
     screens().endProgram();
+}
+
+void Error::escapePressed()
+{
+    Command1_Click();
 }
