@@ -40,8 +40,8 @@ Concentration::Concentration()
     setWindowTitle(QStringLiteral("Concentration"));
     setClientSizeTwips(9000, 5280);
 
-    Label1 = makeLabel(area(), QStringLiteral("Directions: Click on a card to flip it. "
-                                              "Match each word with its correct definition."));
+    Label1 = makeLabel(
+        area(), QStringLiteral("Directions: Click on a card to flip it. Match each word with its correct definition."));
     placeTw(Label1, 240, 120, 6240, 615);
     setPointSize(Label1, 10);
 
