@@ -53,3 +53,8 @@ void AboutForm::Form_Deactivate()
 {
     screens().close(ScreenId::AboutForm);
 }
+
+void AboutForm::escapePressed()
+{
+    Command1_Click();
+}

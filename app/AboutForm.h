@@ -10,6 +10,8 @@ public:
     AboutForm();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Deactivate() override;
     void Command1_Click();
 

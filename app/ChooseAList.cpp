@@ -49,3 +49,8 @@ void ChooseAList::Form_Terminate()
 {
     Command1_Click();
 }
+
+void ChooseAList::escapePressed()
+{
+    Command1_Click();
+}

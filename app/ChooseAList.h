@@ -11,6 +11,8 @@ public:
     ChooseAList();
 
     void Form_Deactivate() override;
+
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command1_Click();
 

@@ -2,6 +2,7 @@
 
 #include "core/SharedState.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -82,4 +83,13 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QAbstractButton::mouseReleaseEvent(event);
     event->accept();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

@@ -7,8 +7,9 @@
 // A label or picture that can be clicked. Built on QAbstractButton so that
 // screen readers and UI test tools find it by its caption and can press it;
 // it paints its text as plain text (a word like "<b>" shows as typed).
-// clicked() fires on release, pressed() on mouse down; a click is accepted
-// here and never falls through to the window behind.
+// clicked() fires on release, pressed() on mouse down; Space and Enter press
+// it from the keyboard. A click is accepted here and never falls through to
+// the window behind.
 class ClickLabel : public QAbstractButton {
     Q_OBJECT
 public:
@@ -28,6 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // Enter presses a focused label as it presses a focused button.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QPixmap m_picture;

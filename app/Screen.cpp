@@ -5,8 +5,13 @@
 #include "core/SharedState.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -27,7 +32,72 @@ protected:
     }
 };
 
+// The character after the single '&' of a caption ("&&" is a literal '&').
+QChar mnemonicOf(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+QString withMnemonic(const QString &text, QSet<QChar> &taken)
+{
+    if (text.contains(u'&'))
+        return text;
+    const auto freeAt = [&](qsizetype i) { return text[i].isLetterOrNumber() && !taken.contains(text[i].toLower()); };
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < text.size() && at < 0; ++i)
+        if ((i == 0 || text[i - 1].isSpace()) && freeAt(i))
+            at = i;
+    for (qsizetype i = 0; i < text.size() && at < 0; ++i)
+        if (freeAt(i))
+            at = i;
+    if (at < 0)
+        return text;
+    taken.insert(text[at].toLower());
+    return text.left(at) + u'&' + text.mid(at);
+}
+
+void giveMnemonics(const QList<QAction *> &actions)
+{
+    QSet<QChar> taken;
+    for (const QAction *action : actions)
+        if (const QChar c = mnemonicOf(action->text()); !c.isNull())
+            taken.insert(c);
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString text = withMnemonic(action->text(), taken);
+        if (text != action->text())
+            action->setText(text);
+    }
+}
+
 } // namespace
+
+void giveMenuMnemonics(QMenuBar *bar)
+{
+    giveMnemonics(bar->actions());
+    for (QAction *title : bar->actions())
+        if (title->menu())
+            giveMnemonics(title->menu()->actions());
+}
+
+QString visibleCaption(const QString &text)
+{
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
 
 QPixmap appPicture(const QString &fileName)
 {
@@ -82,6 +152,47 @@ QAction *Screen::addMenuItem(QMenu *menu, const QString &text, std::function<voi
     QAction *action = menu->addAction(text);
     connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
     return action;
+}
+
+void Screen::setDefaultButton(QPushButton *button)
+{
+    if (m_defaultButton)
+        m_defaultButton->setDefault(false);
+    m_defaultButton = button;
+    // Not autoDefault: outside a dialog Qt drops the default look of an
+    // autoDefault button once it loses the focus.
+    button->setAutoDefault(false);
+    button->setDefault(true);
+}
+
+void Screen::keyPressEvent(QKeyEvent *event)
+{
+    // Keys reach the screen only when the focused control did not take them.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        escapePressed();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A text box has said what its Enter does (or that it does nothing).
+        if (m_defaultButton && m_defaultButton->isVisible() && m_defaultButton->isEnabled()
+            && !qobject_cast<QLineEdit *>(focusWidget())) {
+            m_defaultButton->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    // menuBar() would add an empty bar to a screen that has none.
+    if (auto *bar = qobject_cast<QMenuBar *>(menuWidget()))
+        giveMenuMnemonics(bar);
+    QMainWindow::showEvent(event);
 }
 
 void Screen::closeEvent(QCloseEvent *event)

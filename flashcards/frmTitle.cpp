@@ -76,7 +76,7 @@ frmTitle::frmTitle()
     Begin = new QPushButton(QStringLiteral("Click Here to Begin"), area());
     placeTw(Begin, 4800, 5280, 3000, 615);
     setPointSize(Begin, 12);
-    Begin->setAutoDefault(true);
+    setDefaultButton(Begin); // Enter on the list or an option begins
 
     connect(Option1, &QRadioButton::clicked, this, &frmTitle::Option1_Click);
     connect(Option3, &QRadioButton::clicked, this, &frmTitle::Option3_Click);

@@ -44,3 +44,8 @@ void GiveHint::Form_Terminate()
 {
     Command1_Click();
 }
+
+void GiveHint::escapePressed()
+{
+    Command1_Click();
+}

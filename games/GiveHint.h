@@ -13,6 +13,8 @@ public:
     GiveHint();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Deactivate() override;
     void Form_Terminate() override;
     void Command1_Click();

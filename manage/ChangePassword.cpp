@@ -134,3 +134,8 @@ void ChangePassword::Form_Terminate()
 {
     Command2_Click();
 }
+
+void ChangePassword::escapePressed()
+{
+    closeDialog(); // Cancel, or the OK that follows a change
+}

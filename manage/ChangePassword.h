@@ -18,6 +18,8 @@ public:
     ChangePassword();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Deactivate() override;
     void Form_Terminate() override;
     void Command1_Click();

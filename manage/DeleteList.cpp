@@ -50,8 +50,10 @@ DeleteList::DeleteList()
     placeTw(Yes, 4320, 2760, 780, 495);
     placeTw(No, 5235, 2760, 780, 495);
 
-    for (QPushButton *button : {Command1, Command2, Yes, No})
+    for (QPushButton *button : {Command2, Yes, No})
         button->setAutoDefault(true);
+    // Enter on a list asks whether to delete it (the question's focus is No).
+    setDefaultButton(Command1);
     connect(Command1, &QPushButton::clicked, this, &DeleteList::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &DeleteList::Command2_Click);
     connect(Yes, &QPushButton::clicked, this, &DeleteList::Yes_Click);
@@ -152,4 +154,11 @@ void DeleteList::Command2_Click()
 void DeleteList::Form_Terminate()
 {
     Command2_Click();
+}
+
+void DeleteList::escapePressed()
+{
+    // Escape answers the deletion question with No.
+    if (No->isVisible())
+        No_Click();
 }

@@ -16,6 +16,7 @@ public:
     DeleteList();
 
     void Form_Load() override;
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command1_Click();
     void Command2_Click();

@@ -113,3 +113,8 @@ void PasswordForm::Form_Terminate()
 {
     Command2_Click();
 }
+
+void PasswordForm::escapePressed()
+{
+    Command2_Click();
+}

@@ -13,6 +13,8 @@ public:
     PasswordForm();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command1_Click();
     void Command2_Click();

@@ -37,6 +37,10 @@ SoundOptions::SoundOptions()
     SoundOn->setAccessibleName(onText);
     SoundOff->setAccessibleName(offText);
     SoundOn->setChecked(true);
+    // The buttons take the keyboard (Tab, then the arrows); the captions are
+    // for the mouse.
+    for (ClickLabel *label : {Label1, Label2})
+        label->setFocusPolicy(Qt::NoFocus);
     connect(Label1, &ClickLabel::clicked, this, &SoundOptions::Label1_Click);
     connect(Label2, &ClickLabel::clicked, this, &SoundOptions::Label2_Click);
 
@@ -44,8 +48,8 @@ SoundOptions::SoundOptions()
     Command2 = new QPushButton(QStringLiteral("Cancel"), area());
     placeTw(Command1, 1560, 2340, 1215, 495);
     placeTw(Command2, 3240, 2340, 1215, 495);
-    for (QPushButton *button : {Command1, Command2})
-        button->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+    setDefaultButton(Command1); // Enter on a choice saves it
     connect(Command1, &QPushButton::clicked, this, &SoundOptions::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &SoundOptions::Command2_Click);
 }
@@ -98,4 +102,9 @@ void SoundOptions::Form_Deactivate()
 {
     if (!m_done)
         closeDialog();
+}
+
+void SoundOptions::escapePressed()
+{
+    Command2_Click();
 }

@@ -18,6 +18,8 @@ public:
     SoundOptions();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Deactivate() override;
     void Label1_Click();
     void Label2_Click();

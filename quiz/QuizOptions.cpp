@@ -99,7 +99,7 @@ QuizOptions::QuizOptions()
     Command1 = new QPushButton(QStringLiteral("Begin!"), area());
     placeTw(Command1, 2880, 4500, 1695, 495);
     setPointSize(Command1, 11);
-    Command1->setAutoDefault(true);
+    setDefaultButton(Command1); // Enter on an option or the bar begins too
     connect(Command1, &QPushButton::clicked, this, &QuizOptions::Command1_Click);
 
     QMenu *Go = addMenu(QStringLiteral("Go"));

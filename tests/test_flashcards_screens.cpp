@@ -30,7 +30,7 @@ void click(QWidget *widget)
 void triggerMenuItem(Screen *screen, const QString &text)
 {
     for (QAction *action : screen->menuBar()->findChildren<QAction *>()) {
-        if (action->text() == text) {
+        if (visibleCaption(action->text()) == text) {
             action->trigger();
             return;
         }
@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(env.takeSounds(), QStringList{});
 
         m->soundSwitch()->SoundOn_Click();
-        QCOMPARE(m->soundSwitch()->action()->text(), QString("Sound Effects-- On"));
+        QCOMPARE(visibleCaption(m->soundSwitch()->action()->text()), QString("Sound Effects-- On"));
         click(m->Label2);
         QCOMPARE(env.takeSounds(), QStringList{"pageturn.wav"});
         click(m->Gimme);

@@ -59,7 +59,7 @@ private slots:
         registerScreens();
         Hangman *game = startGame("Solo", 1);
         QVERIFY(game);
-        QCOMPARE(game->SoundOn->action()->text(), QStringLiteral("Sound Effects-- On"));
+        QCOMPARE(visibleCaption(game->SoundOn->action()->text()), QStringLiteral("Sound Effects-- On"));
         QVERIFY(!game->Letter[2]->isHidden() && game->Letter[3]->isHidden());
 
         typeGuess(game, "c");

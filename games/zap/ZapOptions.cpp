@@ -84,6 +84,9 @@ ZapOptions::ZapOptions()
     Label2 = new ClickLabel(Frame1, QStringLiteral("Sound Off"));
     placeTw(Label1, 600, 360, 1800, 315);
     placeTw(Label2, 600, 780, 1800, 315);
+    // The buttons take the keyboard; the captions are for the mouse.
+    Label1->setFocusPolicy(Qt::NoFocus);
+    Label2->setFocusPolicy(Qt::NoFocus);
     clickThrough(Label1, SoundONOp);
     clickThrough(Label2, SoundOFFOp);
 
@@ -91,13 +94,14 @@ ZapOptions::ZapOptions()
     Command2 = new QPushButton(QStringLiteral("Cancel"), area());
     placeTw(Command1, 3840, 3840, 1440, 495);
     placeTw(Command2, 5520, 3840, 1440, 495);
-    for (QPushButton *button : {Command1, Command2})
-        button->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+    setDefaultButton(Command1);
     connect(Command1, &QPushButton::clicked, this, &ZapOptions::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &ZapOptions::Command2_Click);
 
     setTabOrder(SpeedBar, SoundONOp);
-    setTabOrder(SoundONOp, Command1);
+    setTabOrder(SoundONOp, SoundOFFOp);
+    setTabOrder(SoundOFFOp, Command1);
     setTabOrder(Command1, Command2);
 
     QMenu *go = addMenu(QStringLiteral("Go"));
@@ -165,4 +169,9 @@ void ZapOptions::Back_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::ZapOptions);
+}
+
+void ZapOptions::escapePressed()
+{
+    Command2_Click();
 }

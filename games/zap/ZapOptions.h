@@ -16,6 +16,8 @@ public:
 
     void Form_Load() override;
 
+    void escapePressed() override;
+
     void Command1_Click();
     void Command2_Click();
     void Back2_Click();

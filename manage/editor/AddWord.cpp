@@ -29,6 +29,7 @@ AddWord::AddWord()
     Text2 = new QLineEdit(area());
     Text2->setAccessibleName(QStringLiteral("Meaning"));
     placeTw(Text2, 240, 1380, 3960, 375);
+    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
     connect(Text2, &QLineEdit::returnPressed, this, &AddWord::Command1_Click);
 
     Command1 = new QPushButton(QStringLiteral("Add Word"), area());

@@ -79,3 +79,8 @@ void CreateList::Form_Terminate()
 {
     Command1_Click();
 }
+
+void CreateList::escapePressed()
+{
+    Command1_Click();
+}

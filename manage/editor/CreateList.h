@@ -12,6 +12,8 @@ public:
     CreateList();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command2_Click(); // OK
     void Command1_Click(); // Cancel

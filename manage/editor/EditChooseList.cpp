@@ -70,3 +70,8 @@ void EditChooseList::Form_Terminate()
 {
     screens().endProgram();
 }
+
+void EditChooseList::escapePressed()
+{
+    Command2_Click();
+}

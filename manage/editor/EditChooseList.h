@@ -12,6 +12,8 @@ public:
     EditChooseList();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command1_Click(); // OK
     void Command2_Click(); // Cancel

@@ -69,6 +69,7 @@ EditList::EditList()
     connect(Command6, &QPushButton::clicked, this, &EditList::Command6_Click);
     connect(command4, &QPushButton::clicked, this, &EditList::command4_Click);
     connect(Command5, &QPushButton::clicked, this, &EditList::Command5_Click);
+    setDefaultButton(Command2); // Enter on a word edits it
     setTabOrder(WordList, Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Command3);
@@ -298,4 +299,21 @@ void EditList::Form_Terminate()
             return;
     }
     screens().endProgram();
+}
+
+void EditList::escapePressed()
+{
+    // Escape is Cancel, which would drop the changes: ask first.
+    if (m_changed) {
+        const MsgAnswer answer = MsgBox(
+            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before leaving?").arg(Label1->text()),
+            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+        if (answer == MsgAnswer::Cancel)
+            return;
+        if (answer == MsgAnswer::Yes) {
+            command4_Click();
+            return;
+        }
+    }
+    Command5_Click();
 }

@@ -17,6 +17,7 @@ public:
     EditList();
 
     void Form_Load() override;
+    void escapePressed() override;
     void Form_Activate() override;
     void Form_Terminate() override;
     void WordList_Click();

@@ -14,6 +14,12 @@ void EditorDialog::Form_Terminate()
         cancel();
 }
 
+void EditorDialog::escapePressed()
+{
+    if (!m_done)
+        cancel();
+}
+
 void EditorDialog::cancel()
 {
     m_done = true;

@@ -13,6 +13,8 @@ public:
 
     void Form_Deactivate() override;
     void Form_Terminate() override;
+    // Escape is Cancel (No for the delete question).
+    void escapePressed() override;
 
 protected:
     // Leaves without a result.

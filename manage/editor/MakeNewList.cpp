@@ -222,3 +222,14 @@ void MakeNewList::Form_Terminate()
     }
     screens().endProgram();
 }
+
+void MakeNewList::escapePressed()
+{
+    // Leaving drops the list: with words typed, the usual question comes first.
+    if (hasUnsavedWork()) {
+        Return_Click();
+        return;
+    }
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::MakeNewList);
+}

@@ -16,6 +16,7 @@ public:
     MakeNewList();
 
     void Form_Load() override;
+    void escapePressed() override;
     void Form_Terminate() override;
     void Command2_Click(); // Add This Word
     void Command1_Click(); // Finished

@@ -58,3 +58,8 @@ void SureForm::Form_Terminate()
 {
     Command2_Click();
 }
+
+void SureForm::escapePressed()
+{
+    Command2_Click(); // No: the typed words stay
+}

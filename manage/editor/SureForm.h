@@ -11,6 +11,8 @@ public:
     SureForm();
 
     void Form_Load() override;
+
+    void escapePressed() override;
     void Form_Deactivate() override;
     void Form_Terminate() override;
     void Command1_Click(); // Yes
