@@ -1,0 +1,347 @@
+// Renders every screen of Lingo-Spark into PNG files, the way a teacher would
+// see it part-way through its use: a list chosen, a quiz question asked, a
+// hangman game with some letters guessed, a Zap turn running, a list open in
+// the editor. Runs on a copy of a data folder, so nothing shipped changes.
+//
+// Usage: lingo-screenshots OUTPUT_DIR DATA_DIR   (QT_QPA_PLATFORM=offscreen)
+
+#include "AllScreens.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
+#include "games/concentration/Concentration.h"
+#include "games/hangman/Hangman.h"
+#include "games/zap/Zap.h"
+#include "manage/editor/EditList.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace {
+
+// Screenshots are of what is seen; sounds would only hold the run up.
+class SilentPlayer : public SoundPlayer {
+public:
+    int play(const QString &) override { return 1; }
+    void beep() override {}
+};
+
+constexpr std::array<std::pair<ScreenId, const char *>, 35> ScreenNames{{
+    {ScreenId::First, "First"},
+    {ScreenId::AboutForm, "AboutForm"},
+    {ScreenId::ChooseAList, "ChooseAList"},
+    {ScreenId::Error, "Error"},
+    {ScreenId::frmTitle, "frmTitle"},
+    {ScreenId::Main, "Main"},
+    {ScreenId::QuizOptions, "QuizOptions"},
+    {ScreenId::Quiz, "Quiz"},
+    {ScreenId::summary, "summary"},
+    {ScreenId::GameOption, "GameOption"},
+    {ScreenId::Hangman, "Hangman"},
+    {ScreenId::GiveHint, "GiveHint"},
+    {ScreenId::youwin, "youwin"},
+    {ScreenId::LoseForm, "LoseForm"},
+    {ScreenId::Scramble, "Scramble"},
+    {ScreenId::ScrambleWin, "ScrambleWin"},
+    {ScreenId::ScrambleLose, "ScrambleLose"},
+    {ScreenId::Concentration, "Concentration"},
+    {ScreenId::ZapOptions, "ZapOptions"},
+    {ScreenId::Zap, "Zap"},
+    {ScreenId::ZapDone, "ZapDone"},
+    {ScreenId::PasswordForm, "PasswordForm"},
+    {ScreenId::ChangePassword, "ChangePassword"},
+    {ScreenId::Manager, "Manager"},
+    {ScreenId::CreateList, "CreateList"},
+    {ScreenId::MakeNewList, "MakeNewList"},
+    {ScreenId::SureForm, "SureForm"},
+    {ScreenId::EditChooseList, "EditChooseList"},
+    {ScreenId::EditList, "EditList"},
+    {ScreenId::ChangeListName, "ChangeListName"},
+    {ScreenId::DeletWordSure, "DeletWordSure"},
+    {ScreenId::EditWord, "EditWord"},
+    {ScreenId::AddWord, "AddWord"},
+    {ScreenId::DeleteList, "DeleteList"},
+    {ScreenId::SoundOptions, "SoundOptions"},
+}};
+static_assert(int(ScreenId::SoundOptions) + 1 == int(ScreenNames.size()), "a screen is missing from the gallery");
+
+const char *nameOf(ScreenId id)
+{
+    for (const auto &[screen, name] : ScreenNames)
+        if (screen == id)
+            return name;
+    return "?";
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class Renderer {
+public:
+    explicit Renderer(QString outDir) : m_outDir(std::move(outDir)) {}
+
+    Screen *show(ScreenId id, int settleMs = 150)
+    {
+        Screen *screen = screens().show(id);
+        wait(settleMs);
+        if (!screen)
+            std::fprintf(stderr, "%s did not open\n", nameOf(id));
+        return screen;
+    }
+
+    void snap(ScreenId id)
+    {
+        wait(50);
+        Screen *screen = screens().find(id);
+        if (!screen || !screen->isVisible()) {
+            std::fprintf(stderr, "%s is not shown: no picture\n", nameOf(id));
+            ++m_failures;
+            return;
+        }
+        const QString file = QDir(m_outDir).filePath(QString::fromLatin1(nameOf(id)) + QStringLiteral(".png"));
+        if (!screen->grab().save(file, "PNG", 0)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            ++m_failures;
+            return;
+        }
+        ++m_saved;
+    }
+
+    // Shown over whatever is open, pictured, and closed again.
+    void snapDialog(ScreenId id)
+    {
+        show(id);
+        snap(id);
+        screens().close(id);
+        wait(20);
+    }
+
+    void closeAll()
+    {
+        screens().closeAll();
+        wait(20);
+    }
+
+    int saved() const { return m_saved; }
+    int failures() const { return m_failures; }
+
+private:
+    QString m_outDir;
+    int m_saved = 0;
+    int m_failures = 0;
+};
+
+void chooseRow(Screen *screen, int row)
+{
+    if (!screen)
+        return;
+    for (QListWidget *list : screen->findChildren<QListWidget *>()) {
+        if (list->isVisible() && list->count() > 0) {
+            list->setCurrentRow(qMin(row, list->count() - 1));
+            list->setFocus();
+        }
+    }
+}
+
+void typeInto(Screen *screen, const QString &text)
+{
+    if (!screen)
+        return;
+    for (QLineEdit *box : screen->findChildren<QLineEdit *>()) {
+        if (box->isVisible() && box->isEnabled()) {
+            box->setFocus();
+            box->setText(text);
+            return;
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR DATA_DIR\n", argv[0]);
+        return 2;
+    }
+    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QDir data(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(outDir);
+
+    QTemporaryDir folder;
+    for (const QString &name : data.entryList(QDir::Files))
+        QFile::copy(data.filePath(name), QDir(folder.path()).filePath(name));
+    QDir::setCurrent(folder.path());
+    Shared.AppPath = folder.path();
+
+    QApplication::setQuitOnLastWindowClosed(false);
+    setSoundPlayer(std::make_unique<SilentPlayer>());
+    setMessageBoxHandler([](const QString &text, const QString &title, MsgButtons) {
+        std::fprintf(stderr, "message box \"%s\": %s (answered No)\n", qPrintable(title), qPrintable(text));
+        return MsgAnswer::No;
+    });
+    screens().setEndProgramHandler([] {});
+    registerAllScreens(screens());
+
+    const QStringList names = ReadListNames();
+    const QString list = names.value(0);
+    Renderer r(outDir);
+
+    // The start screen once its title animation has run.
+    r.show(ScreenId::First, 1500);
+    r.snap(ScreenId::First);
+    r.snapDialog(ScreenId::AboutForm);
+    r.snapDialog(ScreenId::ChooseAList);
+    r.snapDialog(ScreenId::Error);
+    r.closeAll();
+
+    // Flash cards: a list picked, then a card with its word shown.
+    Shared.ListChoice = 0;
+    chooseRow(r.show(ScreenId::frmTitle), 1);
+    r.snap(ScreenId::frmTitle);
+    r.closeAll();
+    Shared.CurrentList = list;
+    r.show(ScreenId::Main, 1000);
+    r.snap(ScreenId::Main);
+    r.closeAll();
+
+    // Quiz: options, a question waiting for its answer, and a summary.
+    chooseRow(r.show(ScreenId::QuizOptions), 1);
+    r.snap(ScreenId::QuizOptions);
+    r.closeAll();
+    Shared.CurrentList = list;
+    Shared.QuizType = 1;
+    Shared.QuestionsLeft = 10;
+    r.show(ScreenId::Quiz);
+    r.snap(ScreenId::Quiz);
+    r.closeAll();
+    Shared.RightCount = 8;
+    Shared.WrongCount = 2;
+    r.show(ScreenId::summary, 600);
+    r.snap(ScreenId::summary);
+    r.closeAll();
+
+    // Games.
+    chooseRow(r.show(ScreenId::GameOption), 1);
+    r.snap(ScreenId::GameOption);
+    r.closeAll();
+
+    Shared.CurrentList = list;
+    if (auto *hangman = qobject_cast<Hangman *>(r.show(ScreenId::Hangman))) {
+        // Some letters of the word and some not: a game part-way through.
+        const QString word = Shared.CurrentWord.toLower();
+        QString guesses;
+        for (const QChar ch : word + QStringLiteral("eaoxzq")) {
+            if (ch.isLetter() && !guesses.contains(ch) && guesses.size() < 6)
+                guesses += ch;
+        }
+        for (const QChar ch : guesses) {
+            hangman->GuessLetter->setText(QString(ch));
+            hangman->Go_Click();
+            wait(20);
+        }
+        wait(100);
+        r.snap(ScreenId::Hangman);
+        r.snapDialog(ScreenId::GiveHint);
+        // The outcome screens open over the game they end.
+        r.snapDialog(ScreenId::youwin);
+        r.snapDialog(ScreenId::LoseForm);
+    }
+    r.closeAll();
+
+    Shared.CurrentList = list;
+    r.show(ScreenId::Scramble, 1200);
+    r.snap(ScreenId::Scramble);
+    r.closeAll();
+    Shared.ScrambleTime = 23;
+    r.snapDialog(ScreenId::ScrambleWin);
+    r.snapDialog(ScreenId::ScrambleLose);
+    r.closeAll();
+
+    Shared.CurrentList = list;
+    if (auto *game = qobject_cast<Concentration *>(r.show(ScreenId::Concentration, 1200))) {
+        game->Image1_Click(1);
+        wait(100);
+        r.snap(ScreenId::Concentration);
+    }
+    r.closeAll();
+
+    r.show(ScreenId::ZapOptions);
+    r.snap(ScreenId::ZapOptions);
+    r.closeAll();
+    Shared.CurrentList = list;
+    Shared.ZapSpeed = 4000;
+    Shared.ZapSound = 0;
+    if (auto *zap = qobject_cast<Zap *>(r.show(ScreenId::Zap))) {
+        zap->ReadyLabel_Click();
+        wait(1500);
+        r.snap(ScreenId::Zap);
+    }
+    r.closeAll();
+    Shared.ZapScore = 1250;
+    r.snapDialog(ScreenId::ZapDone);
+    r.closeAll();
+
+    // Teacher management.
+    typeInto(r.show(ScreenId::PasswordForm), QStringLiteral("OPENDO"));
+    r.snap(ScreenId::PasswordForm);
+    r.closeAll();
+    r.show(ScreenId::Manager);
+    r.snap(ScreenId::Manager);
+    r.snapDialog(ScreenId::ChangePassword);
+    r.snapDialog(ScreenId::SoundOptions);
+    r.closeAll();
+
+    typeInto(r.show(ScreenId::CreateList), QStringLiteral("French - Food"));
+    r.snap(ScreenId::CreateList);
+    r.closeAll();
+    Shared.NewListName = QStringLiteral("French - Food");
+    typeInto(r.show(ScreenId::MakeNewList), QStringLiteral("le pain"));
+    r.snap(ScreenId::MakeNewList);
+    r.snapDialog(ScreenId::SureForm);
+    r.closeAll();
+
+    chooseRow(r.show(ScreenId::EditChooseList), 1);
+    r.snap(ScreenId::EditChooseList);
+    r.closeAll();
+    Shared.CurrentList = list;
+    if (auto *editor = qobject_cast<EditList *>(r.show(ScreenId::EditList))) {
+        chooseRow(editor, 2);
+        editor->WordList_Click();
+        wait(50);
+        r.snap(ScreenId::EditList);
+        Shared.EditedListName = list;
+        r.snapDialog(ScreenId::ChangeListName);
+        Shared.CurrentWord = Shared.Words[3];
+        Shared.CurrentMeaning = Shared.Meanings[3];
+        r.snapDialog(ScreenId::DeletWordSure);
+        r.snapDialog(ScreenId::EditWord);
+        r.snapDialog(ScreenId::AddWord);
+    }
+    r.closeAll();
+
+    chooseRow(r.show(ScreenId::DeleteList), 1);
+    r.snap(ScreenId::DeleteList);
+    r.closeAll();
+
+    std::printf("%d screens pictured in %s\n", r.saved(), qPrintable(outDir));
+    return r.failures() == 0 && r.saved() == int(ScreenNames.size()) ? 0 : 1;
+}
