@@ -1,6 +1,8 @@
 #include "AllScreens.h"
 
+#include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
+#include "app/ScreenManager.h"
 #include "flashcards/FlashcardScreens.h"
 #include "games/GamesMenuScreens.h"
 #include "games/concentration/ConcentrationScreens.h"
@@ -10,6 +12,8 @@
 #include "manage/ManageScreens.h"
 #include "manage/editor/ListEditorScreens.h"
 #include "quiz/QuizScreens.h"
+
+#include <QApplication>
 
 void registerAllScreens(ScreenManager &manager)
 {
@@ -23,4 +27,19 @@ void registerAllScreens(ScreenManager &manager)
     registerZapScreens(manager);
     registerManageScreens(manager);
     registerListEditorScreens(manager);
+}
+
+bool startLingoSpark()
+{
+    // Hand-overs close the only window just before showing the next one.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
+
+    setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
+    if (!dataFilesPresent())
+        return false;
+
+    registerAllScreens(screens());
+    screens().show(ScreenId::First);
+    return true;
 }

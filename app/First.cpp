@@ -1,6 +1,7 @@
 #include "First.h"
 
 #include "Controls.h"
+#include "Picture.h"
 #include "ScreenManager.h"
 #include "Sound.h"
 #include "Twips.h"
@@ -79,7 +80,6 @@ First::First()
 void First::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("first.jpg"));
-    Light->setPixmap(appPicture(QStringLiteral("light.png")));
 
     Shared.AppPath = QDir::currentPath();
     const auto settings = ReadSettingsLines();
@@ -105,6 +105,12 @@ void First::placeAnimated()
 
 void First::Timer1_Timer()
 {
+    // The spark starts almost wholly above the top edge, so the menu's first
+    // frame goes without it and its large picture is decoded on the first tick.
+    if (!m_lightLoaded) {
+        Light->setPixmap(appPictureAt(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF()));
+        m_lightLoaded = true;
+    }
     const bool ended = m_animation.tick();
     placeAnimated();
     if (!ended)

@@ -31,6 +31,7 @@ private:
     void placeAnimated();
 
     TitleAnimation m_animation;
+    bool m_lightLoaded = false;
     QTimer *Timer1;
     QLabel *Light;
     QLabel *Label1;

@@ -1,5 +1,6 @@
 #include "Screen.h"
 
+#include "Picture.h"
 #include "ScreenManager.h"
 #include "Twips.h"
 #include "core/SharedState.h"
@@ -19,17 +20,36 @@ namespace {
 class ScreenArea : public QWidget {
 public:
     using QWidget::QWidget;
-    QPixmap background;
+
+    void setBackground(const QString &fileName)
+    {
+        m_file = fileName;
+        m_loadedFor = {};
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        if (background.isNull())
+        if (m_file.isEmpty())
+            return;
+        // Decoded at the size painted, once: every later paint is a plain copy.
+        const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
+        if (m_loadedFor != pixels) {
+            m_background = appPictureAt(m_file, size(), devicePixelRatioF());
+            m_loadedFor = pixels;
+        }
+        if (m_background.isNull())
             return;
         QPainter p(this);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(rect(), background);
+        p.drawPixmap(rect(), m_background);
     }
+
+private:
+    QString m_file;
+    QPixmap m_background;
+    QSize m_loadedFor;
 };
 
 // The character after the single '&' of a caption ("&&" is a literal '&').
@@ -131,8 +151,7 @@ void Screen::setClientSizeTwips(int width, int height)
 
 void Screen::setBackgroundPicture(const QString &fileName)
 {
-    static_cast<ScreenArea *>(m_area)->background = appPicture(fileName);
-    m_area->update();
+    static_cast<ScreenArea *>(m_area)->setBackground(fileName);
 }
 
 void Screen::setBackgroundColor(const QColor &color)
