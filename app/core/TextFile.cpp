@@ -90,10 +90,12 @@ std::optional<QList<QByteArray>> readLines(const QString &path)
     if (!data)
         return std::nullopt;
     QList<QByteArray> lines;
+    // One allocation for the list instead of a regrowth every few thousand lines.
+    lines.reserve(data->count('\n') + data->count('\r') / 2 + 1);
     LineScanner scanner(*data);
     QByteArrayView line;
     while (scanner.next(line))
-        lines.append(line.toByteArray());
+        lines.emplace_back(line.data(), line.size());
     return lines;
 }
 
