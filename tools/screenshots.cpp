@@ -246,11 +246,15 @@ int main(int argc, char *argv[])
 
     Shared.CurrentList = list;
     if (auto *hangman = qobject_cast<Hangman *>(r.show(ScreenId::Hangman))) {
-        // Some letters of the word and some not: a game part-way through.
+        // Three letters of the word and three not: a game part-way through.
         const QString word = Shared.CurrentWord.toLower();
         QString guesses;
-        for (const QChar ch : word + QStringLiteral("eaoxzq")) {
-            if (ch.isLetter() && !guesses.contains(ch) && guesses.size() < 6)
+        for (const QChar ch : word) {
+            if (ch.isLetter() && !guesses.contains(ch) && guesses.size() < 3)
+                guesses += ch;
+        }
+        for (const QChar ch : QStringLiteral("zqxkwj")) {
+            if (!word.contains(ch) && guesses.size() < 6)
                 guesses += ch;
         }
         for (const QChar ch : guesses) {
@@ -260,7 +264,9 @@ int main(int argc, char *argv[])
         }
         wait(100);
         r.snap(ScreenId::Hangman);
-        r.snapDialog(ScreenId::GiveHint);
+        hangman->Hint_Click();
+        r.snap(ScreenId::GiveHint);
+        screens().close(ScreenId::GiveHint);
         // The outcome screens open over the game they end.
         r.snapDialog(ScreenId::youwin);
         r.snapDialog(ScreenId::LoseForm);
