@@ -79,9 +79,8 @@ First::First()
 
 void First::Form_Load()
 {
-    setBackgroundPicture(QStringLiteral("first.jpg"));
-
     Shared.AppPath = QDir::currentPath();
+    setBackgroundPicture(QStringLiteral("first.jpg"));
     const auto settings = ReadSettingsLines();
     Shared.SoundFlag = settings && soundLineIsOn(*settings) ? 1 : 0;
 

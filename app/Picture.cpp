@@ -6,33 +6,81 @@
 #include <QImageReader>
 #include <QPixmapCache>
 
-QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
+namespace {
+
+QSize devicePixels(QSize logicalSize, qreal devicePixelRatio)
 {
-    const QString path = appFile(fileName);
+    return (QSizeF(logicalSize) * devicePixelRatio).toSize();
+}
+
+// Empty when there is nothing to decode. The file's time and size are in the
+// key, so a replaced picture is read again.
+QString cacheKey(const QString &path, QSize pixels)
+{
     const QFileInfo info(path);
-    const QSize pixels = (QSizeF(logicalSize) * devicePixelRatio).toSize();
     if (!info.isFile() || pixels.isEmpty())
         return {};
-    // The file's time and size are in the key, so a replaced picture is read again.
-    const QString key = QStringLiteral("lingo:%1:%2x%3:%4:%5")
-                            .arg(info.absoluteFilePath())
-                            .arg(pixels.width())
-                            .arg(pixels.height())
-                            .arg(info.lastModified().toMSecsSinceEpoch())
-                            .arg(info.size());
-    QPixmap picture;
-    if (QPixmapCache::find(key, &picture))
-        return picture;
+    return QStringLiteral("lingo:%1:%2x%3:%4:%5")
+        .arg(info.absoluteFilePath())
+        .arg(pixels.width())
+        .arg(pixels.height())
+        .arg(info.lastModified().toMSecsSinceEpoch())
+        .arg(info.size());
+}
+
+// Safe on any thread: only QImage is used.
+QImage decodeAt(const QString &path, QSize pixels)
+{
     QImageReader reader(path);
     // JPEG decodes straight to a smaller size; other formats are smoothed down after.
     reader.setScaledSize(pixels);
     QImage image = reader.read();
+    if (!image.isNull() && image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+QPixmap keep(const QString &key, QImage image, qreal devicePixelRatio)
+{
     if (image.isNull())
         return {};
-    if (image.size() != pixels)
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture = QPixmap::fromImage(std::move(image));
+    QPixmap picture = QPixmap::fromImage(std::move(image));
     picture.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, picture);
     return picture;
+}
+
+} // namespace
+
+QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QString path = appFile(fileName);
+    const QSize pixels = devicePixels(logicalSize, devicePixelRatio);
+    const QString key = cacheKey(path, pixels);
+    if (key.isEmpty())
+        return {};
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    return keep(key, decodeAt(path, pixels), devicePixelRatio);
+}
+
+PictureLoad::PictureLoad(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
+    : m_fileName(fileName), m_pixels(devicePixels(logicalSize, devicePixelRatio))
+{
+    const QString path = appFile(fileName);
+    m_key = cacheKey(path, m_pixels);
+    QPixmap cached;
+    if (!m_key.isEmpty() && !QPixmapCache::find(m_key, &cached))
+        m_decode = std::async(std::launch::async, decodeAt, path, m_pixels);
+}
+
+QPixmap PictureLoad::take(QSize logicalSize, qreal devicePixelRatio)
+{
+    if (m_decode.valid()) {
+        QImage image = m_decode.get();
+        if (devicePixels(logicalSize, devicePixelRatio) == m_pixels)
+            return keep(m_key, std::move(image), devicePixelRatio);
+    }
+    return appPictureAt(m_fileName, logicalSize, devicePixelRatio);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+
+#include <future>
 
 // A picture of the program folder decoded to the size it is shown at, in
 // device pixels, and kept for the next screen that shows it at that size.
@@ -11,3 +14,22 @@
 // time than the rest of a screen, and several times the memory.
 // A null pixmap when the file is missing or cannot be decoded.
 QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePixelRatio);
+
+// The same picture, decoded on a worker thread from the moment a screen
+// loads, while the window is being laid out and its fonts are loaded; the
+// first paint takes it, waiting only for what is left of the decode.
+class PictureLoad {
+public:
+    PictureLoad() = default;
+    PictureLoad(const QString &fileName, QSize logicalSize, qreal devicePixelRatio);
+
+    // The picture at this size: the one decoded ahead when the size is the
+    // one asked for then, otherwise decoded now.
+    QPixmap take(QSize logicalSize, qreal devicePixelRatio);
+
+private:
+    QString m_fileName;
+    QString m_key;
+    QSize m_pixels;
+    std::future<QImage> m_decode;
+};

@@ -24,6 +24,7 @@ public:
     void setBackground(const QString &fileName)
     {
         m_file = fileName;
+        m_load = PictureLoad(fileName, size(), devicePixelRatioF());
         m_loadedFor = {};
         update();
     }
@@ -36,7 +37,7 @@ protected:
         // Decoded at the size painted, once: every later paint is a plain copy.
         const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
         if (m_loadedFor != pixels) {
-            m_background = appPictureAt(m_file, size(), devicePixelRatioF());
+            m_background = m_load.take(size(), devicePixelRatioF());
             m_loadedFor = pixels;
         }
         if (m_background.isNull())
@@ -48,6 +49,7 @@ protected:
 
 private:
     QString m_file;
+    PictureLoad m_load;
     QPixmap m_background;
     QSize m_loadedFor;
 };
