@@ -81,6 +81,8 @@ void First::Form_Load()
 {
     Shared.AppPath = QDir::currentPath();
     setBackgroundPicture(QStringLiteral("first.jpg"));
+    m_lightPicture = PictureLoad(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF());
+    m_lightLoaded = false;
     const auto settings = ReadSettingsLines();
     Shared.SoundFlag = settings && soundLineIsOn(*settings) ? 1 : 0;
 
@@ -105,9 +107,10 @@ void First::placeAnimated()
 void First::Timer1_Timer()
 {
     // The spark starts almost wholly above the top edge, so the menu's first
-    // frame goes without it and its large picture is decoded on the first tick.
+    // frame goes without it: its large picture is decoded on a worker thread
+    // meanwhile and put in place on the first tick.
     if (!m_lightLoaded) {
-        Light->setPixmap(appPictureAt(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF()));
+        Light->setPixmap(m_lightPicture.take(Light->size(), Light->devicePixelRatioF()));
         m_lightLoaded = true;
     }
     const bool ended = m_animation.tick();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Picture.h"
 #include "Screen.h"
 #include "core/TitleAnimation.h"
 
@@ -31,6 +32,7 @@ private:
     void placeAnimated();
 
     TitleAnimation m_animation;
+    PictureLoad m_lightPicture;
     bool m_lightLoaded = false;
     QTimer *Timer1;
     QLabel *Light;
