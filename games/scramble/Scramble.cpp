@@ -34,10 +34,10 @@ Scramble::Scramble()
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78; background: rgba(255, 255, 255, 150);"));
 
     auto *Label3 = new QLabel(QStringLiteral("Your Guess:"), area());
-    placeTw(Label3, 480, 1860, 1440, 375);
+    placeTw(Label3, 480, 1860, 1620, 375);
     setPointSize(Label3, 12);
     Guess = new QLineEdit(area());
-    placeTw(Guess, 1980, 1800, 3240, 450);
+    placeTw(Guess, 2160, 1800, 3060, 450);
     setPointSize(Guess, 13, false);
     connect(Guess, &QLineEdit::returnPressed, this, &Scramble::Guess_KeyPress);
 
