@@ -63,6 +63,7 @@ QuizOptions::QuizOptions()
     QuestionBar->setRange(1, 100);
     QuestionBar->setSingleStep(1);
     QuestionBar->setPageStep(1);
+    QuestionBar->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
     QuestionBar->setValue(BarSpan - 10);
     placeTw(QuestionBar, 360, 300, 255, 780);
     QuestionLabel = new QLabel(QStringLiteral("10"), Frame3);

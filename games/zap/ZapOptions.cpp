@@ -66,6 +66,7 @@ ZapOptions::ZapOptions()
     // The arrows move 50 ms at a time; a click in the trough fine-tunes by 1.
     SpeedBar->setSingleStep(50);
     SpeedBar->setPageStep(1);
+    SpeedBar->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
     SpeedBar->setAccessibleName(QStringLiteral("Speed"));
     placeTw(SpeedBar, 120, 360, 2880, 255);
     placeTw(alignedLabel(Frame3, QStringLiteral("Slow"), Qt::AlignLeft), 120, 690, 1000, 315);

@@ -18,6 +18,7 @@ void ForeignCharacters::build(QWidget *parent, int left, int top, int width)
     LScroll->setRange(FirstCode, LastCode);
     LScroll->setSingleStep(1);
     LScroll->setPageStep(1);
+    LScroll->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
     LScroll->setValue(FirstCode);
     LScroll->setAccessibleName(QStringLiteral("Character"));
     placeTw(LScroll, 240, 480, width - 1680, 300);
