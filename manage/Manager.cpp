@@ -13,7 +13,7 @@ namespace {
 QPushButton *taskButton(QWidget *parent, const QString &caption, int left, int top)
 {
     auto *button = new QPushButton(caption, parent);
-    placeTw(button, left, top, 2775, 615);
+    placeTw(button, left, top, 3120, 615);
     setPointSize(button, 11);
     button->setAutoDefault(true);
     return button;
@@ -28,18 +28,18 @@ Manager::Manager()
     setClientSizeTwips(7080, 5160);
 
     Label1 = makeLabel(area(), QStringLiteral("Lingo-SPARK Teacher Management"));
-    placeTw(Label1, 240, 240, 6600, 735);
+    placeTw(Label1, 240, 180, 6600, 960);
     Label1->setAlignment(Qt::AlignCenter);
-    setPointSize(Label1, 18);
+    setPointSize(Label1, 16);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
     // Tab order follows creation: left column, then right column.
-    Command1 = taskButton(area(), QStringLiteral("Create New Word List"), 600, 1320);
-    command4 = taskButton(area(), QStringLiteral("View / Edit Word List"), 600, 2160);
-    Command2 = taskButton(area(), QStringLiteral("Delete Word List"), 600, 3000);
-    Command3 = taskButton(area(), QStringLiteral("Change Password"), 3705, 1320);
-    Command5 = taskButton(area(), QStringLiteral("Sound Options"), 3705, 2160);
-    QuitButton = taskButton(area(), QStringLiteral("Quit List Management"), 3705, 3000);
+    Command1 = taskButton(area(), QStringLiteral("Create New Word List"), 360, 1320);
+    command4 = taskButton(area(), QStringLiteral("View / Edit Word List"), 360, 2160);
+    Command2 = taskButton(area(), QStringLiteral("Delete Word List"), 360, 3000);
+    Command3 = taskButton(area(), QStringLiteral("Change Password"), 3600, 1320);
+    Command5 = taskButton(area(), QStringLiteral("Sound Options"), 3600, 2160);
+    QuitButton = taskButton(area(), QStringLiteral("Quit List Management"), 3600, 3000);
     connect(Command1, &QPushButton::clicked, this, &Manager::Command1_Click);
     connect(command4, &QPushButton::clicked, this, &Manager::command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Manager::Command2_Click);

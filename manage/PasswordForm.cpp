@@ -31,9 +31,10 @@ PasswordForm::PasswordForm()
     placeTw(Image2, 4080, 240, 1200, 900);
 
     Label1 = makeLabel(area(), QStringLiteral("Please enter the password to access Teacher Management"));
-    placeTw(Label1, 1440, 240, 2520, 855);
+    // Three lines between the pictures, with room above the box.
+    placeTw(Label1, 1380, 180, 2640, 1020);
     Label1->setAlignment(Qt::AlignCenter);
-    setPointSize(Label1, 11);
+    setPointSize(Label1, 10, false);
 
     EnterPassword = makePasswordBox(area());
     placeTw(EnterPassword, 1680, 1320, 2040, 375);

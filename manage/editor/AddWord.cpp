@@ -23,21 +23,20 @@ AddWord::AddWord()
     placeTw(Label1, 240, 240, 3960, 285);
     Text1 = new QLineEdit(area());
     Text1->setAccessibleName(QStringLiteral("Word"));
-    placeTw(Text1, 240, 540, 3960, 375);
+    placeTw(Text1, 240, 540, 3720, 375);
     QLabel *Label2 = makeLabel(area(), QStringLiteral("Meaning:"));
     placeTw(Label2, 240, 1080, 3960, 285);
     Text2 = new QLineEdit(area());
     Text2->setAccessibleName(QStringLiteral("Meaning"));
-    placeTw(Text2, 240, 1380, 3960, 375);
-    connect(Text1, &QLineEdit::returnPressed, Text2, [this] { Text2->setFocus(); });
+    placeTw(Text2, 240, 1380, 3720, 375);
     connect(Text2, &QLineEdit::returnPressed, this, &AddWord::Command1_Click);
 
     Command1 = new QPushButton(QStringLiteral("Add Word"), area());
     Command2 = new QPushButton(QStringLiteral("Cancel"), area());
     Command3 = new QPushButton(QStringLiteral("Foreign Characters..."), area());
-    placeTw(Command1, 4440, 540, 1800, 495);
-    placeTw(Command2, 4440, 1140, 1800, 495);
-    placeTw(Command3, 4440, 1740, 1800, 495);
+    placeTw(Command1, 4080, 540, 2160, 495);
+    placeTw(Command2, 4080, 1140, 2160, 495);
+    placeTw(Command3, 4080, 1740, 2160, 495);
     for (QPushButton *button : {Command1, Command2, Command3})
         button->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &AddWord::Command1_Click);

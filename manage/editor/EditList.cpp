@@ -23,7 +23,7 @@ namespace {
 QPushButton *editorButton(QWidget *parent, const QString &caption, int left, int top)
 {
     auto *button = new QPushButton(caption, parent);
-    placeTw(button, left, top, 1680, 495);
+    placeTw(button, left, top, 1800, 495);
     button->setAutoDefault(true);
     return button;
 }
@@ -45,24 +45,24 @@ EditList::EditList()
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
     WordList->setSortingEnabled(false);
     WordList->setUniformItemSizes(true);
-    placeTw(WordList, 240, 720, 3840, 4320);
+    placeTw(WordList, 240, 720, 3600, 4320);
     connect(WordList, &QListWidget::currentRowChanged, this, &EditList::WordList_Click);
     connect(WordList, &QListWidget::itemSelectionChanged, this, &EditList::WordList_Click);
 
     DefLabel = makeLabel(area(), QStringLiteral("Meaning"));
     DefLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DefLabel->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray; padding: 4px;"));
-    placeTw(DefLabel, 4320, 720, 3360, 1320);
+    placeTw(DefLabel, 4080, 720, 3600, 1320);
 
     TotalLabel = makeLabel(area());
     placeTw(TotalLabel, 240, 5160, 3840, 300);
 
-    Command1 = editorButton(area(), QStringLiteral("Delete"), 4320, 2280);
-    Command2 = editorButton(area(), QStringLiteral("Edit"), 6000, 2280);
-    Command3 = editorButton(area(), QStringLiteral("Add"), 4320, 2880);
-    Command6 = editorButton(area(), QStringLiteral("Change List Name"), 6000, 2880);
-    command4 = editorButton(area(), QStringLiteral("Done"), 4320, 4545);
-    Command5 = editorButton(area(), QStringLiteral("Cancel"), 6000, 4545);
+    Command1 = editorButton(area(), QStringLiteral("Delete"), 4080, 2280);
+    Command2 = editorButton(area(), QStringLiteral("Edit"), 5880, 2280);
+    Command3 = editorButton(area(), QStringLiteral("Add"), 4080, 2880);
+    Command6 = editorButton(area(), QStringLiteral("Change List Name"), 5880, 2880);
+    command4 = editorButton(area(), QStringLiteral("Done"), 4080, 4545);
+    Command5 = editorButton(area(), QStringLiteral("Cancel"), 5880, 4545);
     connect(Command1, &QPushButton::clicked, this, &EditList::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &EditList::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &EditList::Command3_Click);
