@@ -1,0 +1,597 @@
+// Every screen, fed a few thousand seeded random clicks, key presses, menu
+// items, activations and timer ticks: no crash, no hang, no stray window, and
+// the data files change only through the screens that save them.
+#include "AllScreens.h"
+#include "app/ScreenManager.h"
+#include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
+#include "manage/editor/EditorHandOver.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Row {
+    ScreenId id;
+    const char *name;
+    // Shown first, so the screen has what it is usually shown over.
+    std::vector<ScreenId> beneath;
+};
+
+const std::vector<Row> &rows()
+{
+    using S = ScreenId;
+    static const std::vector<Row> all = {
+        {S::First, "First", {}},
+        {S::AboutForm, "AboutForm", {S::First}},
+        {S::ChooseAList, "ChooseAList", {S::QuizOptions}},
+        {S::Error, "Error", {}},
+        {S::frmTitle, "frmTitle", {}},
+        {S::Main, "Main", {}},
+        {S::QuizOptions, "QuizOptions", {}},
+        {S::Quiz, "Quiz", {}},
+        {S::summary, "summary", {S::Quiz}},
+        {S::GameOption, "GameOption", {}},
+        {S::Hangman, "Hangman", {}},
+        {S::GiveHint, "GiveHint", {S::Hangman}},
+        {S::youwin, "youwin", {S::Hangman}},
+        {S::LoseForm, "LoseForm", {S::Hangman}},
+        {S::Scramble, "Scramble", {}},
+        {S::ScrambleWin, "ScrambleWin", {S::Scramble}},
+        {S::ScrambleLose, "ScrambleLose", {S::Scramble}},
+        {S::Concentration, "Concentration", {}},
+        {S::ZapOptions, "ZapOptions", {}},
+        {S::Zap, "Zap", {}},
+        {S::ZapDone, "ZapDone", {}},
+        {S::PasswordForm, "PasswordForm", {S::First}},
+        {S::ChangePassword, "ChangePassword", {S::Manager}},
+        {S::Manager, "Manager", {}},
+        {S::CreateList, "CreateList", {}},
+        {S::MakeNewList, "MakeNewList", {}},
+        {S::SureForm, "SureForm", {S::MakeNewList}},
+        {S::EditChooseList, "EditChooseList", {}},
+        {S::EditList, "EditList", {}},
+        {S::ChangeListName, "ChangeListName", {S::EditList}},
+        {S::DeletWordSure, "DeletWordSure", {S::EditList}},
+        {S::EditWord, "EditWord", {S::EditList}},
+        {S::AddWord, "AddWord", {S::EditList}},
+        {S::DeleteList, "DeleteList", {}},
+        {S::SoundOptions, "SoundOptions", {S::Manager}},
+    };
+    return all;
+}
+
+// Several lists: one long enough for every game, one too short for
+// Concentration, one empty, one of accented words, one whose words are all
+// too long for Hangman and Scramble, and two of the same name.
+QByteArray monkeyStore()
+{
+    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "bird", "p\u00e1jaro",
+                           "fish", "pez", "cow", "vaca", "pig", "cerdo", "sheep", "oveja", "mouse", "rat\u00f3n",
+                           "<New List>", "Colours", "red", "rojo", "blue", "azul", "green", "verde",
+                           "<New List>", "Empty",
+                           "<New List>", "Caf\u00e9 words", "caf\u00e9", "coffee", "cr\u00e8me", "cream",
+                           "na\u00efve", "innocent", "fa\u00e7ade", "front", "\u00fcber", "over", "jalape\u00f1o",
+                           "pepper", "d\u00e9j\u00e0 vu", "already seen", "se\u00f1or", "sir",
+                           "<New List>", "Long words", "extraordinarily", "very much", "incomprehensibilities",
+                           "not understood at all", "<New List>", "Colours", "black", "negro", "white", "blanco"});
+}
+
+const QByteArray MonkeySettings = "OPENDOOR\r\nx\r\nSound On\r\n";
+
+const std::set<ScreenId> &storeSavers()
+{
+    static const std::set<ScreenId> savers = {ScreenId::MakeNewList, ScreenId::SureForm, ScreenId::EditList,
+                                              ScreenId::DeleteList, ScreenId::CreateList};
+    return savers;
+}
+
+const std::set<ScreenId> &settingsSavers()
+{
+    static const std::set<ScreenId> savers = {ScreenId::ChangePassword, ScreenId::SoundOptions};
+    return savers;
+}
+
+// Aborts with the event being run when one event does not come back: a hang
+// must fail the test with a name, not run into the suite's time limit.
+class Watchdog {
+public:
+    Watchdog()
+        : m_thread([this] { run(); })
+    {
+    }
+    ~Watchdog()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    void beat(const std::string &what)
+    {
+        std::lock_guard lock(m_mutex);
+        m_what = what;
+        m_last = Clock::now();
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    void run()
+    {
+        while (!m_stop) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            std::lock_guard lock(m_mutex);
+            if (Clock::now() - m_last > std::chrono::seconds(30)) {
+                std::fprintf(stderr, "monkey: no progress for 30 s during: %s\n", m_what.c_str());
+                std::abort();
+            }
+        }
+    }
+    std::mutex m_mutex;
+    std::string m_what = "start";
+    Clock::time_point m_last = Clock::now();
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
+bool isOurs(QWidget *w)
+{
+    auto *screen = qobject_cast<Screen *>(w);
+    return screen && screens().find(screen->id()) == screen;
+}
+
+QList<Screen *> visibleScreens()
+{
+    QList<Screen *> found;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && isOurs(w))
+            found.append(static_cast<Screen *>(w));
+    return found;
+}
+
+QString nameOf(ScreenId id)
+{
+    for (const Row &row : rows())
+        if (row.id == id)
+            return QString::fromLatin1(row.name);
+    return QStringLiteral("?");
+}
+
+void pump()
+{
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+// What a save must leave: a store every screen can read back.
+QString storeFault(const QByteArray &bytes)
+{
+    if (!bytes.endsWith("\r\n"))
+        return QStringLiteral("the store does not end in CR LF");
+    const auto lines = ReadStoreLines();
+    if (!lines)
+        return QStringLiteral("the store cannot be read");
+    if (lines->size() == 1 && lines->first() == NoListsLine)
+        return {};
+    int sinceName = -1;
+    for (qsizetype i = 0; i <= lines->size(); ++i) {
+        const bool end = i == lines->size() || lines->at(i) == NewListLine;
+        if (end) {
+            if (sinceName < 0)
+                return QStringLiteral("a list without a name at line %1").arg(i + 1);
+            if (sinceName % 2 != 0)
+                return QStringLiteral("a word without a meaning before line %1").arg(i + 1);
+            sinceName = -1;
+            continue;
+        }
+        if (sinceName < 0) {
+            if (lines->at(i).isEmpty())
+                return QStringLiteral("an empty list name at line %1").arg(i + 1);
+            sinceName = 0;
+        } else {
+            ++sinceName;
+        }
+    }
+    const Module1 kept = Shared;
+    QString fault;
+    for (const QString &name : ReadListNames()) {
+        Shared.CurrentList = name;
+        if (!LoadList())
+            fault = QStringLiteral("the list \"%1\" does not load").arg(name);
+    }
+    Shared = kept;
+    return fault;
+}
+
+class Monkey {
+public:
+    Monkey(TestEnv &env, const Row &row, quint32 seed, Watchdog &watchdog)
+        : m_env(env), m_row(row), m_random(seed), m_watchdog(watchdog)
+    {
+    }
+
+    void prepare()
+    {
+        Shared.SoundFlag = 1;
+        Shared.CurrentList = QStringLiteral("Animals");
+        Shared.ListChoice = 1;
+        LoadList();
+        Shared.CurrentWord = Shared.Words[1];
+        Shared.CurrentMeaning = Shared.Meanings[1];
+        Shared.CardOrder = 1;
+        Shared.CardSide = 1;
+        Shared.QuizType = 3;
+        Shared.QuestionsLeft = 5;
+        Shared.RightCount = 3;
+        Shared.WrongCount = 2;
+        Shared.ScrambleTime = 17;
+        Shared.ZapSpeed = 650;
+        Shared.ZapSound = -1;
+        Shared.ZapScore = 150;
+        Shared.NewListName = QStringLiteral("Fresh list");
+        Shared.EditedListName = Shared.CurrentList;
+        Shared.NewPassword = QStringLiteral("OPENDOOR");
+        listEditorChoice() = {Shared.CurrentList, 0};
+    }
+
+    void showRowScreen()
+    {
+        for (ScreenId id : m_row.beneath)
+            screens().show(id);
+        screens().show(m_row.id);
+        pump();
+    }
+
+    int run(int events, qint64 budgetMs)
+    {
+        m_store = m_env.read(QStringLiteral("thelists.dat"));
+        m_settings = m_env.read(QStringLiteral("lsdata.dat"));
+        QElapsedTimer clock;
+        clock.start();
+        int done = 0;
+        for (; done < events && clock.elapsed() < budgetMs; ++done) {
+            if (visibleScreens().isEmpty() || (!screens().exists(m_row.id) && chance(2)))
+                showRowScreen();
+            Screen *target = pickScreen();
+            if (!target)
+                continue;
+            // The event may close the screen: keep what is needed afterwards.
+            const ScreenId targetId = target->id();
+            const ScreenId active = screens().activeScreen() ? screens().activeScreen()->id() : targetId;
+            m_env.answerNext(chance(50) ? MsgAnswer::Yes : MsgAnswer::No);
+            m_watchdog.beat(qPrintable(
+                QStringLiteral("%1 event %2 on %3").arg(QLatin1String(m_row.name)).arg(done).arg(nameOf(targetId))));
+            m_last = QString();
+            oneEvent(target);
+            if (qEnvironmentVariableIsSet("LINGO_MONKEY_TRACE"))
+                std::fprintf(stderr, "%d %s: %s\n", done, qPrintable(nameOf(targetId)), qPrintable(m_last));
+            pump();
+            if (!checkFiles({targetId, active}) || !checkWindows())
+                return -1;
+            if (done % 256 == 0)
+                m_env.takeSounds();
+        }
+        return done;
+    }
+
+    QString failure;
+    int storeSaves = 0;
+
+private:
+    bool chance(int percent) { return int(m_random.bounded(100)) < percent; }
+    template <class T> T pick(const QList<T> &items) { return items.at(int(m_random.bounded(int(items.size())))); }
+
+    Screen *pickScreen()
+    {
+        const QList<Screen *> shown = visibleScreens();
+        if (shown.isEmpty())
+            return nullptr;
+        Screen *active = screens().activeScreen();
+        if (active && active->isVisible() && isOurs(active) && chance(80))
+            return active;
+        return pick(shown);
+    }
+
+    void oneEvent(Screen *screen)
+    {
+        const int kind = int(m_random.bounded(100));
+        if (kind < 45)
+            clickSomething(screen);
+        else if (kind < 80)
+            pressKey(screen);
+        else if (kind < 85)
+            typeKnownText(screen);
+        else if (kind < 91)
+            triggerMenuItem(screen);
+        else if (kind < 95) {
+            m_last = QStringLiteral("activate");
+            screens().activate(screen->id());
+        }
+        else if (kind < 99)
+            tickTimers(screen);
+        else if (chance(50))
+            QTest::qWait(int(m_random.bounded(5, 30)));
+    }
+
+    void clickSomething(Screen *screen)
+    {
+        QList<QWidget *> controls;
+        QList<QWidget *> anything;
+        for (QWidget *w : screen->findChildren<QWidget *>()) {
+            if (!w->isVisible() || !w->isEnabled() || w->window() != screen || qobject_cast<QMenuBar *>(w)
+                || qobject_cast<QMenu *>(w))
+                continue;
+            anything.append(w);
+            if (qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w) || qobject_cast<QLineEdit *>(w)
+                || qobject_cast<QAbstractItemView *>(w))
+                controls.append(w);
+        }
+        if (anything.isEmpty())
+            return;
+        QWidget *w = controls.isEmpty() || chance(15) ? pick(anything) : pick(controls);
+        QPoint at(int(m_random.bounded(qMax(1, w->width()))), int(m_random.bounded(qMax(1, w->height()))));
+        if (auto *view = qobject_cast<QAbstractItemView *>(w)) {
+            QAbstractItemModel *model = view->model();
+            w = view->viewport();
+            at = QPoint(int(m_random.bounded(qMax(1, w->width()))), int(m_random.bounded(qMax(1, w->height()))));
+            if (model && model->rowCount() > 0 && chance(80)) {
+                const QRect r = view->visualRect(model->index(int(m_random.bounded(model->rowCount())), 0));
+                if (r.isValid() && w->rect().contains(r.center()))
+                    at = r.center();
+            }
+        }
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        m_last = QStringLiteral("click %1 \"%2\"").arg(QLatin1String(w->metaObject()->className()),
+                                                        button && !button->text().isEmpty() ? button->text()
+                                                                                            : w->accessibleName());
+        if (chance(10))
+            QTest::mouseDClick(w, Qt::LeftButton, {}, at);
+        else
+            QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    }
+
+    QWidget *keyTarget(Screen *screen)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && focus->isVisible() && isOurs(focus->window()) && chance(85))
+            return focus;
+        QWidget *own = screen->focusWidget();
+        return own && own->isVisible() ? own : screen;
+    }
+
+    void pressKey(Screen *screen)
+    {
+        static const QList<Qt::Key> keys = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab,
+                                            Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space,
+                                            Qt::Key_Backspace, Qt::Key_Home, Qt::Key_End, Qt::Key_PageDown};
+        QWidget *target = keyTarget(screen);
+        if (chance(45)) {
+            const char letter = char('a' + m_random.bounded(26));
+            m_last = QStringLiteral("key %1").arg(QLatin1Char(letter));
+            QTest::keyClick(target, letter, chance(15) ? Qt::ShiftModifier : Qt::NoModifier);
+        } else {
+            const Qt::Key key = pick(keys);
+            m_last = QStringLiteral("key 0x%1").arg(int(key), 0, 16);
+            QTest::keyClick(target, key);
+        }
+    }
+
+    void typeKnownText(Screen *screen)
+    {
+        static const QStringList texts = {QStringLiteral("OPENDOOR"), QStringLiteral("dog"), QStringLiteral("cat"),
+                                          QStringLiteral("caf\u00e9"), QStringLiteral("Animals"),
+                                          QStringLiteral("A new list"), QStringLiteral("<New List>"),
+                                          QStringLiteral("e"), QStringLiteral("r"), QStringLiteral("o")};
+        QWidget *target = keyTarget(screen);
+        const QString text = pick(texts);
+        m_last = QStringLiteral("type \"%1\"").arg(text);
+        QPointer<QWidget> guard(target);
+        for (const QChar ch : text) {
+            if (!guard)
+                return;
+            // QTest types ASCII only; an accented letter comes as its key with its text.
+            if (ch.unicode() < 0x80)
+                QTest::keyClick(guard, ch.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, guard, Qt::Key(ch.toUpper().unicode()), QString(ch), Qt::NoModifier);
+        }
+        if (guard && chance(50))
+            QTest::keyClick(guard, Qt::Key_Return);
+    }
+
+    void triggerMenuItem(Screen *screen)
+    {
+        QList<QAction *> items;
+        for (QAction *action : screen->menuBar()->actions()) {
+            const QList<QAction *> inner = action->menu() ? action->menu()->actions() : QList<QAction *>{action};
+            for (QAction *item : inner)
+                if (item->isEnabled() && item->isVisible() && !item->isSeparator() && !item->menu())
+                    items.append(item);
+        }
+        if (items.isEmpty())
+            return;
+        QAction *item = pick(items);
+        m_last = QStringLiteral("menu %1").arg(item->text());
+        item->trigger();
+    }
+
+    void tickTimers(Screen *screen)
+    {
+        QList<QTimer *> running;
+        for (QTimer *timer : screen->findChildren<QTimer *>())
+            if (timer->isActive())
+                running.append(timer);
+        if (running.isEmpty())
+            return;
+        QPointer<QTimer> timer = pick(running);
+        const int ticks = int(m_random.bounded(1, 40));
+        m_last = QStringLiteral("%1 ticks").arg(ticks);
+        for (int i = 0; i < ticks && timer && timer->isActive(); ++i) {
+            QMetaObject::invokeMethod(timer, "timeout");
+            pump();
+        }
+    }
+
+    bool checkFiles(const std::set<ScreenId> &actors)
+    {
+        const auto actedBy = [&](const std::set<ScreenId> &savers) {
+            for (ScreenId id : actors)
+                if (savers.count(id))
+                    return true;
+            return false;
+        };
+        const QByteArray store = m_env.read(QStringLiteral("thelists.dat"));
+        if (store != m_store) {
+            if (!actedBy(storeSavers()))
+                return fail(QStringLiteral("the store changed after an event on a screen that does not save it"));
+            if (const QString fault = storeFault(store); !fault.isEmpty())
+                return fail(QStringLiteral("a save left a bad store: ") + fault);
+            m_store = store;
+            ++storeSaves;
+        }
+        const QByteArray settings = m_env.read(QStringLiteral("lsdata.dat"));
+        if (settings != m_settings) {
+            if (!actedBy(settingsSavers()))
+                return fail(QStringLiteral("the settings changed after an event on a screen that does not save them"));
+            if (!settings.endsWith("\r\n") || settings.count("\r\n") < 3)
+                return fail(QStringLiteral("a save left a bad settings file"));
+            m_settings = settings;
+        }
+        return true;
+    }
+
+    bool checkWindows()
+    {
+        // Every box is answered through MsgBox: a visible window that is not
+        // one of our screens is a box or window that escaped it.
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (!w->isVisible() || qobject_cast<QMenu *>(w) || w->windowType() == Qt::ToolTip)
+                continue;
+            if (!isOurs(w))
+                return fail(QStringLiteral("a stray window is shown: %1 \"%2\"")
+                                .arg(QLatin1String(w->metaObject()->className()), w->windowTitle()));
+        }
+        return true;
+    }
+
+    bool fail(const QString &what)
+    {
+        failure = QStringLiteral("%1: %2 (last event: %3)").arg(QLatin1String(m_row.name), what, m_last);
+        return false;
+    }
+
+    TestEnv &m_env;
+    const Row &m_row;
+    QRandomGenerator m_random;
+    Watchdog &m_watchdog;
+    QByteArray m_store;
+    QByteArray m_settings;
+    QString m_last;
+};
+
+int envNumber(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+// The offscreen platform says at every show that it cannot raise a window,
+// and QTest that a key went unused: thousands of lines that hide a finding.
+QtMessageHandler previousHandler = nullptr;
+
+void quietHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg
+        && (message.startsWith(QLatin1String("This plugin does not support"))
+            || message.startsWith(QLatin1String("Keyboard event not accepted"))))
+        return;
+    previousHandler(type, context, message);
+}
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { previousHandler = qInstallMessageHandler(quietHandler); }
+    void cleanupTestCase() { qInstallMessageHandler(previousHandler); }
+
+    void randomInputOnEveryScreen_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < int(rows().size()); ++i)
+            QTest::addRow("%s", rows()[i].name) << i;
+    }
+
+    void randomInputOnEveryScreen()
+    {
+        QFETCH(int, index);
+        const Row &row = rows()[index];
+        // LINGO_MONKEY_SEED repeats a failing run; LINGO_MONKEY_EVENTS makes
+        // a longer one.
+        const quint32 seed = quint32(envNumber("LINGO_MONKEY_SEED", 20240611)) + quint32(index) * 7919u;
+        const int events = envNumber("LINGO_MONKEY_EVENTS", 2000);
+        // A slow machine stops a screen early rather than running into the
+        // suite's time limit; the sanitizer build, several times slower per
+        // event, gets longer so that it too runs thousands of events.
+#if defined(__SANITIZE_ADDRESS__)
+        constexpr int DefaultBudgetMs = 5000;
+#else
+        constexpr int DefaultBudgetMs = 1400;
+#endif
+        const qint64 budgetMs = envNumber("LINGO_MONKEY_BUDGET_MS", DefaultBudgetMs);
+
+        static Watchdog watchdog;
+        int quits = 0; // outlives the environment, whose teardown may still quit
+        TestEnv env(monkeyStore(), MonkeySettings);
+        // The shipped backgrounds, so that they are decoded (on their worker
+        // thread) while screens open and close under the monkey. The other
+        // pictures would only slow each event down.
+        const QDir data(QStringLiteral(LINGO_DATA_DIR));
+        for (const char *picture : {"lspark.jpg", "first.jpg", "summary.jpg", "zap.jpg"})
+            QFile::copy(data.filePath(QLatin1String(picture)), env.path(QLatin1String(picture)));
+        registerAllScreens(screens());
+        screens().setEndProgramHandler([&quits] { ++quits; });
+
+        Monkey monkey(env, row, seed, watchdog);
+        monkey.prepare();
+        monkey.showRowScreen();
+        QElapsedTimer clock;
+        clock.start();
+        const int ran = monkey.run(events, budgetMs);
+        watchdog.beat(std::string(row.name) + " done");
+        QVERIFY2(ran >= 0, qPrintable(monkey.failure));
+        qInfo("%s: %d events in %lld ms, %d store saves, %d quits (seed %u)", row.name, ran, clock.elapsed(),
+              monkey.storeSaves, quits, seed);
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "test_monkey.moc"
