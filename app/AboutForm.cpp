@@ -27,10 +27,7 @@ AboutForm::AboutForm()
     placeTw(Label5, 2160, 1440, 3360, 375);
     setPointSize(Label5, 11);
 
-    auto *Image1 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
-    Image1->setScaledContents(true);
-    placeTw(Image1, 360, 1440, 1440, 1080);
+    makePicture(area(), QStringLiteral("deco1.png"), twRect(360, 1440, 1440, 1080));
 
     Command1 = new QPushButton(QStringLiteral("OK"), area());
     placeTw(Command1, 2160, 2640, 1455, 495);

@@ -14,14 +14,8 @@ ChooseAList::ChooseAList()
     setClientSizeTwips(4800, 2400);
     setBackgroundColor(QColor(0xff, 0xf4, 0xd6));
 
-    auto *Image1 = new QLabel(area());
-    auto *Image2 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
-    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
-    for (QLabel *image : {Image1, Image2})
-        image->setScaledContents(true);
-    placeTw(Image1, 120, 240, 960, 720);
-    placeTw(Image2, 3720, 240, 960, 720);
+    makePicture(area(), QStringLiteral("deco1.png"), twRect(120, 240, 960, 720));
+    makePicture(area(), QStringLiteral("deco2.png"), twRect(3720, 240, 960, 720));
 
     QLabel *Label1 = makeLabel(area(), QStringLiteral("You need to choose a list!"));
     placeTw(Label1, 1200, 240, 2400, 1080);

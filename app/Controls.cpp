@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "Picture.h"
+
 #include <QAbstractButton>
 
 QLabel *makeLabel(QWidget *parent, const QString &text)
@@ -9,6 +11,14 @@ QLabel *makeLabel(QWidget *parent, const QString &text)
     label->setWordWrap(true);
     label->setText(text);
     return label;
+}
+
+QLabel *makePicture(QWidget *parent, const QString &fileName, const QRect &geometry)
+{
+    auto *picture = new QLabel(parent);
+    picture->setGeometry(geometry);
+    picture->setPixmap(appPictureAt(fileName, geometry.size(), parent->devicePixelRatioF()));
+    return picture;
 }
 
 void setPointSize(QWidget *widget, int points, bool bold)

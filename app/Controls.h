@@ -10,6 +10,10 @@ class QWidget;
 // word like "<img src=...>" shows as typed and long meanings stay readable.
 QLabel *makeLabel(QWidget *parent, const QString &text = QString());
 
+// A decoration picture of the program folder, stretched over `geometry`
+// (logical pixels, e.g. from twRect).
+QLabel *makePicture(QWidget *parent, const QString &fileName, const QRect &geometry);
+
 // Large title type used by the product-name labels.
 void setPointSize(QWidget *widget, int points, bool bold = true);
 

@@ -27,14 +27,8 @@ frmTitle::frmTitle()
     setPointSize(lblTitle, 22);
     lblTitle->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
-    auto *Image1 = new QLabel(area());
-    auto *Image2 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
-    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
-    for (QLabel *image : {Image1, Image2})
-        image->setScaledContents(true);
-    placeTw(Image1, 240, 120, 1200, 900);
-    placeTw(Image2, 7560, 120, 1200, 900);
+    makePicture(area(), QStringLiteral("deco1.png"), twRect(240, 120, 1200, 900));
+    makePicture(area(), QStringLiteral("deco2.png"), twRect(7560, 120, 1200, 900));
 
     QLabel *Label1 = makeLabel(area(), QStringLiteral("Choose a Word List:"));
     placeTw(Label1, 240, 1080, 3360, 375);

@@ -47,14 +47,8 @@ Manager::Manager()
     connect(Command5, &QPushButton::clicked, this, &Manager::Command5_Click);
     connect(QuitButton, &QPushButton::clicked, this, &Manager::QuitButton_Click);
 
-    auto *Image1 = new QLabel(area());
-    auto *Image2 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
-    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
-    for (QLabel *image : {Image1, Image2})
-        image->setScaledContents(true);
-    placeTw(Image1, 600, 3960, 1200, 900);
-    placeTw(Image2, 5280, 3960, 1200, 900);
+    makePicture(area(), QStringLiteral("deco1.png"), twRect(600, 3960, 1200, 900));
+    makePicture(area(), QStringLiteral("deco2.png"), twRect(5280, 3960, 1200, 900));
 
     QMenu *Go = addMenu(QStringLiteral("Go"));
     addMenuItem(Go, QStringLiteral("Exit List Management"), [this] { Exit_Click(); });

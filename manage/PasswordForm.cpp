@@ -21,14 +21,8 @@ PasswordForm::PasswordForm()
     setWindowTitle(QStringLiteral("Management Password"));
     setClientSizeTwips(5400, 3000);
 
-    auto *Image1 = new QLabel(area());
-    auto *Image2 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("deco1.png")));
-    Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
-    for (QLabel *image : {Image1, Image2})
-        image->setScaledContents(true);
-    placeTw(Image1, 120, 240, 1200, 900);
-    placeTw(Image2, 4080, 240, 1200, 900);
+    makePicture(area(), QStringLiteral("deco1.png"), twRect(120, 240, 1200, 900));
+    makePicture(area(), QStringLiteral("deco2.png"), twRect(4080, 240, 1200, 900));
 
     Label1 = makeLabel(area(), QStringLiteral("Please enter the password to access Teacher Management"));
     // Three lines between the pictures, with room above the box.

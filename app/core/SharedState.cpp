@@ -4,6 +4,28 @@
 
 Module1 Shared;
 
+namespace {
+
+QStringList firstEntries(const std::array<QString, MaxPairs + 1> &entries)
+{
+    QStringList part;
+    for (int i = 1; i <= Shared.WordCount && i <= MaxPairs; ++i)
+        part.append(entries[size_t(i)]);
+    return part;
+}
+
+} // namespace
+
+QStringList loadedWords()
+{
+    return firstEntries(Shared.Words);
+}
+
+QStringList loadedMeanings()
+{
+    return firstEntries(Shared.Meanings);
+}
+
 QString appFile(const QString &name)
 {
     return QDir(Shared.AppPath).filePath(name);

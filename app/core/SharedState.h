@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -49,6 +50,10 @@ struct Module1 {
 };
 
 extern Module1 Shared;
+
+// Entries 1..WordCount: the list loaded last, without stale entries.
+QStringList loadedWords();
+QStringList loadedMeanings();
 
 // A file of the program folder: AppPath joined with a bare file name.
 QString appFile(const QString &name);

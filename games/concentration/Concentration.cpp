@@ -24,14 +24,6 @@ constexpr int BackHeight = 975;
 // The face is a little larger than the back so that it hides it completely.
 constexpr int FaceMargin = 30;
 
-QStringList listPart(const std::array<QString, MaxPairs + 1> &entries, int count)
-{
-    QStringList part;
-    for (int i = 1; i <= count; ++i)
-        part.append(entries[i]);
-    return part;
-}
-
 } // namespace
 
 Concentration::Concentration()
@@ -121,8 +113,8 @@ void Concentration::Form_Load()
         giveUp();
         return;
     }
-    m_game = std::make_unique<ConcentrationGame>(dealCards(listPart(Shared.Words, Shared.WordCount),
-                                                           listPart(Shared.Meanings, Shared.WordCount),
+    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedWords(),
+                                                           loadedMeanings(),
                                                            clockSeededDealRandom()));
     for (int p = 0; p < CardCount; ++p)
         CardLabel[p]->setText(m_game->card(p).text);

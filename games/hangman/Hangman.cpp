@@ -101,10 +101,7 @@ Hangman::Hangman()
     AlreadyUsed->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setPointSize(AlreadyUsed, 14);
 
-    auto *Image1 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("game_hangman.png")));
-    Image1->setScaledContents(true);
-    placeTw(Image1, 4320, 4080, 960, 960);
+    makePicture(area(), QStringLiteral("game_hangman.png"), twRect(4320, 4080, 960, 960));
     auto *Image2 = new QLabel(area());
     Image2->setPixmap(appPicture(QStringLiteral("deco2.png")));
     Image2->setScaledContents(true);

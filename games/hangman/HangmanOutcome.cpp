@@ -1,6 +1,7 @@
 #include "HangmanOutcome.h"
 
 #include "HangmanFigure.h"
+#include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 
@@ -53,10 +54,7 @@ youwin::youwin()
     setClientSizeTwips(7800, 4800);
 
     buildFigure(area(), 630, 360); // the whole figure, cheering
-    auto *Image1 = new QLabel(area());
-    Image1->setPixmap(appPicture(QStringLiteral("trophy.png")));
-    Image1->setScaledContents(true);
-    placeTw(Image1, 480, 3540, 1080, 1080);
+    makePicture(area(), QStringLiteral("trophy.png"), twRect(480, 3540, 1080, 1080));
 }
 
 void youwin::Form_Load()

@@ -72,14 +72,6 @@ QColor fromBgr(std::uint32_t bgr)
     return QColor(int(bgr & 0xff), int((bgr >> 8) & 0xff), int((bgr >> 16) & 0xff));
 }
 
-QStringList listPart(const std::array<QString, MaxPairs + 1> &entries, int count)
-{
-    QStringList part;
-    for (int i = 1; i <= count; ++i)
-        part.append(entries[i]);
-    return part;
-}
-
 } // namespace
 
 Zap::Zap()
@@ -193,8 +185,8 @@ void Zap::Form_Load()
     ScoreLabel->setText(QStringLiteral("Score:  0000"));
     LoadList();
     TimerLabel->setText(QStringLiteral("Time:  ") + withLeadingBlank(TurnSeconds));
-    m_game = std::make_unique<ZapGame>(listPart(Shared.Words, Shared.WordCount),
-                                       listPart(Shared.Meanings, Shared.WordCount), clockSeededZapRandom());
+    m_game = std::make_unique<ZapGame>(loadedWords(),
+                                       loadedMeanings(), clockSeededZapRandom());
     if (!m_game->playable()) {
         // The options screen refuses such lists; the list may have changed
         // since. No turn can be made, so leave at once.
