@@ -10,10 +10,8 @@ QString storePath()
 
 bool StoreIsEmpty()
 {
-    const auto data = textfile::readAll(storePath());
-    if (!data)
-        return false;
-    textfile::LineScanner scanner(*data);
+    const textfile::FileBytes file(storePath());
+    textfile::LineScanner scanner(file.bytes());
     QByteArrayView first;
     return scanner.next(first) && first == NoListsLine;
 }
@@ -21,10 +19,8 @@ bool StoreIsEmpty()
 QStringList ReadListNames()
 {
     QStringList names;
-    const auto data = textfile::readAll(storePath());
-    if (!data)
-        return names;
-    textfile::LineScanner scanner(*data);
+    const textfile::FileBytes file(storePath());
+    textfile::LineScanner scanner(file.bytes());
     QByteArrayView line;
     if (scanner.next(line))
         names.append(cp1252::decode(line));
@@ -39,11 +35,10 @@ bool LoadList()
 {
     Shared.WordCount = 0;
     const auto wanted = cp1252::encode(Shared.CurrentList);
-    const auto data = textfile::readAll(storePath());
-    if (!wanted || !data)
+    if (!wanted)
         return false;
-
-    textfile::LineScanner scanner(*data);
+    const textfile::FileBytes file(storePath());
+    textfile::LineScanner scanner(file.bytes());
     QByteArrayView line;
     bool found = scanner.next(line) && line == *wanted;
     while (!found && scanner.next(line)) {

@@ -76,23 +76,33 @@ bool LineScanner::next(QByteArrayView &line)
     return true;
 }
 
-std::optional<QByteArray> readAll(const QString &path)
+FileBytes::FileBytes(const QString &path)
+    : m_file(path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) // never Text mode: it would drop the CRs
-        return std::nullopt;
-    return file.readAll();
+    if (!m_file.open(QIODevice::ReadOnly)) // never Text mode: it would drop the CRs
+        return;
+    m_open = true;
+    const qint64 size = m_file.size();
+    if (size <= 0)
+        return;
+    if (const uchar *mapped = m_file.map(0, size)) {
+        m_view = QByteArrayView(reinterpret_cast<const char *>(mapped), size);
+    } else {
+        m_copy = m_file.readAll();
+        m_view = m_copy;
+    }
 }
 
 std::optional<QList<QByteArray>> readLines(const QString &path)
 {
-    const auto data = readAll(path);
-    if (!data)
+    const FileBytes file(path);
+    if (!file.isOpen())
         return std::nullopt;
+    const QByteArrayView data = file.bytes();
     QList<QByteArray> lines;
     // One allocation for the list instead of a regrowth every few thousand lines.
-    lines.reserve(data->count('\n') + data->count('\r') / 2 + 1);
-    LineScanner scanner(*data);
+    lines.reserve(data.count('\n') + data.count('\r') / 2 + 1);
+    LineScanner scanner(data);
     QByteArrayView line;
     while (scanner.next(line))
         lines.emplace_back(line.data(), line.size());

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QFile>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -25,8 +26,22 @@ private:
     const char *m_nextLF;
 };
 
-// The whole file, read in one go; empty when it cannot be opened.
-std::optional<QByteArray> readAll(const QString &path);
+// The bytes of a whole file, mapped into memory rather than copied: lists
+// are read far more often than written, and copying a large store costs
+// more than scanning it. Saves replace the file by renaming a new one over
+// it, so a mapping of the old file stays valid while it is read.
+class FileBytes {
+public:
+    explicit FileBytes(const QString &path);
+    bool isOpen() const { return m_open; }
+    QByteArrayView bytes() const { return m_view; }
+
+private:
+    QFile m_file;
+    QByteArray m_copy; // where the file cannot be mapped
+    QByteArrayView m_view;
+    bool m_open = false;
+};
 
 std::optional<QList<QByteArray>> readLines(const QString &path);
 
