@@ -1,8 +1,6 @@
 #include "AddWord.h"
 
-#include "ListEntries.h"
 #include "app/Controls.h"
-#include "app/MessageBox.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
@@ -71,13 +69,8 @@ void AddWord::Command1_Click()
         Beep();
         return;
     }
-    for (const auto &[box, kind] : {std::pair{Text1, EntryKind::Word}, std::pair{Text2, EntryKind::Meaning}}) {
-        if (const auto refusal = entryRefusal(box->text(), kind)) {
-            heyMessage(*refusal, this);
-            box->setFocus();
-            return;
-        }
-    }
+    if (pairRefused(Text1, Text2))
+        return;
     Shared.CurrentWord = Text1->text();
     Shared.CurrentMeaning = Text2->text();
     Shared.CardSide = 1;

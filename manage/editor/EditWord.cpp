@@ -1,8 +1,6 @@
 #include "EditWord.h"
 
-#include "ListEntries.h"
 #include "app/Controls.h"
-#include "app/MessageBox.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
@@ -60,13 +58,8 @@ void EditWord::Command1_Click()
             return;
         }
     }
-    for (const auto &[box, kind] : {std::pair{TheWord, EntryKind::Word}, std::pair{TheMeaning, EntryKind::Meaning}}) {
-        if (const auto refusal = entryRefusal(box->text(), kind)) {
-            heyMessage(*refusal, this);
-            box->setFocus();
-            return;
-        }
-    }
+    if (pairRefused(TheWord, TheMeaning))
+        return;
     Shared.CurrentWord = TheWord->text();
     Shared.CurrentMeaning = TheMeaning->text();
     Shared.WordEdited = 1;

@@ -1,6 +1,10 @@
 #include "EditorDialog.h"
 
+#include "ListEntries.h"
+#include "app/MessageBox.h"
 #include "app/ScreenManager.h"
+
+#include <QLineEdit>
 
 void EditorDialog::Form_Deactivate()
 {
@@ -34,4 +38,16 @@ void EditorDialog::finish()
     // dialog not have been the active screen, the answer must still arrive.
     if (screens().exists(ScreenId::EditList))
         screens().activate(ScreenId::EditList);
+}
+
+bool EditorDialog::pairRefused(QLineEdit *word, QLineEdit *meaning)
+{
+    for (const auto &[box, kind] : {std::pair{word, EntryKind::Word}, std::pair{meaning, EntryKind::Meaning}}) {
+        if (const auto refusal = entryRefusal(box->text(), kind)) {
+            heyMessage(*refusal, this);
+            box->setFocus();
+            return true;
+        }
+    }
+    return false;
 }
