@@ -13,6 +13,7 @@ namespace textfile {
 namespace {
 
 bool g_shortWrites = false;
+QString g_failingRead;
 
 const char *findOrEnd(const char *from, const char *end, char c)
 {
@@ -79,6 +80,8 @@ bool LineScanner::next(QByteArrayView &line)
 FileBytes::FileBytes(const QString &path)
     : m_file(path)
 {
+    if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
+        return;
     if (!m_file.open(QIODevice::ReadOnly)) // never Text mode: it would drop the CRs
         return;
     m_open = true;
@@ -147,6 +150,11 @@ SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
 void simulateShortWritesForTests(bool on)
 {
     g_shortWrites = on;
+}
+
+void failReadsForTests(const QString &path)
+{
+    g_failingRead = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace textfile

@@ -59,4 +59,9 @@ SaveResult writeLines(const QString &path, const QList<QByteArray> &lines);
 // full disk does, so the short-write handling can be proven.
 void simulateShortWritesForTests(bool on);
 
+// Test seam: every read of `path` fails as an unreadable file would, until
+// called again with an empty path. Lets a test make a screen's load fail and
+// the file be readable again before its save.
+void failReadsForTests(const QString &path);
+
 } // namespace textfile

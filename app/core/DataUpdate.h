@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+
+// The one place that changes a data file when several computers share the
+// data folder: take the file's lock, read the file as it is now, let the
+// caller decide what it becomes, replace it atomically, release the lock.
+// The lock is held only for that: never across a dialog or while a teacher
+// types, so a screen asks its questions after an update came back as a
+// conflict, then calls update again.
+namespace dataupdate {
+
+// What a screen's change makes of the file's lines as they are now.
+struct Change {
+    enum class Kind { Write, Refuse, Conflict };
+    Kind kind = Kind::Write;
+    QList<QByteArray> lines; // Write: the file's new content
+    QString why;             // Refuse, Conflict: for the teacher
+
+    static Change write(QList<QByteArray> lines) { return {Kind::Write, std::move(lines), {}}; }
+    static Change refuse(QString why) { return {Kind::Refuse, {}, std::move(why)}; }
+    static Change conflict(QString why = {}) { return {Kind::Conflict, {}, std::move(why)}; }
+};
+
+using Edit = std::function<Change(const QList<QByteArray> &now)>;
+
+enum class Outcome {
+    Saved,
+    Refused,     // the edit refused the file as it is now (message: its why)
+    Conflict,    // the edit found the file changed meanwhile (message: its why)
+    Busy,        // another computer held the lock for longer than we wait
+    ReadOnly,    // this account cannot write the file or its lock
+    ReadFailed,  // the file could not be read: nothing was written
+    WriteFailed, // the replacement failed: the old file is intact
+};
+
+struct Result {
+    Outcome outcome = Outcome::Saved;
+    QString message;         // for the teacher, ready to show; empty when saved
+    QList<QByteArray> lines; // what the file holds now, as far as this call knows
+    explicit operator bool() const { return outcome == Outcome::Saved; }
+};
+
+Result updateFile(const QString &path, const Edit &edit);
+Result updateStore(const Edit &edit);    // thelists.dat in AppPath
+Result updateSettings(const Edit &edit); // lsdata.dat in AppPath
+
+} // namespace dataupdate
