@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QString>
 
-class QAbstractButton;
 class QWidget;
 
 // A label for stored or typed text: always plain text, word-wrapped, so a
@@ -20,3 +20,14 @@ void setPointSize(QWidget *widget, int points, bool bold = true);
 // Clicking `label` clicks `button` (an option button without text of its own),
 // so the button's own handler runs.
 void clickThrough(QAbstractButton *label, QAbstractButton *button);
+
+// Runs an option button's handler whenever it becomes the selected one, however
+// that happens: the mouse, the arrow keys, Space, the label beside it or an
+// accessibility client's toggle action (which never emits clicked).
+template <class Handler> void onSelected(QAbstractButton *option, QObject *context, Handler handler)
+{
+    QObject::connect(option, &QAbstractButton::toggled, context, [handler](bool checked) {
+        if (checked)
+            handler();
+    });
+}

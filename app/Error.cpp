@@ -2,7 +2,6 @@
 
 #include "Controls.h"
 #include "ScreenManager.h"
-#include "Sound.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -32,7 +31,7 @@ Error::Error()
 void Error::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    Beep();
+    beepWhenPainted();
 }
 
 void Error::Command1_Click()

@@ -1,21 +1,41 @@
 #include "ListChooser.h"
 
 #include "ScreenManager.h"
-#include "Sound.h"
 #include "core/Collation.h"
 #include "core/ListStore.h"
 #include "core/SharedState.h"
 
 #include <QListWidget>
 
-void fillListChooser(QListWidget *theLists)
+namespace {
+
+void fillSorted(QListWidget *theLists, QStringList names)
 {
-    QStringList names = ReadListNames();
     sortAlphabetically(names);
     theLists->setSortingEnabled(false); // Qt would sort case-sensitively
     theLists->setSelectionMode(QAbstractItemView::SingleSelection);
     theLists->clear();
     theLists->addItems(names);
+}
+
+// Ctrl+click can deselect the current row, so ask for the selection.
+QListWidgetItem *selectedList(QListWidget *theLists)
+{
+    const QList<QListWidgetItem *> selected = theLists->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void remindToChooseAList()
+{
+    if (Screen *reminder = screens().show(ScreenId::ChooseAList))
+        reminder->beepWhenPainted();
+}
+
+} // namespace
+
+void fillListChooser(QListWidget *theLists)
+{
+    fillSorted(theLists, ReadListNames());
     if (Shared.ListChoice > 0 && Shared.ListChoice < theLists->count()) {
         theLists->setCurrentRow(Shared.ListChoice);
         theLists->scrollToItem(theLists->currentItem());
@@ -24,16 +44,32 @@ void fillListChooser(QListWidget *theLists)
 
 bool takeListChoice(QListWidget *theLists)
 {
-    // Ctrl+click can deselect the current row, so ask for the selection.
-    const QList<QListWidgetItem *> selected = theLists->selectedItems();
-    if (selected.isEmpty()) {
+    QListWidgetItem *selected = selectedList(theLists);
+    if (!selected) {
         Shared.CurrentList.clear();
         Shared.ListChoice = -1;
-        screens().show(ScreenId::ChooseAList);
-        Beep();
+        remindToChooseAList();
         return false;
     }
-    Shared.CurrentList = selected.first()->text();
-    Shared.ListChoice = std::int16_t(theLists->row(selected.first()));
+    Shared.CurrentList = selected->text();
+    Shared.ListChoice = std::int16_t(theLists->row(selected));
+    return true;
+}
+
+void fillTeacherListChooser(QListWidget *theLists)
+{
+    // An empty store's one line is no list to work on.
+    fillSorted(theLists, StoreIsEmpty() ? QStringList() : ReadListNames());
+}
+
+bool takeTeacherListChoice(QListWidget *theLists)
+{
+    QListWidgetItem *selected = selectedList(theLists);
+    if (!selected) {
+        Shared.CurrentList.clear();
+        remindToChooseAList();
+        return false;
+    }
+    Shared.CurrentList = selected->text();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "Picture.h"
 #include "ScreenManager.h"
+#include "Sound.h"
 #include "Twips.h"
 #include "core/SharedState.h"
 
@@ -14,12 +15,15 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
 class ScreenArea : public QWidget {
 public:
     using QWidget::QWidget;
+
+    std::function<void()> painted;
 
     void setBackground(const QString &fileName)
     {
@@ -31,6 +35,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override
+    {
+        paintBackground();
+        if (painted)
+            painted();
+    }
+
+private:
+    void paintBackground()
     {
         if (m_file.isEmpty())
             return;
@@ -47,7 +59,6 @@ protected:
         p.drawPixmap(rect(), m_background);
     }
 
-private:
     QString m_file;
     PictureLoad m_load;
     QPixmap m_background;
@@ -132,6 +143,7 @@ Screen::Screen(ScreenId id, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
     m_area->setAutoFillBackground(true);
     setCentralWidget(m_area);
+    static_cast<ScreenArea *>(m_area)->painted = [this] { areaPainted(); };
 }
 
 void Screen::Form_Terminate()
@@ -143,6 +155,36 @@ void Screen::stopTimers()
 {
     for (QTimer *timer : findChildren<QTimer *>())
         timer->stop();
+}
+
+bool Screen::paintedOnScreen() const
+{
+    return isVisible() && windowHandle() && windowHandle()->isExposed();
+}
+
+void Screen::beepWhenPainted()
+{
+    m_beepPending = true;
+    shown();
+}
+
+void Screen::shown()
+{
+    // Exposed already (a window shown before, some platforms at once): paint
+    // now. Otherwise the window system's expose brings the first paint.
+    if (!m_beepPending || !paintedOnScreen())
+        return;
+    m_beepPending = false;
+    repaint();
+    Beep();
+}
+
+void Screen::areaPainted()
+{
+    // Not from within the paint: the frame reaches the screen once the
+    // paint is over and flushed.
+    if (m_beepPending)
+        QTimer::singleShot(0, this, &Screen::shown);
 }
 
 void Screen::setClientSizeTwips(int width, int height)

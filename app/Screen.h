@@ -35,6 +35,13 @@ public:
     // Stops the screen's timers so nothing of a closed screen runs again.
     void stopTimers();
 
+    // Sounds the system beep once the window is on screen and painted: the
+    // beep plays synchronously, and the user must see the notice meanwhile.
+    // From the load step or after the screen was shown.
+    void beepWhenPainted();
+    // From the manager: the window has just been made visible.
+    void shown();
+
     // The Escape key. A screen with a Cancel (or a notice with only OK)
     // leaves as that button does; one holding unsaved work asks first.
     virtual void escapePressed() {}
@@ -59,9 +66,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void areaPainted();
+    bool paintedOnScreen() const;
+
     ScreenId m_id;
     QWidget *m_area;
     QPointer<QPushButton> m_defaultButton;
+    bool m_beepPending = false;
 };
 
 // Gives every menu title and item of the bar an Alt mnemonic (the first free

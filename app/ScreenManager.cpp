@@ -35,7 +35,9 @@ Screen *ScreenManager::show(ScreenId id)
             return nullptr;
         screen = factory->second();
         m_screens[id] = screen;
+        ++m_showing;
         screen->Form_Load();
+        --m_showing;
         // The load step may already have handed over and closed the screen.
         if (find(id) != screen)
             return nullptr;
@@ -44,6 +46,7 @@ Screen *ScreenManager::show(ScreenId id)
     screen->raise();
     screen->activateWindow();
     setActive(screen);
+    screen->shown();
     return screen;
 }
 
@@ -55,6 +58,7 @@ void ScreenManager::hide(ScreenId id)
     screen->hide();
     if (m_active == screen)
         activateAnotherAfter(screen);
+    endWhenNoScreenIsLeft();
 }
 
 void ScreenManager::close(ScreenId id)
@@ -63,13 +67,18 @@ void ScreenManager::close(ScreenId id)
     if (!screen)
         return;
     m_screens.erase(id);
+    destroy(screen);
+    if (m_active == screen)
+        activateAnotherAfter(screen);
+    endWhenNoScreenIsLeft();
+}
+
+void ScreenManager::destroy(Screen *screen)
+{
     screen->stopTimers();
     screen->hide();
     // A handler of this very screen may be running: destroy it afterwards.
     screen->deleteLater();
-    if (m_active == screen)
-        activateAnotherAfter(screen);
-    endWhenNoScreenIsLeft();
 }
 
 void ScreenManager::closeAll()
@@ -154,17 +163,27 @@ void ScreenManager::setActive(Screen *screen)
 
 void ScreenManager::activateAnotherAfter(Screen *leaving)
 {
-    m_active = nullptr;
     m_history.removeAll(QPointer<Screen>(leaving));
     for (auto it = m_history.crbegin(); it != m_history.crend(); ++it) {
         Screen *candidate = it->data();
         if (candidate && find(candidate->id()) == candidate && candidate->isVisible()) {
             candidate->raise();
             candidate->activateWindow();
+            // Still the active one until now, so a screen that was hidden
+            // hears that it lost activation to this one.
             setActive(candidate);
             return;
         }
     }
+    m_active = nullptr;
+}
+
+bool ScreenManager::anyScreenVisible() const
+{
+    for (const auto &[id, screen] : m_screens)
+        if (screen && screen->isVisible())
+            return true;
+    return false;
 }
 
 void ScreenManager::endWhenNoScreenIsLeft()
@@ -172,7 +191,16 @@ void ScreenManager::endWhenNoScreenIsLeft()
     // Hand-overs may close the only screen just before showing the next one,
     // so look again once the handler has finished.
     QTimer::singleShot(0, this, [this] {
-        if (m_screens.empty() && !m_ended)
-            endProgram();
+        if (m_ended || m_showing > 0 || anyScreenVisible())
+            return;
+        // Hidden screens (a dismissed reminder, a cancelled password screen)
+        // are no window for the user: they go with the last visible one.
+        for (const auto &[id, screen] : m_screens)
+            if (screen)
+                destroy(screen);
+        m_screens.clear();
+        m_active = nullptr;
+        m_history.clear();
+        endProgram();
     });
 }

@@ -21,7 +21,9 @@ public:
     // Creates the screen if it does not exist (running its Form_Load), makes
     // it visible, raises and activates it.
     Screen *show(ScreenId id);
-    // Makes it invisible; it keeps what was typed into it.
+    // Makes it invisible; it keeps what was typed into it. A hidden screen is
+    // no window for the user: once no screen is visible and none is being
+    // shown, the hidden ones are closed too and the program ends.
     void hide(ScreenId id);
     // Destroys it; the next show starts it afresh.
     void close(ScreenId id);
@@ -51,6 +53,8 @@ private:
     void setActive(Screen *screen);
     void activateAnotherAfter(Screen *leaving);
     void endWhenNoScreenIsLeft();
+    bool anyScreenVisible() const;
+    void destroy(Screen *screen);
 
     std::map<ScreenId, Factory> m_factories;
     std::map<ScreenId, QPointer<Screen>> m_screens;
@@ -59,6 +63,9 @@ private:
     std::function<void()> m_endHandler;
     bool m_ended = false;
     bool m_syncPending = false;
+    // Screens between creation and becoming visible: a load step that waits
+    // (a message box) must not look like a program without a window.
+    int m_showing = 0;
 };
 
 ScreenManager &screens();

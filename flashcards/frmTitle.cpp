@@ -72,11 +72,11 @@ frmTitle::frmTitle()
     setPointSize(Begin, 12);
     setDefaultButton(Begin); // Enter on the list or an option begins
 
-    connect(Option1, &QRadioButton::clicked, this, &frmTitle::Option1_Click);
-    connect(Option3, &QRadioButton::clicked, this, &frmTitle::Option3_Click);
-    connect(Option2, &QRadioButton::clicked, this, &frmTitle::Option2_Click);
-    connect(Option4, &QRadioButton::clicked, this, &frmTitle::Option4_Click);
-    connect(Option6, &QRadioButton::clicked, this, &frmTitle::Option6_Click);
+    onSelected(Option1, this, [this] { Option1_Click(); });
+    onSelected(Option3, this, [this] { Option3_Click(); });
+    onSelected(Option2, this, [this] { Option2_Click(); });
+    onSelected(Option4, this, [this] { Option4_Click(); });
+    onSelected(Option6, this, [this] { Option6_Click(); });
     connect(Begin, &QPushButton::clicked, this, &frmTitle::Begin_Click);
     // Enter in the letter box or a double-click on a list starts the cards, as
     // the button would. Not itemActivated: some desktops activate on one click.

@@ -69,6 +69,7 @@ private slots:
 
         // No list: the reminder and a beep, and nothing is left to preselect.
         click(f->Begin);
+        settle(); // the reminder beeps once it is painted
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QVERIFY(screens().isShown(ScreenId::ChooseAList));
         QCOMPARE(Shared.ListChoice, -1);
@@ -86,6 +87,7 @@ private slots:
 
         // Starting letter order with the letter empty: both complaints without a list.
         click(f->Begin);
+        settle();
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages.last().text, QString("You need to choose a starting letter!"));

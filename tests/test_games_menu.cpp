@@ -63,6 +63,7 @@ private slots:
         GameOption *menu = openMenu();
         QTest::mouseClick(menu->Command1, Qt::LeftButton);
         QVERIFY(screens().isShown(ScreenId::ChooseAList));
+        settle(); // the reminder beeps once it is painted
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QCOMPARE(Shared.ListChoice, -1);
         QVERIFY(Shared.CurrentList.isEmpty());

@@ -465,6 +465,7 @@ private slots:
         click(chooser, "OK");
         QVERIFY(screens().exists(ScreenId::ChooseAList));
         QVERIFY(screens().exists(ScreenId::EditChooseList));
+        settle(); // the reminder beeps once it is painted
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
     }
 };

@@ -327,6 +327,7 @@ private slots:
         auto *options = screens().show(ScreenId::QuizOptions);
         QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
         QVERIFY(screens().isShown(ScreenId::ChooseAList));
+        settle(); // the reminder beeps once it is painted
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QCOMPARE(Shared.ListChoice, -1);
         QVERIFY(screens().exists(ScreenId::QuizOptions));

@@ -83,19 +83,6 @@ private slots:
         QVERIFY(!env.programEnded());
     }
 
-    void chooseAListReturnsTheSameWindowAndClosesOnDeactivation()
-    {
-        TestEnv env;
-        screens().show(ScreenId::First);
-        Screen *reminder = screens().show(ScreenId::ChooseAList);
-        QTest::mouseClick(button(reminder, "OK"), Qt::LeftButton);
-        QVERIFY(!reminder->isVisible());
-        QCOMPARE(screens().show(ScreenId::ChooseAList), reminder);
-        screens().activate(ScreenId::First);
-        settle();
-        QVERIFY(!screens().exists(ScreenId::ChooseAList));
-    }
-
     void closingTheLastScreenEndsTheProgram()
     {
         TestEnv env;

@@ -159,10 +159,10 @@ Zap::Zap()
     placeTw(DefLabel, 240, 5280, 7320, 555);
     setPointSize(Label1, 10);
     setPointSize(DefLabel, 12);
-    for (QLabel *label : {Label1, DefLabel}) {
+    // Labels are controls, not the window: a click on the definition is no
+    // miss. Its press goes up to the screen, never to the play field beneath.
+    for (QLabel *label : {Label1, DefLabel})
         label->setStyleSheet(QStringLiteral("color: #ffffff;"));
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
 
     QMenu *go = addMenu(QStringLiteral("Go"));
     addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });

@@ -4,7 +4,6 @@
 #include "app/ListChooser.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
-#include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
 
 #include <QGroupBox>
@@ -37,16 +36,13 @@ EditChooseList::EditChooseList()
 void EditChooseList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    fillListChooser(TheLists);
-    // An empty store's one line is no list to edit.
-    if (StoreIsEmpty())
-        TheLists->clear();
+    fillTeacherListChooser(TheLists);
     TheLists->setFocus();
 }
 
 void EditChooseList::Command1_Click()
 {
-    if (!takeListChoice(TheLists))
+    if (!takeTeacherListChoice(TheLists))
         return;
     // Same-named lists keep their store order in the box (the sort is
     // stable), so counting the equal names above the pick tells which one it is.

@@ -1,0 +1,333 @@
+// The program as a user meets it off the scripted path: windows closed from
+// the title bar, option buttons chosen by any means, clicks on labels, the
+// beep of a notice and the teacher's list chooser.
+#include "app/ClickLabel.h"
+#include "app/First.h"
+#include "app/ScreenManager.h"
+#include "app/core/SharedState.h"
+#include "flashcards/FlashcardScreens.h"
+#include "games/GameOption.h"
+#include "games/GamesMenuScreens.h"
+#include "games/hangman/HangmanScreens.h"
+#include "games/zap/Zap.h"
+#include "games/zap/ZapOptions.h"
+#include "games/zap/ZapScreens.h"
+#include "manage/ManageScreens.h"
+#include "manage/editor/EditChooseList.h"
+#include "manage/editor/ListEditorScreens.h"
+#include "quiz/QuizScreens.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+const QByteArray SoundOff = "OPENDOOR\r\nx\r\nSound Off\r\n";
+
+// The button or clickable label showing this caption.
+QAbstractButton *button(QWidget *screen, const QString &caption)
+{
+    for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
+        if (visibleCaption(b->text()) == caption)
+            return b;
+    qFatal("no control \"%s\"", qPrintable(caption));
+}
+
+// An option button without text, known by the caption beside it.
+QRadioButton *optionButton(QWidget *screen, const QString &caption)
+{
+    for (QRadioButton *b : screen->findChildren<QRadioButton *>())
+        if (b->accessibleName() == caption)
+            return b;
+    qFatal("no option \"%s\"", qPrintable(caption));
+}
+
+void click(QWidget *screen, const QString &caption)
+{
+    QTest::mouseClick(button(screen, caption), Qt::LeftButton);
+}
+
+void select(QWidget *screen, const QString &list)
+{
+    auto *box = screen->findChild<QListWidget *>();
+    box->setCurrentItem(box->findItems(list, Qt::MatchExactly).value(0));
+}
+
+// A click where the user points, delivered to whatever control is there.
+void clickAt(Screen *screen, QPoint point)
+{
+    QWidget *target = screen->area()->childAt(point);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(screen->area(), point));
+}
+
+// Notes, for each system beep, whether the notice on top was on screen and
+// painted while it sounded.
+class BeepWitness : public SoundPlayer, public QObject {
+public:
+    explicit BeepWitness(QString title) : m_title(std::move(title)) { qApp->installEventFilter(this); }
+    ~BeepWitness() override { qApp->removeEventFilter(this); }
+
+    int play(const QString &) override { return 1; }
+    void beep() override
+    {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (window->windowTitle() == m_title)
+                beeps.append(window->isVisible() && window->windowHandle()->isExposed() && m_paints > 0);
+    }
+
+    QList<bool> beeps; // painted and on screen at each beep
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window()->windowTitle() == m_title)
+            ++m_paints;
+        return false;
+    }
+
+private:
+    QString m_title;
+    int m_paints = 0;
+};
+
+} // namespace
+
+class RealUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void closingAfterADismissedReminderEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("settledFirst");
+        QTest::addRow("the chooser active again first") << true;
+        QTest::addRow("closed at once") << false;
+    }
+    void closingAfterADismissedReminderEndsTheProgram()
+    {
+        QFETCH(bool, settledFirst);
+        TestEnv env(TestEnv::defaultStore(), SoundOff);
+        registerQuizScreens(screens());
+        click(screens().show(ScreenId::First), "Quiz Me!");
+        Screen *options = screens().find(ScreenId::QuizOptions);
+        click(options, "Begin!");
+        Screen *reminder = screens().find(ScreenId::ChooseAList);
+        QVERIFY(reminder && reminder->isVisible());
+        click(reminder, "OK");
+        QVERIFY(!reminder->isVisible());
+        if (settledFirst) {
+            settle();
+            // The reminder lost activation to the chooser, so it went.
+            QVERIFY(screens().isActive(ScreenId::QuizOptions));
+            QVERIFY(!screens().exists(ScreenId::ChooseAList));
+        }
+        options->close(); // the title bar
+        settle();
+        QVERIFY(env.programEnded());
+        QVERIFY(!screens().exists(ScreenId::ChooseAList));
+        QVERIFY(!screens().exists(ScreenId::QuizOptions));
+    }
+
+    void closingAfterACancelledPasswordEndsTheProgram()
+    {
+        TestEnv env(TestEnv::defaultStore(), SoundOff);
+        registerManageScreens(screens());
+        registerGamesMenuScreens(screens());
+        registerZapScreens(screens());
+        Screen *first = screens().show(ScreenId::First);
+        for (QAction *item : first->menuBar()->actions())
+            if (visibleCaption(item->text()) == "Teacher Management")
+                item->trigger();
+        QCOMPARE(env.messages.value(0).title, "Password Alert");
+        click(screens().find(ScreenId::PasswordForm), "Cancel");
+        settle();
+        QVERIFY(screens().exists(ScreenId::PasswordForm) && !screens().isShown(ScreenId::PasswordForm));
+        QVERIFY(!env.programEnded());
+
+        click(first, "Games");
+        Screen *menu = screens().find(ScreenId::GameOption);
+        select(menu, "Animals");
+        click(menu, "Word Zap!");
+        Screen *options = screens().find(ScreenId::ZapOptions);
+        QVERIFY(options);
+        settle();
+        QVERIFY(!env.programEnded()); // the hidden password screen counts for nothing, but ZapOptions does
+        options->close();
+        settle();
+        QVERIFY(env.programEnded());
+        QVERIFY(!screens().exists(ScreenId::PasswordForm));
+    }
+
+    void aScreenWhoseLoadWaitsIsNoProgramWithoutAWindow()
+    {
+        struct Waiting : Screen {
+            Waiting() : Screen(ScreenId::AboutForm) {}
+            void Form_Load() override { settle(); } // as a message box in a load step would
+        };
+        TestEnv env(TestEnv::defaultStore(), SoundOff);
+        screens().registerScreen(ScreenId::AboutForm, [] { return new Waiting; });
+        screens().show(ScreenId::First);
+        screens().close(ScreenId::First);
+        screens().show(ScreenId::AboutForm);
+        settle();
+        QVERIFY(!env.programEnded());
+        screens().close(ScreenId::AboutForm);
+        settle();
+        QVERIFY(env.programEnded());
+    }
+
+    void flashCardOptionsActHoweverTheyAreChosen_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("side");
+        QTest::addRow("starting letter, toggle action") << "Alphabetical, starting with the letter..." << 3 << 1;
+        QTest::addRow("random, toggle action") << "Random" << 2 << 1;
+        QTest::addRow("meaning side, toggle action") << "Show me the meaning and let me guess the word" << 1 << 2;
+    }
+    void flashCardOptionsActHoweverTheyAreChosen()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, order);
+        QFETCH(int, side);
+        TestEnv env;
+        registerFlashcardScreens(screens());
+        Screen *screen = screens().show(ScreenId::frmTitle);
+        auto *button = optionButton(screen, option);
+        button->toggle(); // what a screen reader's toggle action does
+        QVERIFY(button->isChecked());
+        QCOMPARE(Shared.CardOrder, order);
+        QCOMPARE(Shared.CardSide, side);
+        auto *letter = screen->findChild<QLineEdit *>();
+        QCOMPARE(letter->isVisible(), order == 3);
+        if (order != 3)
+            return;
+        // The order chosen is the order used.
+        select(screen, "Animals");
+        QTest::keyClicks(letter, "c");
+        click(screen, "Click Here to Begin");
+        QVERIFY(screens().exists(ScreenId::Main));
+        QCOMPARE(Shared.CardOrder, 3);
+        QCOMPARE(Shared.StartLetter, "c");
+    }
+
+    void optionsChosenByToggleAreTheOnesUsed()
+    {
+        TestEnv env(TestEnv::defaultStore(), SoundOff);
+        registerQuizScreens(screens());
+        registerZapScreens(screens());
+        registerManageScreens(screens());
+
+        Screen *quiz = screens().show(ScreenId::QuizOptions);
+        select(quiz, "Animals");
+        optionButton(quiz, "Quiz me on Meanings")->toggle();
+        click(quiz, "Begin!");
+        QCOMPARE(Shared.QuizType, 2);
+
+        Shared.SoundFlag = 1;
+        Shared.CurrentList = "Animals";
+        auto *zap = qobject_cast<ZapOptions *>(screens().show(ScreenId::ZapOptions));
+        QVERIFY(zap->SoundONOp->isChecked());
+        zap->SoundOFFOp->toggle();
+        click(zap, "Start!");
+        QCOMPARE(Shared.ZapSound, 0);
+
+        env.write("lsdata.dat", "pw\r\nx\r\nSound On\r\n");
+        Screen *sound = screens().show(ScreenId::SoundOptions);
+        optionButton(sound, "Sound is  OFF  by default. (Best for running over networks)")->toggle();
+        click(sound, "Save");
+        QCOMPARE(env.read("lsdata.dat"), "pw\r\nx\r\nSound Off\r\n");
+    }
+
+    void aClickOnTheDefinitionIsNoMiss()
+    {
+        TestEnv env(TestEnv::defaultStore(), SoundOff);
+        registerZapScreens(screens());
+        Shared.CurrentList = "Animals";
+        click(screens().show(ScreenId::ZapOptions), "Start!");
+        auto *zap = screens().find<Zap>(ScreenId::Zap);
+        QVERIFY(zap);
+        zap->ReadyLabel_Click();
+        QCOMPARE(zap->game()->phase(), ZapGame::Phase::TurnRunning);
+        const QString word = Shared.CurrentWord;
+        for (QLabel *label : {zap->Label1, zap->DefLabel}) {
+            clickAt(zap, label->geometry().center());
+            QCOMPARE(zap->game()->phase(), ZapGame::Phase::TurnRunning);
+            QCOMPARE(zap->game()->score(), 0);
+            QCOMPARE(Shared.CurrentWord, word);
+            QVERIFY(zap->LoseLabel->isHidden());
+        }
+        // Beside them, on the drawn frame, the window takes the click: a miss.
+        clickAt(zap, zap->Label1->geometry().topRight() + QPoint(40, 4));
+        QCOMPARE(zap->game()->phase(), ZapGame::Phase::TurnOver);
+        QCOMPARE(zap->game()->score(), -50);
+    }
+
+    void noticesArePaintedBeforeTheyBeep_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addRow("the Hey! reminder") << "Hey!";
+        QTest::addRow("Error") << "Error:";
+    }
+    void noticesArePaintedBeforeTheyBeep()
+    {
+        QFETCH(QString, title);
+        TestEnv env(TestEnv::lines({"Long", "incomprehensibilities", "long", "<New List>", "Short", "cat", "gato"}), SoundOff);
+        registerQuizScreens(screens());
+        registerGamesMenuScreens(screens());
+        registerHangmanScreens(screens());
+        auto *witness = new BeepWitness(title);
+        setSoundPlayer(std::unique_ptr<SoundPlayer>(witness));
+        if (title == "Hey!") {
+            click(screens().show(ScreenId::QuizOptions), "Begin!");
+        } else {
+            Shared.CurrentList = "Long";
+            screens().show(ScreenId::GameOption);
+            screens().show(ScreenId::Hangman);
+        }
+        settle();
+        QCOMPARE(witness->beeps, QList<bool>{true});
+        setSoundPlayer(std::make_unique<RecordingSoundPlayer>());
+    }
+
+    void theTeachersChooserLeavesThePupilsPreselectionAlone()
+    {
+        TestEnv env(TestEnv::lines({"Zebras", "z", "zz", "<New List>", "animals", "a", "aa", "<New List>", "Birds", "b",
+                                    "bb"}),
+                    SoundOff);
+        registerListEditorScreens(screens());
+        registerManageScreens(screens());
+        Shared.ListChoice = 1;
+        auto *chooser = qobject_cast<EditChooseList *>(screens().show(ScreenId::EditChooseList));
+        QCOMPARE(chooser->TheLists->item(1)->text(), "Birds"); // the pupils' order
+        QVERIFY(chooser->TheLists->selectedItems().isEmpty());
+
+        // OK with nothing chosen: the reminder and a beep; the chooser stays.
+        Shared.CurrentList = "Birds";
+        click(chooser, "OK");
+        QVERIFY(screens().isShown(ScreenId::ChooseAList));
+        settle(); // the beep comes once the reminder is painted
+        QCOMPARE(env.takeSounds(), QStringList{"beep"});
+        QCOMPARE(Shared.CurrentList, "");
+        QVERIFY(screens().exists(ScreenId::EditChooseList));
+        QVERIFY(!screens().exists(ScreenId::EditList));
+
+        select(chooser, "Zebras");
+        click(chooser, "OK");
+        QVERIFY(screens().exists(ScreenId::EditList));
+        QCOMPARE(Shared.CurrentList, "Zebras");
+        QCOMPARE(Shared.ListChoice, 1);
+    }
+};
+
+QTEST_MAIN(RealUseTest)
+#include "test_real_use.moc"
