@@ -160,8 +160,8 @@ private slots:
         Screen *options = screens().find(ScreenId::ZapOptions);
         QVERIFY(options);
         settle();
-        QVERIFY(!env.programEnded()); // the hidden password screen counts for nothing, but ZapOptions does
-        options->close();
+        QVERIFY(!env.programEnded()); // a visible screen is left
+        options->close(); // the title bar
         settle();
         QVERIFY(env.programEnded());
         QVERIFY(!screens().exists(ScreenId::PasswordForm));
