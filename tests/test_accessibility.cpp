@@ -90,7 +90,7 @@ bool pressableOrTypeable(QAccessibleInterface *a)
     return a->actionInterface() && !a->actionInterface()->actionNames().isEmpty();
 }
 
-// Walks the screen's accessible tree; returns one line per fault.
+// Walks the screen's accessible tree, adding one line per fault.
 void collectFaults(QAccessibleInterface *a, QStringList &faults)
 {
     for (int i = 0; i < a->childCount(); ++i) {
@@ -202,6 +202,7 @@ void quizOptions(Screen *screen, TestEnv &)
     QCOMPARE(value->currentValue().toInt(), 3);
 
     auto *lists = screen->findChild<QListWidget *>(QStringLiteral("TheLists"));
+    QVERIFY(lists);
     lists->setCurrentRow(0);
     doAction(screen->findChild<QRadioButton *>(QStringLiteral("WordQuiz")),
              QAccessibleActionInterface::toggleAction());
