@@ -26,6 +26,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -81,6 +83,8 @@ QString shownText(QObject *object)
 
 bool pressableOrTypeable(QAccessibleInterface *a)
 {
+    if (a->state().disabled)
+        return false;
     if (a->editableTextInterface() || a->valueInterface())
         return true;
     const QAccessible::Role role = a->role();
@@ -104,7 +108,7 @@ void collectFaults(QAccessibleInterface *a, QStringList &faults)
             if (!shown.isEmpty() && name != shown)
                 faults << QStringLiteral("%1 shows \"%2\" but is named \"%3\"").arg(describe(object), shown, name);
         }
-        if (object && !child->state().invisible && pressableOrTypeable(child) && name.isEmpty())
+        if (object && !child->state().invisible && pressableOrTypeable(child) && name.trimmed().isEmpty())
             faults << QStringLiteral("%1 has no name").arg(describe(object));
         if (!child->state().invisible)
             collectFaults(child, faults);
@@ -269,6 +273,22 @@ void defaultSound(Screen *screen, TestEnv &env)
     QCOMPARE(env.read(QStringLiteral("lsdata.dat")), QByteArray("OPENDOOR\r\nx\r\nSound Off\r\n"));
 }
 
+// The management menu bar's untitled About menu is said by its name.
+void untitledMenu(Screen *screen, TestEnv &)
+{
+    QAccessibleInterface *bar = accessible(screen->menuBar());
+    QVERIFY(bar);
+    QAccessibleInterface *about = nullptr;
+    for (int i = 0; i < bar->childCount(); ++i)
+        if (bar->child(i)->text(QAccessible::Name) == QStringLiteral("About"))
+            about = bar->child(i);
+    QVERIFY(about && about->actionInterface());
+    QMenu *menu = qobject_cast<QAction *>(about->object())->menu();
+    about->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
 using Check = std::function<void(Screen *, TestEnv &)>;
 
 struct Row {
@@ -305,7 +325,7 @@ const std::vector<Row> &rows()
         {S::ZapDone, "ZapDone", {}, {}},
         {S::PasswordForm, "PasswordForm", {S::First}, {}},
         {S::ChangePassword, "ChangePassword", {S::Manager}, {}},
-        {S::Manager, "Manager", {}, {}},
+        {S::Manager, "Manager", {}, untitledMenu},
         {S::CreateList, "CreateList", {}, {}},
         {S::MakeNewList, "MakeNewList", {}, {}},
         {S::SureForm, "SureForm", {S::MakeNewList}, {}},
