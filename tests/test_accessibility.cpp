@@ -11,6 +11,8 @@
 #include "app/core/SharedState.h"
 #include "flashcards/Main.h"
 #include "flashcards/frmTitle.h"
+#include "games/concentration/Concentration.h"
+#include "games/hangman/Hangman.h"
 #include "games/zap/Zap.h"
 #include "games/zap/ZapOptions.h"
 #include "manage/SoundOptions.h"
@@ -273,6 +275,32 @@ void defaultSound(Screen *screen, TestEnv &env)
     QCOMPARE(env.read(QStringLiteral("lsdata.dat")), QByteArray("OPENDOOR\r\nx\r\nSound Off\r\n"));
 }
 
+// A card turned by a reader's press shows its word, and is said so.
+void turnedCard(Screen *screen, TestEnv &)
+{
+    auto *game = qobject_cast<Concentration *>(screen);
+    QVERIFY(game);
+    doAction(game->Image1[0], QAccessibleActionInterface::pressAction());
+    QVERIFY(game->CardLabel[0]->isVisible());
+    QVERIFY(!game->CardLabel[0]->text().isEmpty());
+    checkNames(game);
+}
+
+// A letter typed through the text interface and guessed: the word's boxes
+// and the used letters are said as shown.
+void guessedLetter(Screen *screen, TestEnv &)
+{
+    auto *game = qobject_cast<Hangman *>(screen);
+    QVERIFY(game);
+    QAccessibleInterface *box = accessible(game->GuessLetter);
+    QVERIFY(box && box->editableTextInterface());
+    const QChar letter = Shared.CurrentWord.at(0).toLower();
+    box->editableTextInterface()->insertText(0, QString(letter));
+    doAction(game->Go, QAccessibleActionInterface::pressAction());
+    QVERIFY(nameOf(game->AlreadyUsed).contains(letter));
+    checkNames(game);
+}
+
 // The management menu bar's untitled About menu is said by its name.
 void untitledMenu(Screen *screen, TestEnv &)
 {
@@ -312,14 +340,14 @@ const std::vector<Row> &rows()
         {S::Quiz, "Quiz", {}, quizQuestion},
         {S::summary, "summary", {S::Quiz}, {}},
         {S::GameOption, "GameOption", {}, {}},
-        {S::Hangman, "Hangman", {}, {}},
+        {S::Hangman, "Hangman", {}, guessedLetter},
         {S::GiveHint, "GiveHint", {S::Hangman}, {}},
         {S::youwin, "youwin", {S::Hangman}, {}},
         {S::LoseForm, "LoseForm", {S::Hangman}, {}},
         {S::Scramble, "Scramble", {}, {}},
         {S::ScrambleWin, "ScrambleWin", {S::Scramble}, {}},
         {S::ScrambleLose, "ScrambleLose", {S::Scramble}, {}},
-        {S::Concentration, "Concentration", {}, {}},
+        {S::Concentration, "Concentration", {}, turnedCard},
         {S::ZapOptions, "ZapOptions", {}, zapOptions},
         {S::Zap, "Zap", {}, zapTurn},
         {S::ZapDone, "ZapDone", {}, {}},
