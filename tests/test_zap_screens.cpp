@@ -88,13 +88,9 @@ private slots:
         QVERIFY(options->SoundONOp->isChecked());
         QCOMPARE(options->SpeedBar->number(), 650);
 
-        // Right is faster: the arrow moves 50 ms, the ends are 10 and 1250.
+        // Right is faster: the arrow moves 50 ms.
         options->SpeedBar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(options->SpeedBar->number(), 600);
-        options->SpeedBar->triggerAction(QAbstractSlider::SliderToMaximum);
-        QCOMPARE(options->SpeedBar->number(), 10);
-        options->SpeedBar->triggerAction(QAbstractSlider::SliderToMinimum);
-        QCOMPARE(options->SpeedBar->number(), 1250);
         options->SpeedBar->setNumber(10);
         QTest::mouseClick(options->Label2, Qt::LeftButton);
         QVERIFY(options->SoundOFFOp->isChecked());
