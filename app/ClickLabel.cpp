@@ -2,15 +2,70 @@
 
 #include "core/SharedState.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+namespace {
+
+// Qt reads a button's caption as holding a mnemonic and drops its "&"; a
+// clickable label paints its text as typed ("salt & pepper"), so it is
+// announced exactly so, and pressed as a click would press it.
+class ClickLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickLabelAccessible(ClickLabel *label)
+        : QAccessibleWidget(label, QAccessible::Button)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (widget()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) {
+            if (widget()->isEnabled())
+                label()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ClickLabel *label() const { return static_cast<ClickLabel *>(widget()); }
+};
+
+QAccessibleInterface *accessibleClickLabel(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ClickLabel::staticMetaObject.className()) && object && object->isWidgetType())
+        return new ClickLabelAccessible(static_cast<ClickLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 ClickLabel::ClickLabel(QWidget *parent, const QString &text)
     : QAbstractButton(parent)
 {
+    // Installed before any interface of a label is asked for; Qt caches them.
+    static const bool installed = (QAccessible::installFactory(accessibleClickLabel), true);
+    Q_UNUSED(installed);
     setText(text);
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);

@@ -21,10 +21,9 @@ constexpr int HalfWidth = 7575;
 constexpr int WordTop = 240;
 constexpr int MeaningTop = 2040;
 
-QLabel *halfLabel(QWidget *parent, const QString &name)
+QLabel *halfLabel(QWidget *parent)
 {
     QLabel *label = makeLabel(parent);
-    label->setAccessibleName(name);
     label->setAlignment(Qt::AlignCenter);
     setPointSize(label, 24);
     // A card-coloured face, so the text reads well over the background; the
@@ -35,6 +34,13 @@ QLabel *halfLabel(QWidget *parent, const QString &name)
     pal.setColor(QPalette::WindowText, QColor(0x1d, 0x3c, 0x78));
     label->setPalette(pal);
     return label;
+}
+
+// The reveal ticks at frame rate: only a change of text is news for a reader.
+void setIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
 }
 
 ClickLabel *linkLabel(QWidget *parent, const QString &caption)
@@ -58,8 +64,8 @@ Main::Main()
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
 
-    TheWord = halfLabel(area(), QStringLiteral("Word"));
-    TheDefinition = halfLabel(area(), QStringLiteral("Meaning"));
+    TheWord = halfLabel(area());
+    TheDefinition = halfLabel(area());
 
     Image2 = new ClickLabel(area());
     Image2->setAccessibleName(QStringLiteral("Word card"));
@@ -155,8 +161,6 @@ void Main::showState()
     Shared.CardPosition = std::int16_t(m_viewer->deck().position());
     Shared.CurrentWord = m_viewer->current().word;
     Shared.CurrentMeaning = m_viewer->current().meaning;
-    TheWord->setText(m_viewer->wordCaption());
-    TheDefinition->setText(m_viewer->meaningCaption());
     Backhand->setVisible(m_viewer->previousShown());
     BackLabel->setVisible(m_viewer->previousShown());
     Gimme->setVisible(m_viewer->revealButtonShown());
@@ -170,6 +174,10 @@ void Main::placeHalves()
     placeTw(Image3, HalfLeft, MeaningTop, HalfWidth, a.meaningCover);
     placeTw(TheWord, HalfLeft, WordTop, HalfWidth, a.wordLabel);
     placeTw(TheDefinition, HalfLeft, MeaningTop, HalfWidth, a.meaningLabel);
+    // A half under its card shows nothing, so a screen reader, which reads a
+    // label's text, cannot give the meaning away before it is uncovered.
+    setIfChanged(TheWord, a.wordLabel > 0 ? m_viewer->wordCaption() : QString());
+    setIfChanged(TheDefinition, a.meaningLabel > 0 ? m_viewer->meaningCaption() : QString());
 }
 
 void Main::Timer1_Timer()

@@ -48,6 +48,7 @@ GameOption::GameOption()
     placeTw(Label2, 480, 1020, 3120, 375);
     setPointSize(Label2, 11);
     TheLists = new QListWidget(area());
+    TheLists->setAccessibleName(Label2->text());
     placeTw(TheLists, 480, 1440, 3120, 3000);
     setPointSize(TheLists, 11, false);
 

@@ -2,6 +2,7 @@
 
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
+#include "app/UntitledMenu.h"
 #include "app/Twips.h"
 
 #include <QLabel>
@@ -56,7 +57,7 @@ Manager::Manager()
     // The About menu has no title of its own: a blank space in the menu bar
     // that still opens when clicked or reached with the keyboard.
     QMenu *Fil1 = addMenu(QStringLiteral("     "));
-    Fil1->setAccessibleName(QStringLiteral("About"));
+    nameUntitledMenu(Fil1, QStringLiteral("About"));
     addMenuItem(Fil1, QStringLiteral("About this Program"), [this] { About_Click(); });
 }
 

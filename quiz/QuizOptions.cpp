@@ -6,6 +6,7 @@
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
+#include "app/NumberScrollBar.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/Numbers.h"
@@ -18,16 +19,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-
-namespace {
-
-// Qt's scroll bars run from their minimum at the top, while this bar has 100
-// at the top: the bar holds 1..100 ascending and stands for 101 - value, so
-// the upper arrow raises the number and the lower arrow lowers it.
-constexpr int BarSpan = 101;
-
-} // namespace
 
 QuizOptions::QuizOptions()
     : Screen(ScreenId::QuizOptions)
@@ -57,14 +48,13 @@ QuizOptions::QuizOptions()
 
     Frame3 = new QGroupBox(QStringLiteral("How many questions?"), area());
     placeTw(Frame3, 3360, 1080, 3840, 1200);
-    QuestionBar = new QScrollBar(Qt::Vertical, Frame3);
+    QuestionBar = new NumberScrollBar(Qt::Vertical, 100, 1, Frame3);
     QuestionBar->setObjectName(QStringLiteral("QuestionBar"));
     QuestionBar->setAccessibleName(QStringLiteral("How many questions?"));
-    QuestionBar->setRange(1, 100);
     QuestionBar->setSingleStep(1);
     QuestionBar->setPageStep(1);
     QuestionBar->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
-    QuestionBar->setValue(BarSpan - 10);
+    QuestionBar->setNumber(10);
     placeTw(QuestionBar, 360, 300, 255, 780);
     QuestionLabel = new QLabel(QStringLiteral("10"), Frame3);
     QuestionLabel->setObjectName(QStringLiteral("QuestionLabel"));
@@ -121,7 +111,7 @@ void QuizOptions::Form_Load()
 
 int QuizOptions::questionCount() const
 {
-    return BarSpan - QuestionBar->value();
+    return QuestionBar->number();
 }
 
 void QuizOptions::QuestionBar_Change()

@@ -5,12 +5,12 @@
 #include <array>
 
 class ClickLabel;
+class NumberScrollBar;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 // Setting up a quiz: the list, how many questions (1..100) and their kind.
 class QuizOptions : public Screen {
@@ -36,7 +36,7 @@ protected:
 private:
     QListWidget *TheLists;
     QGroupBox *Frame3;
-    QScrollBar *QuestionBar;
+    NumberScrollBar *QuestionBar;
     QLabel *QuestionLabel;
     QGroupBox *Frame1;
     QRadioButton *DefinitionQuiz;

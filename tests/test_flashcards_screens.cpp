@@ -49,7 +49,7 @@ Main *openViewer(int order, int side, const QString &list = "Animals", const QSt
 
 QStringList captions(Main *m)
 {
-    return {m->TheWord->text(), m->TheDefinition->text()};
+    return {m->viewer().wordCaption(), m->viewer().meaningCaption()};
 }
 
 } // namespace

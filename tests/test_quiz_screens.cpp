@@ -5,6 +5,7 @@
 #include "quiz/summary.h"
 
 #include "app/First.h"
+#include "app/NumberScrollBar.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
 #include "support/TestSupport.h"
@@ -125,7 +126,7 @@ private slots:
             QVERIFY(!screens().exists(ScreenId::First));
 
             selectList(options, "Animals");
-            child<QScrollBar>(options, "QuestionBar")->setValue(101 - 3);
+            child<NumberScrollBar>(options, "QuestionBar")->setNumber(3);
             QCOMPARE(text(options, "QuestionLabel"), " 3");
             env.takeSounds();
             QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);
@@ -269,7 +270,7 @@ private slots:
         QVERIFY(child<QRadioButton>(options, "RandomQuiz")->isChecked());
 
         // The upper arrow raises the number, the lower one lowers it.
-        auto *bar = child<QScrollBar>(options, "QuestionBar");
+        auto *bar = child<NumberScrollBar>(options, "QuestionBar");
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
         QCOMPARE(text(options, "QuestionLabel"), " 12");
@@ -278,10 +279,10 @@ private slots:
         QCOMPARE(options->questionCount(), 11);
 
         // The ends hold: 100 at the top, 1 at the bottom.
-        bar->setValue(bar->minimum());
+        bar->setNumber(100);
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
         QCOMPARE(text(options, "QuestionLabel"), " 100");
-        bar->setValue(bar->maximum());
+        bar->setNumber(1);
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarAddLine));
         QCOMPARE(text(options, "QuestionLabel"), " 1");
         QTest::mouseClick(bar, Qt::LeftButton, {}, arrow(bar, QStyle::SC_ScrollBarSubLine));
@@ -353,7 +354,7 @@ private slots:
         Shared.Words[1] = "kept";
         auto *options = qobject_cast<QuizOptions *>(screens().show(ScreenId::QuizOptions));
         selectList(options, list);
-        child<QScrollBar>(options, "QuestionBar")->setValue(101 - 25);
+        child<NumberScrollBar>(options, "QuestionBar")->setNumber(25);
         QTest::mouseClick(child(options, "Label3_3"), Qt::LeftButton);
 
         QTest::mouseClick(button(options, "Begin!"), Qt::LeftButton);

@@ -82,6 +82,7 @@ Hangman::Hangman()
     setPointSize(Label1, 12);
     GuessLetter = new QLineEdit(area());
     placeTw(GuessLetter, 6180, 1230, 600, 480);
+    GuessLetter->setAccessibleName(Label1->text());
     GuessLetter->setMaxLength(1);
     GuessLetter->setAlignment(Qt::AlignCenter);
     setPointSize(GuessLetter, 14);

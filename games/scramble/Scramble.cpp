@@ -37,6 +37,7 @@ Scramble::Scramble()
     placeTw(Label3, 480, 1860, 1620, 375);
     setPointSize(Label3, 12);
     Guess = new QLineEdit(area());
+    Guess->setAccessibleName(Label3->text());
     placeTw(Guess, 2160, 1800, 3060, 450);
     setPointSize(Guess, 13, false);
     connect(Guess, &QLineEdit::returnPressed, this, &Scramble::Guess_KeyPress);

@@ -5,6 +5,7 @@
 #include "app/ClickLabel.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
+#include "app/NumberScrollBar.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
@@ -14,20 +15,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 
 namespace {
 
-// Qt's scroll bar runs from its minimum at the left to its maximum at the
-// right, so the bar holds 10..1250 and the interval is read mirrored.
+// The vanishing interval: 1250 ms at the left end ("Slow") down to 10 ms at
+// the right end ("Impossible").
 constexpr int SlowestSpeed = 1250;
 constexpr int FastestSpeed = 10;
 constexpr int DefaultSpeed = 650;
-
-int mirrored(int value)
-{
-    return SlowestSpeed + FastestSpeed - value;
-}
 
 QLabel *alignedLabel(QWidget *parent, const QString &text, Qt::Alignment alignment)
 {
@@ -61,8 +56,7 @@ ZapOptions::ZapOptions()
 
     auto *Frame3 = new QGroupBox(QStringLiteral("Speed"), area());
     placeTw(Frame3, 3840, 960, 3120, 1260);
-    SpeedBar = new QScrollBar(Qt::Horizontal, Frame3);
-    SpeedBar->setRange(FastestSpeed, SlowestSpeed);
+    SpeedBar = new NumberScrollBar(Qt::Horizontal, SlowestSpeed, FastestSpeed, Frame3);
     // The arrows move 50 ms at a time; a click in the trough fine-tunes by 1.
     SpeedBar->setSingleStep(50);
     SpeedBar->setPageStep(1);
@@ -112,7 +106,7 @@ ZapOptions::ZapOptions()
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
 
-    setSpeed(DefaultSpeed);
+    SpeedBar->setNumber(DefaultSpeed);
 }
 
 void ZapOptions::Form_Load()
@@ -125,19 +119,9 @@ void ZapOptions::Form_Load()
     Command1->setFocus();
 }
 
-int ZapOptions::speed() const
-{
-    return mirrored(SpeedBar->value());
-}
-
-void ZapOptions::setSpeed(int milliseconds)
-{
-    SpeedBar->setValue(mirrored(milliseconds));
-}
-
 void ZapOptions::Command1_Click()
 {
-    Shared.ZapSpeed = speed();
+    Shared.ZapSpeed = SpeedBar->number();
     Shared.ZapSound = SoundONOp->isChecked() ? -1 : 0;
 
     // Every turn needs a wrong word that differs from the right one: a list

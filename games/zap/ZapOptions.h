@@ -3,10 +3,10 @@
 #include "app/Screen.h"
 
 class ClickLabel;
+class NumberScrollBar;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QScrollBar;
 
 // Rules, speed and sound of Word Zap! before a game.
 class ZapOptions : public Screen {
@@ -23,12 +23,7 @@ public:
     void Back2_Click();
     void Back_Click();
 
-    // The vanishing interval the bar stands at: 1250 ms at the left end
-    // ("Slow") down to 10 ms at the right end ("Impossible").
-    int speed() const;
-    void setSpeed(int milliseconds);
-
-    QScrollBar *SpeedBar;
+    NumberScrollBar *SpeedBar; // the vanishing interval in ms
     QRadioButton *SoundONOp;
     QRadioButton *SoundOFFOp;
     ClickLabel *Label1;

@@ -1,0 +1,430 @@
+// Every screen as a screen reader or an accessibility client meets it through
+// Qt's accessibility interfaces: every control it can press or type into has
+// a name, every label is announced as the text it shows, the scroll bars
+// speak and take the screen's numbers, and option buttons toggled by a client
+// act as when clicked.
+#include "AllScreens.h"
+#include "app/ClickLabel.h"
+#include "app/NumberScrollBar.h"
+#include "app/ScreenManager.h"
+#include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
+#include "flashcards/Main.h"
+#include "flashcards/frmTitle.h"
+#include "games/concentration/Concentration.h"
+#include "games/hangman/Hangman.h"
+#include "games/zap/Zap.h"
+#include "games/zap/ZapOptions.h"
+#include "manage/SoundOptions.h"
+#include "manage/editor/EditorHandOver.h"
+#include "quiz/Quiz.h"
+#include "quiz/QuizOptions.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+// A list long enough for every game, with a pair whose "&" a reader must not
+// drop, and a short one.
+QByteArray sampleStore()
+{
+    return TestEnv::lines({"Animals", "dog & cat", "perro & gato", "cat", "gato", "horse", "caballo", "bird", "pajaro", "fish",
+                           "pez", "cow", "vaca", "pig", "cerdo", "sheep", "oveja", "mouse", "raton", "<New List>",
+                           "Colours", "red", "rojo", "blue", "azul", "green", "verde"});
+}
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+QString nameOf(QObject *object)
+{
+    QAccessibleInterface *a = accessible(object);
+    return a ? a->text(QAccessible::Name) : QStringLiteral("<no interface>");
+}
+
+QString describe(QObject *object)
+{
+    const QString name = object->objectName();
+    return QString::fromLatin1(object->metaObject()->className()) + (name.isEmpty() ? QString() : u' ' + name);
+}
+
+// The text a control shows, or nothing when it shows none of its own.
+QString shownText(QObject *object)
+{
+    if (auto *label = qobject_cast<QLabel *>(object))
+        return label->text();
+    if (auto *box = qobject_cast<QGroupBox *>(object))
+        return visibleCaption(box->title());
+    if (auto *button = qobject_cast<QAbstractButton *>(object)) {
+        // Push and option buttons underline their mnemonic; a clickable
+        // label paints its text exactly as set.
+        if (qobject_cast<QPushButton *>(object) || qobject_cast<QRadioButton *>(object))
+            return visibleCaption(button->text());
+        return button->text();
+    }
+    return QString();
+}
+
+bool pressableOrTypeable(QAccessibleInterface *a)
+{
+    if (a->state().disabled)
+        return false;
+    if (a->editableTextInterface() || a->valueInterface())
+        return true;
+    const QAccessible::Role role = a->role();
+    if (role == QAccessible::List || role == QAccessible::ComboBox)
+        return true;
+    // Every widget offering an action: a press, a toggle, or taking focus.
+    return a->actionInterface() && !a->actionInterface()->actionNames().isEmpty();
+}
+
+// Walks the screen's accessible tree, adding one line per fault.
+void collectFaults(QAccessibleInterface *a, QStringList &faults)
+{
+    for (int i = 0; i < a->childCount(); ++i) {
+        QAccessibleInterface *child = a->child(i);
+        if (!child || !child->isValid())
+            continue;
+        QObject *object = child->object();
+        const QString name = child->text(QAccessible::Name);
+        if (object && object->isWidgetType()) {
+            const QString shown = shownText(object);
+            if (!shown.isEmpty() && name != shown)
+                faults << QStringLiteral("%1 shows \"%2\" but is named \"%3\"").arg(describe(object), shown, name);
+        }
+        if (object && !child->state().invisible && pressableOrTypeable(child) && name.trimmed().isEmpty())
+            faults << QStringLiteral("%1 has no name").arg(describe(object));
+        if (!child->state().invisible)
+            collectFaults(child, faults);
+    }
+}
+
+void checkNames(Screen *screen)
+{
+    QStringList faults;
+    collectFaults(accessible(screen), faults);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+}
+
+void doAction(QObject *object, const QString &action)
+{
+    QVERIFY(object);
+    QAccessibleInterface *a = accessible(object);
+    QVERIFY(a && a->actionInterface());
+    QVERIFY2(a->actionInterface()->actionNames().contains(action), qPrintable(describe(object)));
+    auto *button = qobject_cast<QAbstractButton *>(object);
+    QVERIFY(button);
+    // A pressed button is released by a timer, as on screen.
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+    a->actionInterface()->doAction(action);
+    if (action == QAccessibleActionInterface::pressAction())
+        QVERIFY(clicked.count() > 0 || clicked.wait(2000));
+    settle();
+}
+
+QPushButton *buttonNamed(Screen *screen, const QString &caption)
+{
+    for (QPushButton *button : screen->findChildren<QPushButton *>())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
+}
+
+QAccessibleValueInterface *valueOf(QObject *bar)
+{
+    QAccessibleInterface *a = accessible(bar);
+    return a ? a->valueInterface() : nullptr;
+}
+
+void flashCards(Screen *screen, TestEnv &)
+{
+    auto *m = qobject_cast<Main *>(screen);
+    QVERIFY(m);
+    // The word half opens on the reveal timer; the meaning is never readable
+    // while it is under its card.
+    QCOMPARE(nameOf(m->Image3), QStringLiteral("Meaning card"));
+    QElapsedTimer clock;
+    clock.start();
+    while (nameOf(m->TheWord) != Shared.CurrentWord && clock.elapsed() < 3000) {
+        QCOMPARE(nameOf(m->TheDefinition), QString());
+        QTest::qWait(5);
+    }
+    QCOMPARE(nameOf(m->TheWord), Shared.CurrentWord);
+    QCOMPARE(nameOf(m->TheDefinition), QString());
+
+    doAction(m->Gimme, QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE_WITH_TIMEOUT(nameOf(m->TheDefinition), Shared.CurrentMeaning, 3000);
+
+    // The next card covers the meaning again at once.
+    doAction(m->Label2, QAccessibleActionInterface::pressAction());
+    QCOMPARE(nameOf(m->TheDefinition), QString());
+}
+
+void flashCardOptions(Screen *screen, TestEnv &)
+{
+    auto *f = qobject_cast<frmTitle *>(screen);
+    QVERIFY(f);
+    doAction(f->Option2, QAccessibleActionInterface::toggleAction());
+    const bool letterOrder = f->Letter->isVisible() && Shared.CardOrder == 3;
+    doAction(f->Option6, QAccessibleActionInterface::toggleAction());
+    const bool meaningSide = Shared.CardSide == 2;
+    doAction(f->Option3, QAccessibleActionInterface::toggleAction());
+    const bool random = Shared.CardOrder == 2;
+    QEXPECT_FAIL("frmTitle", "until option handlers run from toggled", Continue);
+    QVERIFY(letterOrder && meaningSide && random);
+}
+
+void quizOptions(Screen *screen, TestEnv &)
+{
+    auto *bar = screen->findChild<NumberScrollBar *>(QStringLiteral("QuestionBar"));
+    auto *shown = screen->findChild<QLabel *>(QStringLiteral("QuestionLabel"));
+    QVERIFY(bar && shown);
+    QAccessibleValueInterface *value = valueOf(bar);
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), shown->text().trimmed().toInt());
+    QCOMPARE(value->minimumValue().toInt(), 1);
+    QCOMPARE(value->maximumValue().toInt(), 100);
+    value->setCurrentValue(3);
+    QCOMPARE(shown->text(), QStringLiteral(" 3"));
+    QCOMPARE(nameOf(shown), QStringLiteral(" 3"));
+    QCOMPARE(value->currentValue().toInt(), 3);
+
+    auto *lists = screen->findChild<QListWidget *>(QStringLiteral("TheLists"));
+    QVERIFY(lists);
+    lists->setCurrentRow(0);
+    doAction(screen->findChild<QRadioButton *>(QStringLiteral("WordQuiz")),
+             QAccessibleActionInterface::toggleAction());
+    doAction(buttonNamed(screen, QStringLiteral("Begin!")), QAccessibleActionInterface::pressAction());
+    auto *quiz = screens().find<Quiz>(ScreenId::Quiz);
+    QVERIFY(quiz);
+    QCOMPARE(Shared.QuizType, 1);
+    QCOMPARE(nameOf(quiz->findChild<QLabel *>(QStringLiteral("RemainingLabel"))), QStringLiteral("2")); // one asked, two to come
+}
+
+void quizQuestion(Screen *screen, TestEnv &)
+{
+    auto *quiz = qobject_cast<Quiz *>(screen);
+    QVERIFY(quiz);
+    QVERIFY(!Shared.QuestionText.isEmpty());
+    QCOMPARE(nameOf(quiz->findChild<QLabel *>(QStringLiteral("Questionlabel"))), Shared.QuestionText);
+}
+
+void zapOptions(Screen *screen, TestEnv &)
+{
+    auto *options = qobject_cast<ZapOptions *>(screen);
+    QVERIFY(options);
+    QAccessibleValueInterface *value = valueOf(options->SpeedBar);
+    QVERIFY(value);
+    QCOMPARE(value->currentValue().toInt(), 650);
+    QCOMPARE(value->minimumValue().toInt(), 10);
+    QCOMPARE(value->maximumValue().toInt(), 1250);
+    // "Slow" is the left end, "Impossible" the right one.
+    value->setCurrentValue(1250);
+    QCOMPARE(options->SpeedBar->sliderPosition(), options->SpeedBar->minimum());
+    value->setCurrentValue(10);
+    QCOMPARE(options->SpeedBar->sliderPosition(), options->SpeedBar->maximum());
+    value->setCurrentValue(300);
+    QCOMPARE(options->SpeedBar->number(), 300);
+
+    doAction(options->SoundOFFOp, QAccessibleActionInterface::toggleAction());
+    doAction(options->Command1, QAccessibleActionInterface::pressAction());
+    QVERIFY(screens().exists(ScreenId::Zap));
+    QCOMPARE(Shared.ZapSpeed, 300);
+    QCOMPARE(Shared.ZapSound, 0);
+}
+
+void zapTurn(Screen *screen, TestEnv &)
+{
+    auto *zap = qobject_cast<Zap *>(screen);
+    QVERIFY(zap);
+    doAction(zap->ReadyLabel, QAccessibleActionInterface::pressAction());
+    QStringList meanings;
+    for (int i = 1; i <= Shared.WordCount; ++i)
+        meanings << Shared.Meanings[i];
+    QVERIFY2(meanings.contains(zap->DefLabel->text()), qPrintable(zap->DefLabel->text()));
+    QCOMPARE(nameOf(zap->DefLabel), zap->DefLabel->text());
+    checkNames(zap); // the targets now carry words
+}
+
+void defaultSound(Screen *screen, TestEnv &env)
+{
+    auto *options = qobject_cast<SoundOptions *>(screen);
+    QVERIFY(options);
+    for (QRadioButton *button : options->findChildren<QRadioButton *>())
+        if (button->accessibleName().startsWith(QStringLiteral("Sound is  OFF")))
+            doAction(button, QAccessibleActionInterface::toggleAction());
+    doAction(buttonNamed(options, QStringLiteral("Save")), QAccessibleActionInterface::pressAction());
+    QCOMPARE(env.read(QStringLiteral("lsdata.dat")), QByteArray("OPENDOOR\r\nx\r\nSound Off\r\n"));
+}
+
+// A card turned by a reader's press shows its word, and is said so.
+void turnedCard(Screen *screen, TestEnv &)
+{
+    auto *game = qobject_cast<Concentration *>(screen);
+    QVERIFY(game);
+    doAction(game->Image1[0], QAccessibleActionInterface::pressAction());
+    QVERIFY(game->CardLabel[0]->isVisible());
+    QVERIFY(!game->CardLabel[0]->text().isEmpty());
+    checkNames(game);
+}
+
+// A letter typed through the text interface and guessed: the word's boxes
+// and the used letters are said as shown.
+void guessedLetter(Screen *screen, TestEnv &)
+{
+    auto *game = qobject_cast<Hangman *>(screen);
+    QVERIFY(game);
+    QAccessibleInterface *box = accessible(game->GuessLetter);
+    QVERIFY(box && box->editableTextInterface());
+    const QChar letter = Shared.CurrentWord.at(0).toLower();
+    box->editableTextInterface()->insertText(0, QString(letter));
+    doAction(game->Go, QAccessibleActionInterface::pressAction());
+    QVERIFY(nameOf(game->AlreadyUsed).contains(letter));
+    checkNames(game);
+}
+
+// The management menu bar's untitled About menu is said by its name.
+void untitledMenu(Screen *screen, TestEnv &)
+{
+    QAccessibleInterface *bar = accessible(screen->menuBar());
+    QVERIFY(bar);
+    QAccessibleInterface *about = nullptr;
+    for (int i = 0; i < bar->childCount(); ++i)
+        if (bar->child(i)->text(QAccessible::Name) == QStringLiteral("About"))
+            about = bar->child(i);
+    QVERIFY(about && about->actionInterface());
+    QMenu *menu = qobject_cast<QAction *>(about->object())->menu();
+    about->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+    QTRY_VERIFY(menu->isVisible());
+    menu->hide();
+}
+
+using Check = std::function<void(Screen *, TestEnv &)>;
+
+struct Row {
+    ScreenId id;
+    const char *name;
+    std::vector<ScreenId> beneath; // what the screen is usually shown over
+    Check check;
+};
+
+const std::vector<Row> &rows()
+{
+    using S = ScreenId;
+    static const std::vector<Row> all = {
+        {S::First, "First", {}, {}},
+        {S::AboutForm, "AboutForm", {S::First}, {}},
+        {S::ChooseAList, "ChooseAList", {S::QuizOptions}, {}},
+        {S::Error, "Error", {}, {}},
+        {S::frmTitle, "frmTitle", {}, flashCardOptions},
+        {S::Main, "Main", {}, flashCards},
+        {S::QuizOptions, "QuizOptions", {}, quizOptions},
+        {S::Quiz, "Quiz", {}, quizQuestion},
+        {S::summary, "summary", {S::Quiz}, {}},
+        {S::GameOption, "GameOption", {}, {}},
+        {S::Hangman, "Hangman", {}, guessedLetter},
+        {S::GiveHint, "GiveHint", {S::Hangman}, {}},
+        {S::youwin, "youwin", {S::Hangman}, {}},
+        {S::LoseForm, "LoseForm", {S::Hangman}, {}},
+        {S::Scramble, "Scramble", {}, {}},
+        {S::ScrambleWin, "ScrambleWin", {S::Scramble}, {}},
+        {S::ScrambleLose, "ScrambleLose", {S::Scramble}, {}},
+        {S::Concentration, "Concentration", {}, turnedCard},
+        {S::ZapOptions, "ZapOptions", {}, zapOptions},
+        {S::Zap, "Zap", {}, zapTurn},
+        {S::ZapDone, "ZapDone", {}, {}},
+        {S::PasswordForm, "PasswordForm", {S::First}, {}},
+        {S::ChangePassword, "ChangePassword", {S::Manager}, {}},
+        {S::Manager, "Manager", {}, untitledMenu},
+        {S::CreateList, "CreateList", {}, {}},
+        {S::MakeNewList, "MakeNewList", {}, {}},
+        {S::SureForm, "SureForm", {S::MakeNewList}, {}},
+        {S::EditChooseList, "EditChooseList", {}, {}},
+        {S::EditList, "EditList", {}, {}},
+        {S::ChangeListName, "ChangeListName", {S::EditList}, {}},
+        {S::DeletWordSure, "DeletWordSure", {S::EditList}, {}},
+        {S::EditWord, "EditWord", {S::EditList}, {}},
+        {S::AddWord, "AddWord", {S::EditList}, {}},
+        {S::DeleteList, "DeleteList", {}, {}},
+        {S::SoundOptions, "SoundOptions", {S::Manager}, defaultSound},
+    };
+    return all;
+}
+
+void prepareSharedState()
+{
+    Shared.CurrentList = QStringLiteral("Animals");
+    LoadList();
+    Shared.CurrentWord = Shared.Words[1];
+    Shared.CurrentMeaning = Shared.Meanings[1];
+    Shared.CardOrder = 1;
+    Shared.CardSide = 1;
+    Shared.QuizType = 3;
+    Shared.QuestionsLeft = 5;
+    Shared.RightCount = 3;
+    Shared.WrongCount = 2;
+    Shared.ScrambleTime = 17;
+    Shared.ZapSpeed = 650;
+    Shared.ZapSound = 0;
+    Shared.ZapScore = 150;
+    Shared.NewListName = QStringLiteral("Fresh list");
+    Shared.EditedListName = Shared.CurrentList;
+    Shared.NewPassword = QStringLiteral("OPENDOOR");
+    listEditorChoice() = {Shared.CurrentList, 0};
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyScreenReadsAsItShows_data()
+    {
+        static_assert(int(ScreenId::SoundOptions) + 1 == 35);
+        QCOMPARE(rows().size(), size_t(35));
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < rows().size(); ++i)
+            QTest::addRow("%s", rows()[i].name) << int(i);
+    }
+
+    void everyScreenReadsAsItShows()
+    {
+        QFETCH(int, row);
+        const Row &r = rows()[size_t(row)];
+        TestEnv env(sampleStore());
+        registerAllScreens(screens());
+        prepareSharedState();
+        for (ScreenId id : r.beneath)
+            screens().show(id);
+        Screen *screen = screens().show(r.id);
+        settle();
+        QVERIFY(screen && screen->isVisible());
+
+        checkNames(screen);
+        if (QTest::currentTestFailed() || !r.check)
+            return;
+        r.check(screen, env);
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"
