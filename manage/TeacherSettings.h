@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/DataUpdate.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,5 +29,15 @@ QList<QByteArray> withPassword(QList<QByteArray> lines, const QByteArray &passwo
 
 // The file's lines with only line 3 replaced by "Sound On" / "Sound Off".
 QList<QByteArray> withSoundDefault(QList<QByteArray> lines, bool soundOn);
+
+// The password change made on the settings file as it is when saved: the
+// old password is checked against line 1 as it is then (another computer
+// may have changed it), and only line 1 is replaced. Refused with an empty
+// reason when the boxes do not prove the change, with a reason when the new
+// password cannot be stored.
+dataupdate::Edit passwordChange(const QString &oldPassword, const QString &newPassword, const QString &confirmation);
+
+// Line 3 of the settings file as it is when saved, the other lines kept.
+dataupdate::Edit soundDefaultChange(bool soundOn);
 
 } // namespace teacher
