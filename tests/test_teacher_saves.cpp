@@ -1,0 +1,460 @@
+// links: lingo_manage lingo_listeditor
+#include "app/ScreenManager.h"
+#include "app/core/DataUpdate.h"
+#include "app/core/SharedState.h"
+#include "app/core/TextFile.h"
+#include "manage/ManageScreens.h"
+#include "manage/editor/ChangeListName.h"
+#include "manage/editor/CreateList.h"
+#include "manage/editor/EditList.h"
+#include "manage/editor/ListEditorScreens.h"
+#include "manage/editor/MakeNewList.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLockFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+// The teacher's saves when the data folder is shared: each is made on the
+// file as it is when saved, and another computer's change made between a
+// screen's load and its save is kept, asked about or refused, never lost.
+// The "other computer" here saves through the same locked update.
+
+namespace {
+
+const QString changedMeanwhile = "This list was changed on another computer since you opened it.";
+
+QPushButton *shownButton(Screen *screen, const QString &caption)
+{
+    for (auto *b : screen->findChildren<QPushButton *>())
+        if (b->text() == caption && !b->isHidden())
+            return b;
+    return nullptr;
+}
+
+void click(Screen *screen, const QString &caption)
+{
+    QPushButton *button = shownButton(screen, caption);
+    QVERIFY2(button, qPrintable(caption));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QStringList rows(QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+QStringList editorWords(EditList *editor)
+{
+    return rows(editor->WordList);
+}
+
+// Another computer replacing the store or the settings file, under the lock.
+void otherComputerWrites(const QString &path, const QByteArray &bytes)
+{
+    const auto saved = dataupdate::updateFile(path, [&bytes](const QList<QByteArray> &) {
+        QList<QByteArray> lines = bytes.split('\n');
+        lines.removeLast();
+        for (QByteArray &line : lines)
+            line.chop(1); // the CR
+        return dataupdate::Change::write(lines);
+    });
+    QVERIFY(saved);
+}
+
+EditList *openEditor(const QString &list)
+{
+    Shared.CurrentList = list;
+    return qobject_cast<EditList *>(screens().show(ScreenId::EditList));
+}
+
+// Deletes the editor's word in `row` through DeletWordSure.
+void deleteWord(EditList *editor, int row)
+{
+    editor->WordList->setCurrentRow(row);
+    click(editor, "Delete");
+    click(screens().find(ScreenId::DeletWordSure), "Yes");
+    settle();
+}
+
+void renameInEditor(EditList *editor, const QString &name)
+{
+    click(editor, "Change List Name");
+    auto *rename = screens().find<ChangeListName>(ScreenId::ChangeListName);
+    rename->TheName->setText(name);
+    click(rename, "OK");
+    settle();
+}
+
+QRadioButton *soundOff(Screen *dialog)
+{
+    for (auto *radio : dialog->findChildren<QRadioButton *>())
+        if (radio->accessibleName().startsWith("Sound is  OFF"))
+            return radio;
+    return nullptr;
+}
+
+enum class Reader { PasswordForm, ChangePassword, SoundOptions, DeleteList, EditList, CreateList, ChangeListName };
+
+} // namespace
+
+class TeacherSavesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { textfile::failReadsForTests({}); }
+
+    void unreadFileIsToldAndNeverWrittenBack_data()
+    {
+        QTest::addColumn<Reader>("reader");
+        QTest::addColumn<QString>("file");
+        QTest::addRow("password gate") << Reader::PasswordForm << "lsdata.dat";
+        QTest::addRow("password change") << Reader::ChangePassword << "lsdata.dat";
+        QTest::addRow("sound options") << Reader::SoundOptions << "lsdata.dat";
+        QTest::addRow("list deletion") << Reader::DeleteList << "thelists.dat";
+        QTest::addRow("list editor") << Reader::EditList << "thelists.dat";
+        QTest::addRow("new list name") << Reader::CreateList << "thelists.dat";
+        QTest::addRow("list rename") << Reader::ChangeListName << "thelists.dat";
+    }
+
+    void unreadFileIsToldAndNeverWrittenBack()
+    {
+        QFETCH(Reader, reader);
+        QFETCH(QString, file);
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        const QByteArray before = env.read(file);
+        screens().show(ScreenId::Manager);
+
+        // The screen's read fails; its save comes when the file reads again.
+        Screen *screen = nullptr;
+        if (reader == Reader::ChangeListName) {
+            screen = openEditor("Animals");
+            textfile::failReadsForTests(env.path(file));
+            renameInEditor(qobject_cast<EditList *>(screen), "Pets");
+            QVERIFY(screens().isShown(ScreenId::ChangeListName));
+        } else {
+            textfile::failReadsForTests(env.path(file));
+        }
+        switch (reader) {
+        case Reader::PasswordForm:
+            screen = screens().show(ScreenId::PasswordForm);
+            break;
+        case Reader::ChangePassword:
+            screen = screens().show(ScreenId::ChangePassword);
+            break;
+        case Reader::SoundOptions:
+            screen = screens().show(ScreenId::SoundOptions);
+            break;
+        case Reader::DeleteList:
+            screen = screens().show(ScreenId::DeleteList);
+            break;
+        case Reader::EditList:
+            screen = openEditor("Animals");
+            QVERIFY(editorWords(qobject_cast<EditList *>(screen)).isEmpty());
+            break;
+        case Reader::CreateList: {
+            screen = screens().show(ScreenId::CreateList);
+            qobject_cast<CreateList *>(screen)->NewName->setText("Birds");
+            click(screen, "OK");
+            QVERIFY(screens().isShown(ScreenId::CreateList));
+            break;
+        }
+        case Reader::ChangeListName:
+            break;
+        }
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY2(env.messages[0].text.contains(env.path(file)), qPrintable(env.messages[0].text));
+        textfile::failReadsForTests({});
+
+        switch (reader) {
+        case Reader::PasswordForm: {
+            // The gate stays shut: an unread password admits nobody.
+            auto *box = screen->findChild<QLineEdit *>();
+            box->setText("");
+            click(screen, "OK");
+            settle();
+            QVERIFY(!screens().exists(ScreenId::PasswordForm));
+            QCOMPARE(env.messages.size(), 1);
+            break;
+        }
+        case Reader::ChangePassword: {
+            const auto boxes = screen->findChildren<QLineEdit *>();
+            boxes[0]->setText("OPENDOOR");
+            boxes[1]->setText("lemon");
+            boxes[2]->setText("lemon");
+            click(screen, "OK");
+            break;
+        }
+        case Reader::SoundOptions:
+            QTest::mouseClick(soundOff(screen), Qt::LeftButton);
+            click(screen, "Save");
+            break;
+        case Reader::DeleteList:
+            QVERIFY(rows(screen->findChild<QListWidget *>()).isEmpty());
+            break;
+        case Reader::EditList:
+            click(screen, "Done");
+            break;
+        case Reader::CreateList:
+        case Reader::ChangeListName:
+            break;
+        }
+        settle();
+        QCOMPARE(env.read(file), before);
+        if (reader == Reader::ChangePassword || reader == Reader::SoundOptions || reader == Reader::EditList) {
+            QCOMPARE(env.messages.size(), 2);
+            QVERIFY(env.messages[1].text.contains(env.path(file)));
+            QVERIFY(screen->isVisible());
+        }
+    }
+
+    void editedListChangedOrDeletedMeanwhile_data()
+    {
+        QTest::addColumn<QByteArray>("other");
+        QTest::addColumn<QByteArray>("savedOver");
+        const QByteArray fruit = TestEnv::lines({"<New List>", "Fruit", "apple", "manzana"});
+        const QByteArray edited = TestEnv::lines({"<New List>", "Animals", "dog", "perro", "horse", "caballo"});
+        QTest::addRow("changed")
+            << TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "cow", "vaca", "<New List>",
+                               "Colours", "red", "rojo", "blue", "azul"})
+                   + fruit
+            << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit + edited;
+        QTest::addRow("deleted") << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit
+                                 << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit + edited;
+    }
+
+    void editedListChangedOrDeletedMeanwhile()
+    {
+        QFETCH(QByteArray, other);
+        QFETCH(QByteArray, savedOver);
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        EditList *editor = openEditor("Animals");
+        deleteWord(editor, 1);
+        QCOMPARE(editorWords(editor), (QStringList{"dog", "horse"}));
+
+        otherComputerWrites(env.path("thelists.dat"), other);
+        env.answerNext(MsgAnswer::Cancel);
+        click(editor, "Done");
+        settle();
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].text, changedMeanwhile);
+        QCOMPARE(env.read("thelists.dat"), other);
+        QVERIFY(screens().isShown(ScreenId::EditList));
+        QCOMPARE(editorWords(editor), (QStringList{"dog", "horse"}));
+
+        // While the teacher is asked, the lock is free and a third computer
+        // adds a list: the check is made again, and asks again.
+        const QByteArray third = TestEnv::lines({"<New List>", "Tools", "hammer", "martillo"});
+        int asked = 0;
+        setMessageBoxHandler([&](const QString &text, const QString &, MsgButtons buttons) {
+            if (buttons == MsgButtons::SaveOverCancel && text == changedMeanwhile && ++asked == 1)
+                otherComputerWrites(env.path("thelists.dat"), env.read("thelists.dat") + third);
+            return MsgAnswer::Yes;
+        });
+        click(editor, "Done");
+        settle();
+        QCOMPARE(asked, 1);
+        // The third computer changed other lists only: no second question.
+        QVERIFY(!screens().exists(ScreenId::EditList));
+        QByteArray expected = savedOver;
+        expected.insert(expected.indexOf("<New List>\r\nAnimals"), third);
+        QCOMPARE(env.read("thelists.dat"), expected);
+    }
+
+    void theListChangedAgainWhileAskingIsAskedAgain()
+    {
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        EditList *editor = openEditor("Colours");
+        deleteWord(editor, 0);
+        otherComputerWrites(env.path("thelists.dat"), env.read("thelists.dat") + TestEnv::lines({"green", "verde"}));
+        int asked = 0;
+        setMessageBoxHandler([&](const QString &text, const QString &, MsgButtons) {
+            if (text == changedMeanwhile && ++asked == 1)
+                otherComputerWrites(env.path("thelists.dat"), TestEnv::lines({"Animals", "dog", "perro"}));
+            return asked == 1 ? MsgAnswer::Yes : MsgAnswer::Cancel;
+        });
+        click(editor, "Done");
+        settle();
+        QCOMPARE(asked, 2);
+        QCOMPARE(env.read("thelists.dat"), TestEnv::lines({"Animals", "dog", "perro"}));
+        QVERIFY(screens().isShown(ScreenId::EditList));
+        QCOMPARE(editorWords(editor), QStringList{"blue"});
+    }
+
+    void nameTakenMeanwhileIsRefusedAndTheWorkKept()
+    {
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+
+        EditList *editor = openEditor("Animals");
+        renameInEditor(editor, "Pets");
+        QCOMPARE(editor->Label1->text(), "Pets");
+        const QByteArray withPets = TestEnv::defaultStore() + TestEnv::lines({"<New List>", "Pets", "fish", "pez"});
+        otherComputerWrites(env.path("thelists.dat"), withPets);
+        click(editor, "Done");
+        settle();
+        QCOMPARE(env.read("thelists.dat"), withPets);
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].text.contains("There is already a list named \"Pets\""));
+        QVERIFY(screens().isShown(ScreenId::EditList));
+        QCOMPARE(editor->Label1->text(), "Pets");
+        screens().close(ScreenId::EditList);
+
+        // A new list: its name taken after CreateList let it through.
+        Shared.NewListName = "Birds";
+        auto *maker = qobject_cast<MakeNewList *>(screens().show(ScreenId::MakeNewList));
+        maker->TheWord->setText("owl");
+        maker->TheMeaning->setText("buho");
+        const QByteArray withBirds = withPets + TestEnv::lines({"<New List>", "Birds", "duck", "pato"});
+        otherComputerWrites(env.path("thelists.dat"), withBirds);
+        click(maker, "Finished");
+        settle();
+        QCOMPARE(env.read("thelists.dat"), withBirds);
+        QCOMPARE(env.messages.size(), 3); // "Are you sure...?", then the refusal
+        QVERIFY(env.messages[2].text.contains("There is already a list named \"Birds\""));
+        QVERIFY(screens().isShown(ScreenId::MakeNewList));
+        QCOMPARE(maker->draft().pairCount(), 1);
+
+        // Lists added meanwhile under other names stay beside the new one.
+        Shared.NewListName = "Trees";
+        screens().close(ScreenId::MakeNewList);
+        maker = qobject_cast<MakeNewList *>(screens().show(ScreenId::MakeNewList));
+        maker->TheWord->setText("oak");
+        maker->TheMeaning->setText("roble");
+        const QByteArray withFruit = withBirds + TestEnv::lines({"<New List>", "Fruit", "apple", "manzana"});
+        otherComputerWrites(env.path("thelists.dat"), withFruit);
+        click(maker, "Finished");
+        settle();
+        QVERIFY(!screens().exists(ScreenId::MakeNewList));
+        QCOMPARE(env.read("thelists.dat"), withFruit + TestEnv::lines({"<New List>", "Trees", "oak", "roble"}));
+    }
+
+    void deletionFindsTheChosenListAsItIsNow()
+    {
+        const QByteArray a = TestEnv::lines({"A", "a1", "m1"});
+        const QByteArray b = TestEnv::lines({"<New List>", "B", "b1", "n1"});
+        const QByteArray c = TestEnv::lines({"<New List>", "C", "c1", "o1"});
+        const QByteArray c2 = TestEnv::lines({"<New List>", "C", "c2", "o2"});
+        const QByteArray d = TestEnv::lines({"<New List>", "D", "d1", "p1"});
+        TestEnv env(a + b + c);
+        registerManageScreens(screens());
+        Screen *screen = screens().show(ScreenId::DeleteList);
+        auto *box = screen->findChild<QListWidget *>();
+        const QString store = env.path("thelists.dat");
+        const auto deleteRow = [&](int row) {
+            box->setCurrentRow(row);
+            click(screen, "Delete");
+            click(screen, "Yes");
+            settle();
+        };
+
+        otherComputerWrites(store, a + c);
+        deleteRow(1);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].text, "This list was already deleted on another computer.");
+        QCOMPARE(env.read("thelists.dat"), a + c);
+        QCOMPARE(rows(box), (QStringList{"A", "C"}));
+        QVERIFY(shownButton(screen, "Delete"));
+
+        // Changed since the box was filled: asked, and No deletes nothing.
+        otherComputerWrites(store, a + c2 + d);
+        env.answerNext(MsgAnswer::No);
+        deleteRow(1);
+        QCOMPARE(env.messages.size(), 2);
+        QCOMPARE(env.messages[1].text, "This list was changed on another computer. Delete it anyway?");
+        QCOMPARE(env.read("thelists.dat"), a + c2 + d);
+        QCOMPARE(rows(box), (QStringList{"A", "C", "D"}));
+
+        otherComputerWrites(store, a + c + d);
+        env.answerNext(MsgAnswer::Yes);
+        deleteRow(1);
+        QCOMPARE(env.messages.size(), 3);
+        QCOMPARE(env.read("thelists.dat"), a + d);
+        QCOMPARE(rows(box), (QStringList{"A", "D"}));
+
+        // Changes to other lists do not stand in the way.
+        const QByteArray e = TestEnv::lines({"<New List>", "E", "e1", "q1"});
+        otherComputerWrites(store, a + TestEnv::lines({"<New List>", "D", "d9", "p9"}) + e);
+        deleteRow(0);
+        QCOMPARE(env.messages.size(), 3);
+        QCOMPARE(env.read("thelists.dat"), TestEnv::lines({"D", "d9", "p9"}) + e);
+        QCOMPARE(rows(box), (QStringList{"D", "E"}));
+    }
+
+    void settingsSavedOnTheFileAsItIsNow()
+    {
+        TestEnv env(TestEnv::defaultStore(), "Secret\r\nx\r\nSound On\r\n");
+        registerManageScreens(screens());
+        screens().show(ScreenId::Manager);
+        const QString settings = env.path("lsdata.dat");
+
+        Screen *change = screens().show(ScreenId::ChangePassword);
+        const QByteArray other = "Other\r\ny\r\nSound Off\r\nfour\r\n";
+        otherComputerWrites(settings, other);
+        const auto boxes = change->findChildren<QLineEdit *>();
+        const auto fill = [&](const QString &old) {
+            boxes[0]->setText(old);
+            boxes[1]->setText("Lemon");
+            boxes[2]->setText("Lemon");
+            click(change, "OK");
+        };
+        fill("Secret");
+        QCOMPARE(env.read("lsdata.dat"), other);
+        QCOMPARE(boxes[0]->text(), QString());
+        QCOMPARE(env.takeSounds(), QStringList{"beep"});
+        fill("Other");
+        QCOMPARE(env.read("lsdata.dat"), QByteArray("Lemon\r\ny\r\nSound Off\r\nfour\r\n"));
+        click(change, "OK");
+        settle();
+
+        Screen *sound = screens().show(ScreenId::SoundOptions);
+        QVERIFY(soundOff(sound)->isChecked());
+        otherComputerWrites(settings, "Pear\r\nz\r\nSound Off\r\nfive\r\nsix\r\n");
+        for (auto *radio : sound->findChildren<QRadioButton *>())
+            if (radio != soundOff(sound))
+                QTest::mouseClick(radio, Qt::LeftButton);
+        click(sound, "Save");
+        QCOMPARE(env.read("lsdata.dat"), QByteArray("Pear\r\nz\r\nSound On\r\nfive\r\nsix\r\n"));
+        QVERIFY(env.messages.isEmpty());
+    }
+
+    void busyFolderKeepsTheWork()
+    {
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        EditList *editor = openEditor("Animals");
+        deleteWord(editor, 0);
+        QLockFile otherComputer(env.path("thelists.dat.lock"));
+        QVERIFY(otherComputer.tryLock(0));
+        click(editor, "Done");
+        settle();
+        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
+        QCOMPARE(env.messages.size(), 1);
+        QVERIFY(env.messages[0].text.contains("Another computer is saving"));
+        QVERIFY(screens().isShown(ScreenId::EditList));
+        otherComputer.unlock();
+        click(editor, "Done");
+        settle();
+        QCOMPARE(env.read("thelists.dat"),
+                 TestEnv::lines({"Colours", "red", "rojo", "blue", "azul", "<New List>", "Animals", "cat", "gato",
+                                 "horse", "caballo"}));
+    }
+};
+
+QTEST_MAIN(TeacherSavesTest)
+#include "test_teacher_saves.moc"
