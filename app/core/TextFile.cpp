@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace textfile {
@@ -30,19 +32,6 @@ void syncFolderOf(const QString &path)
         ::fsync(fd);
         ::close(fd);
     }
-}
-
-// Where the file system cannot make unnamed temporary files, QSaveFile
-// writes "<name>.XXXXXX" beside the file; one left by a killed save is
-// never read, and the next successful save removes it.
-void removeStaleTemporaries(const QString &path)
-{
-    const QFileInfo target(path);
-    QDir folder = target.absoluteDir();
-    const QStringList stale =
-        folder.entryList({target.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
-    for (const QString &name : stale)
-        folder.remove(name);
 }
 
 } // namespace
@@ -77,35 +66,47 @@ bool LineScanner::next(QByteArrayView &line)
     return true;
 }
 
-FileBytes::FileBytes(const QString &path)
-    : m_file(path)
+std::optional<QByteArray> readBytes(const QString &path)
 {
     if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
-        return;
-    if (!m_file.open(QIODevice::ReadOnly)) // never Text mode: it would drop the CRs
-        return;
-    m_open = true;
-    const qint64 size = m_file.size();
-    if (size <= 0)
-        return;
-    if (const uchar *mapped = m_file.map(0, size)) {
-        m_view = QByteArrayView(reinterpret_cast<const char *>(mapped), size);
-    } else {
-        m_copy = m_file.readAll();
-        m_view = m_copy;
+        return std::nullopt;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    // The size is a hint only: the file may grow or shrink while it is read.
+    // One byte more lets the read that finds the end fit without a regrowth.
+    const qsizetype hint = ::fstat(fd, &info) == 0 && info.st_size > 0 ? qsizetype(info.st_size) : 0;
+    QByteArray bytes(hint + 1, Qt::Uninitialized);
+    qsizetype used = 0;
+    for (;;) {
+        if (used == bytes.size())
+            bytes.resize(bytes.size() * 2 + 4096);
+        const ssize_t got = ::read(fd, bytes.data() + used, size_t(bytes.size() - used));
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd); // a folder, an I/O error, a share gone away
+            return std::nullopt;
+        }
+        used += got;
     }
+    ::close(fd);
+    bytes.truncate(used);
+    return bytes;
 }
 
 std::optional<QList<QByteArray>> readLines(const QString &path)
 {
-    const FileBytes file(path);
-    if (!file.isOpen())
+    const auto data = readBytes(path);
+    if (!data)
         return std::nullopt;
-    const QByteArrayView data = file.bytes();
     QList<QByteArray> lines;
     // One allocation for the list instead of a regrowth every few thousand lines.
-    lines.reserve(data.count('\n') + data.count('\r') / 2 + 1);
-    LineScanner scanner(data);
+    lines.reserve(data->count('\n') + data->count('\r') / 2 + 1);
+    LineScanner scanner(*data);
     QByteArrayView line;
     while (scanner.next(line))
         lines.emplace_back(line.data(), line.size());
@@ -143,7 +144,6 @@ SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
     if (!file.commit())
         return {false, QStringLiteral("Could not write %1: %2").arg(where, file.errorString())};
     syncFolderOf(path);
-    removeStaleTemporaries(path);
     return {};
 }
 

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -17,7 +16,6 @@ class LineScanner {
 public:
     explicit LineScanner(QByteArrayView data);
     bool next(QByteArrayView &line);
-    bool atEnd() const { return m_pos >= m_end; }
 
 private:
     const char *m_pos;
@@ -26,22 +24,10 @@ private:
     const char *m_nextLF;
 };
 
-// The bytes of a whole file, mapped into memory rather than copied: lists
-// are read far more often than written, and copying a large store costs
-// more than scanning it. Saves replace the file by renaming a new one over
-// it, so a mapping of the old file stays valid while it is read.
-class FileBytes {
-public:
-    explicit FileBytes(const QString &path);
-    bool isOpen() const { return m_open; }
-    QByteArrayView bytes() const { return m_view; }
-
-private:
-    QFile m_file;
-    QByteArray m_copy; // where the file cannot be mapped
-    QByteArrayView m_view;
-    bool m_open = false;
-};
+// The whole file read with plain reads into one buffer; nothing when it
+// cannot be read. Never a memory map: another program may truncate the file
+// in place while it is read, which would kill a mapped reader.
+std::optional<QByteArray> readBytes(const QString &path);
 
 std::optional<QList<QByteArray>> readLines(const QString &path);
 
@@ -52,7 +38,8 @@ struct SaveResult {
 };
 
 // Replaces the file atomically: the old content stays intact until the new
-// one is completely on disk, and a failure is reported, never hidden.
+// one is completely on disk, and a failure is reported, never hidden. Only
+// the file itself and the temporary file of this save are touched.
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines);
 
 // Test seam: makes the next saves write only part of their data, the way a
