@@ -9,7 +9,9 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
+#include "app/core/DataUpdate.h"
 #include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
 
 #include <QDir>
 #include <QLabel>
@@ -97,9 +99,26 @@ void PasswordForm::CheckPassword()
         screens().close(ScreenId::PasswordForm);
         return;
     }
+    tellWhenReadOnly();
     screens().close(ScreenId::First);
     screens().close(ScreenId::PasswordForm);
     screens().show(ScreenId::Manager);
+}
+
+void PasswordForm::tellWhenReadOnly()
+{
+    // Pupils usually have read access only; a teacher who logs in on such an
+    // account learns it here, not from the first save that fails.
+    QString why;
+    if (dataupdate::canWriteDataFolder(&why))
+        return;
+    QString text = QStringLiteral("This account cannot write to the data folder\n%1\n"
+                                  "so word lists and settings cannot be changed from this account. "
+                                  "Lists can still be viewed; every save will be refused.")
+                       .arg(QDir::toNativeSeparators(Shared.AppPath));
+    if (!why.isEmpty())
+        text += QStringLiteral("\n\n") + why;
+    MsgBox(text, QStringLiteral("Lists and Settings Cannot Be Changed"));
 }
 
 void PasswordForm::Command2_Click()

@@ -1,6 +1,8 @@
 // links: lingo_manage lingo_listeditor
+#include "app/First.h"
 #include "app/ScreenManager.h"
 #include "app/core/DataUpdate.h"
+#include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
 #include "app/core/TextFile.h"
 #include "manage/ManageScreens.h"
@@ -11,13 +13,18 @@
 #include "manage/editor/MakeNewList.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <unistd.h>
 
 // The teacher's saves when the data folder is shared: each is made on the
 // file as it is when saved, and another computer's change made between a
@@ -100,6 +107,39 @@ QRadioButton *soundOff(Screen *dialog)
             return radio;
     return nullptr;
 }
+
+// The test's data folder made read-only for this process: a read-only bind
+// mount when the test runs as root (root writes through any file mode),
+// else the write permissions of the folder and its files taken away.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &dir) : m_dir(dir)
+    {
+        if (geteuid() == 0) {
+            m_mounted = QProcess::execute("mount", {"--bind", dir, dir}) == 0;
+            ok = m_mounted && QProcess::execute("mount", {"-o", "remount,bind,ro", dir}) == 0;
+            return;
+        }
+        ok = true;
+        for (const QString &name : {QStringLiteral("thelists.dat"), QStringLiteral("lsdata.dat"), QString()})
+            ok = QFile::setPermissions(QDir(dir).filePath(name), readOnly) && ok;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_mounted) {
+            QProcess::execute("umount", {m_dir});
+            return;
+        }
+        for (const QString &name : {QString(), QStringLiteral("thelists.dat"), QStringLiteral("lsdata.dat")})
+            QFile::setPermissions(QDir(m_dir).filePath(name), readOnly | QFile::WriteOwner);
+    }
+    bool ok = false;
+
+private:
+    static constexpr QFile::Permissions readOnly = QFile::ReadOwner | QFile::ExeOwner;
+    QString m_dir;
+    bool m_mounted = false;
+};
 
 enum class Reader { PasswordForm, ChangePassword, SoundOptions, DeleteList, EditList, CreateList, ChangeListName };
 
@@ -430,6 +470,73 @@ private slots:
         click(sound, "Save");
         QCOMPARE(env.read("lsdata.dat"), QByteArray("Pear\r\nz\r\nSound On\r\nfive\r\nsix\r\n"));
         QVERIFY(env.messages.isEmpty());
+    }
+
+    void readOnlyFolderIsToldOnceAndEverySaveRefused()
+    {
+        TestEnv env;
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        const QByteArray store = env.read("thelists.dat");
+        const QByteArray settings = env.read("lsdata.dat");
+        const QString folder = QFileInfo(env.path("thelists.dat")).absolutePath();
+        ReadOnlyFolder readOnly(folder);
+        if (!readOnly.ok)
+            QSKIP("cannot make a folder read-only here");
+
+        // The pupils' side only reads.
+        Shared.CurrentList = "Animals";
+        QVERIFY(LoadList());
+        QCOMPARE(Shared.WordCount, 3);
+
+        qobject_cast<First *>(screens().show(ScreenId::First))->Manage_Click();
+        Screen *gate = screens().find(ScreenId::PasswordForm);
+        gate->findChild<QLineEdit *>()->setText("OPENDOOR");
+        click(gate, "OK");
+        settle();
+        QVERIFY(screens().isShown(ScreenId::Manager));
+        QCOMPARE(env.messages.size(), 2); // the shipped password's alert, then this
+        QVERIFY(env.messages[1].text.contains(folder));
+        QVERIFY(env.messages[1].text.contains("cannot be changed from this account"));
+
+        // Each save gives one message, and both files stay as they were.
+        qsizetype told = env.messages.size();
+        const auto refused = [&](const char *what) {
+            QVERIFY2(env.messages.size() == ++told, what);
+            QVERIFY2(env.messages.last().text.contains("cannot be changed from this account"), what);
+            QCOMPARE(env.read("thelists.dat"), store);
+            QCOMPARE(env.read("lsdata.dat"), settings);
+        };
+        Screen *sound = screens().show(ScreenId::SoundOptions);
+        QTest::mouseClick(soundOff(sound), Qt::LeftButton);
+        click(sound, "Save");
+        QVERIFY(screens().isShown(ScreenId::SoundOptions));
+        refused("sound");
+        screens().close(ScreenId::SoundOptions);
+
+        Screen *change = screens().show(ScreenId::ChangePassword);
+        const auto boxes = change->findChildren<QLineEdit *>();
+        boxes[0]->setText("OPENDOOR");
+        boxes[1]->setText("lemon");
+        boxes[2]->setText("lemon");
+        click(change, "OK");
+        QCOMPARE(boxes[1]->text(), "lemon");
+        refused("password");
+        screens().close(ScreenId::ChangePassword);
+
+        Screen *deletion = screens().show(ScreenId::DeleteList);
+        deletion->findChild<QListWidget *>()->setCurrentRow(0);
+        click(deletion, "Delete");
+        click(deletion, "Yes");
+        refused("deletion");
+        screens().close(ScreenId::DeleteList);
+
+        EditList *editor = openEditor("Animals");
+        deleteWord(editor, 0);
+        click(editor, "Done");
+        settle();
+        QVERIFY(screens().isShown(ScreenId::EditList));
+        refused("editor");
     }
 
     void busyFolderKeepsTheWork()
