@@ -11,7 +11,6 @@
 #include "app/Twips.h"
 #include "app/core/DataUpdate.h"
 #include "app/core/SettingsFile.h"
-#include "app/core/SharedState.h"
 
 #include <QDir>
 #include <QLabel>
@@ -112,13 +111,8 @@ void PasswordForm::tellWhenReadOnly()
     QString why;
     if (dataupdate::canWriteDataFolder(&why))
         return;
-    QString text = QStringLiteral("This account cannot write to the data folder\n%1\n"
-                                  "so word lists and settings cannot be changed from this account. "
-                                  "Lists can still be viewed; every save will be refused.")
-                       .arg(QDir::toNativeSeparators(Shared.AppPath));
-    if (!why.isEmpty())
-        text += QStringLiteral("\n\n") + why;
-    MsgBox(text, QStringLiteral("Lists and Settings Cannot Be Changed"));
+    MsgBox(why + QStringLiteral("\n\nThe lists can still be viewed here; every change would be refused."),
+           QStringLiteral("Lists and Settings Cannot Be Changed"));
 }
 
 void PasswordForm::Command2_Click()
