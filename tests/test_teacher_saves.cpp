@@ -120,9 +120,8 @@ public:
             ok = m_mounted && QProcess::execute("mount", {"-o", "remount,bind,ro", dir}) == 0;
             return;
         }
-        ok = true;
-        for (const QString &name : {QStringLiteral("thelists.dat"), QStringLiteral("lsdata.dat"), QString()})
-            ok = QFile::setPermissions(QDir(dir).filePath(name), readOnly) && ok;
+        ok = QFile::setPermissions(QDir(dir).filePath("thelists.dat"), readOnly)
+            && QFile::setPermissions(QDir(dir).filePath("lsdata.dat"), readOnly) && QFile::setPermissions(dir, readOnly);
     }
     ~ReadOnlyFolder()
     {
@@ -130,8 +129,8 @@ public:
             QProcess::execute("umount", {m_dir});
             return;
         }
-        for (const QString &name : {QString(), QStringLiteral("thelists.dat"), QStringLiteral("lsdata.dat")})
-            QFile::setPermissions(QDir(m_dir).filePath(name), readOnly | QFile::WriteOwner);
+        for (const QString &path : {m_dir, QDir(m_dir).filePath("thelists.dat"), QDir(m_dir).filePath("lsdata.dat")})
+            QFile::setPermissions(path, readOnly | QFile::WriteOwner);
     }
     bool ok = false;
 
