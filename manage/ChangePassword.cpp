@@ -79,17 +79,25 @@ void ChangePassword::Command1_Click()
         MsgBox(unreadAtSaveMessage(settingsPath()), windowTitle());
         return;
     }
-    // Checked against the password as it is now, not as this screen read it:
-    // another computer may have changed it meanwhile.
-    const auto saved = dataupdate::updateSettings(
-        teacher::passwordChange(Text1[0]->text(), Text1[1]->text(), Text1[2]->text()));
-    if (saved.outcome == dataupdate::Outcome::Refused) {
+    const auto refuse = [this](const QString &why) {
         for (QLineEdit *box : Text1)
             box->clear();
         Text1[0]->setFocus();
         Beep();
-        if (!saved.message.isEmpty())
-            MsgBox(saved.message, windowTitle());
+        if (!why.isEmpty())
+            MsgBox(why, windowTitle());
+    };
+    // A box left empty or a confirmation that differs needs no file.
+    if (!teacher::passwordChangeIsTyped(Text1[0]->text(), Text1[1]->text(), Text1[2]->text())) {
+        refuse({});
+        return;
+    }
+    // The old password is checked against line 1 as it is now, not as this
+    // screen read it: another computer may have changed it meanwhile.
+    const auto saved = dataupdate::updateSettings(
+        teacher::passwordChange(Text1[0]->text(), Text1[1]->text(), Text1[2]->text()));
+    if (saved.outcome == dataupdate::Outcome::Refused) {
+        refuse(saved.message);
         return;
     }
     if (!saved) {

@@ -24,12 +24,17 @@ bool isShippedPassword(const QString &stored)
     return stored.toLower() == QLatin1String("opendoor");
 }
 
-bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
-                           const QString &stored)
+bool passwordChangeIsTyped(const QString &oldPassword, const QString &newPassword, const QString &confirmation)
 {
     if (oldPassword.isEmpty() || newPassword.isEmpty() || confirmation.isEmpty())
         return false;
-    return newPassword == confirmation && oldPassword == stored;
+    return newPassword == confirmation;
+}
+
+bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
+                           const QString &stored)
+{
+    return passwordChangeIsTyped(oldPassword, newPassword, confirmation) && oldPassword == stored;
 }
 
 QList<QByteArray> withPassword(QList<QByteArray> lines, const QByteArray &password)

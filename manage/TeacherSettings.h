@@ -18,8 +18,12 @@ bool passwordAdmits(const QString &typed, const QString &stored);
 // The password as shipped, in any letter case: the teacher is warned.
 bool isShippedPassword(const QString &stored);
 
-// Every box filled, the new password confirmed exactly, and the old one
-// exactly as stored (here letter case counts).
+// Every box filled and the new password confirmed exactly: what can be
+// judged without the file.
+bool passwordChangeIsTyped(const QString &oldPassword, const QString &newPassword, const QString &confirmation);
+
+// Typed as above, and the old password exactly as stored (here letter case
+// counts).
 bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
                            const QString &stored);
 
