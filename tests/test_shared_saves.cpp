@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <random>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -253,6 +254,10 @@ private slots:
         Shared.AppPath = dir.path();
         writeFile(storePath(), baseStore());
         writeFile(settingsPath(), baseSettings());
+        // A teacher's own copies beside the data files are never touched.
+        const QList<QByteArray> keep{"kept", "as it is"};
+        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
+            writeFile(dir.filePath(name), keep);
         const QString stop = dir.filePath("stop");
 
         QProcess readers[2];
@@ -309,6 +314,9 @@ private slots:
         QCOMPARE(lastSound, qint64(soundSaves));
         QCOMPARE(settings->at(2), lastSoundLine);
 
+        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
+            QCOMPARE(textfile::readLines(dir.filePath(name)), keep);
+
         int reads = 0;
         for (QProcess &reader : readers) {
             const QList<QByteArray> out = finishedLines(reader, 10000);
@@ -360,6 +368,52 @@ private slots:
         QCOMPARE(storeProblem(*lines), QString());
         QCOMPARE(listNamesOf(*lines), (QList<QByteArray>{BaseList, "Before", "After kill", "After stale"}));
         QVERIFY(!QFileInfo::exists(lockPath));
+    }
+
+    void savesThatCannotBeMade()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        writeFile(storePath(), baseStore());
+        writeFile(settingsPath(), baseSettings());
+        bool asked = false;
+        const auto edit = [&asked](const QList<QByteArray> &now) {
+            asked = true;
+            return dataupdate::Change::write(QList<QByteArray>(now) << "changed");
+        };
+
+        textfile::failReadsForTests(storePath());
+        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::ReadFailed);
+        textfile::failReadsForTests({});
+        QVERIFY(!asked);
+        QCOMPARE(*ReadStoreLines(), baseStore());
+
+        const QString ro = dir.filePath("read-only");
+        QVERIFY(QDir().mkdir(ro));
+        QString why;
+        if (::mount(QFile::encodeName(dir.path()).constData(), QFile::encodeName(ro).constData(), nullptr, MS_BIND,
+                    nullptr) != 0)
+            QSKIP("cannot mount here (needs root)");
+        const bool readOnly = ::mount(nullptr, QFile::encodeName(ro).constData(), nullptr,
+                                      MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        Shared.AppPath = ro;
+        const bool canWrite = dataupdate::canWriteDataFolder(&why);
+        const auto store = dataupdate::updateStore(edit);
+        const auto settings = dataupdate::updateSettings(edit);
+        ::umount(QFile::encodeName(ro).constData());
+        QVERIFY(readOnly);
+        QVERIFY(!canWrite);
+        QVERIFY(why.contains(ro) && why.contains("cannot be changed from this account"));
+        QCOMPARE(store.outcome, dataupdate::Outcome::ReadOnly);
+        QCOMPARE(settings.outcome, dataupdate::Outcome::ReadOnly);
+        QVERIFY(store.message.contains(ro));
+        QVERIFY(!asked);
+
+        Shared.AppPath = dir.path();
+        QVERIFY(dataupdate::canWriteDataFolder(&why));
+        Shared.AppPath = dir.filePath("gone");
+        QVERIFY(!dataupdate::canWriteDataFolder());
+        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::WriteFailed);
     }
 
     void twoAccountsOfOneGroup()

@@ -65,7 +65,16 @@ private slots:
         const QList<QByteArray> lines{"List " + all, all, all.right(100), NewListLine.toByteArray(), "B"};
         QVERIFY(WriteStoreLines(lines));
         QCOMPARE(readRaw(storePath()), crlf(lines));
-        QCOMPARE(*ReadStoreLines(), lines);
+        auto read = *ReadStoreLines();
+        QCOMPARE(read, lines);
+        // The lines read share one buffer; each still ends in '\0', and a
+        // changed line leaves the others as they were.
+        for (const QByteArray &line : read)
+            QCOMPARE(line.constData()[line.size()], '\0');
+        read[0].append("more");
+        read[1].chop(3);
+        QCOMPARE(read.mid(2), lines.mid(2));
+        QCOMPARE(read[0], lines[0] + "more");
 
         // Decoding then encoding gives back the very bytes, the five bytes
         // Windows-1252 leaves undefined included.
@@ -171,9 +180,32 @@ private slots:
         // A separator right after a separator is a list's name line.
         QCOMPARE(ReadListNames(), (QStringList{"A", "w", "<New List>"}));
         QCOMPARE(listNamesOf(*ReadStoreLines()), (QList<QByteArray>{"A", "w", "<New List>"}));
+
+        // A file that cannot be read is never taken for an empty one.
+        writeRaw(settingsPath(), crlf({"pw", "", "Sound On"}));
+        for (const QString &path : {storePath(), settingsPath()}) {
+            textfile::failReadsForTests(path);
+            const bool store = path == storePath();
+            QCOMPARE(!ReadStoreLines(), store);
+            QCOMPARE(!ReadSettingsLines(), !store);
+            bool readable = true;
+            ReadListNames(&readable);
+            QCOMPARE(readable, !store);
+            Shared.CurrentList = "A";
+            LoadList(&readable);
+            QCOMPARE(readable, !store);
+            StoreIsEmpty(&readable);
+            QCOMPARE(readable, !store);
+        }
+        textfile::failReadsForTests({});
+        QFile::remove(settingsPath());
         QFile::remove(storePath());
+        bool readable = true;
+        QVERIFY(ReadListNames(&readable).isEmpty());
+        QVERIFY(!readable);
+        QVERIFY(QDir(m_dir.path()).mkdir("thelists.dat")); // a folder in the file's place
         QVERIFY(!ReadStoreLines());
-        QVERIFY(ReadListNames().isEmpty());
+        QVERIFY(QDir(m_dir.path()).rmdir("thelists.dat"));
     }
 
     void failedSavesKeepTheOldFile()

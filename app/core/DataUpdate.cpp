@@ -5,9 +5,11 @@
 #include "TextFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +38,20 @@ void letTheGroupBreak(const QString &lockPath)
         ::chmod(name.constData(), (info.st_mode & 07777) | S_IRGRP | S_IWGRP);
 }
 
+// QLockFile's own wait sleeps longer and longer between attempts, so under
+// many saves a waiting writer keeps missing the moments the lock is free.
+bool takeLock(QLockFile &lock)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() >= LockWaitMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
 } // namespace
 
 Result updateFile(const QString &path, const Edit &edit)
@@ -45,7 +61,7 @@ Result updateFile(const QString &path, const Edit &edit)
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(LockWaitMs)) {
+    if (!takeLock(lock)) {
         switch (lock.error()) {
         case QLockFile::PermissionError:
             return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};

@@ -49,6 +49,14 @@ public:
         line = m_lines[m_next++];
         return true;
     }
+    bool skipPast(QByteArrayView wanted)
+    {
+        while (m_next < m_lines.size()) {
+            if (m_lines[m_next++] == wanted)
+                return true;
+        }
+        return false;
+    }
     qsizetype index() const { return m_next - 1; } // of the line last handed out
 
 private:
@@ -74,12 +82,7 @@ public:
             m_started = true;
             return m_lines.next(name);
         }
-        QByteArrayView line;
-        while (m_lines.next(line)) {
-            if (line == NewListLine)
-                return m_lines.next(name);
-        }
-        return false;
+        return m_lines.skipPast(NewListLine) && m_lines.next(name);
     }
 
 private:

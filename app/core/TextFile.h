@@ -16,18 +16,26 @@ class LineScanner {
 public:
     explicit LineScanner(QByteArrayView data);
     bool next(QByteArrayView &line);
+    // Moves just past the next line that is exactly `wanted`; false at the end.
+    bool skipPast(QByteArrayView wanted);
 
 private:
+    const char *afterBreak(const char *stop) const;
+
     const char *m_pos;
     const char *m_end;
-    const char *m_nextCR;
-    const char *m_nextLF;
 };
 
 // The whole file read with plain reads into one buffer; nothing when it
 // cannot be read. Never a memory map: another program may truncate the file
 // in place while it is read, which would kill a mapped reader.
 std::optional<QByteArray> readBytes(const QString &path);
+
+// The lines of `bytes`. They share its one buffer rather than each owning a
+// copy, so a store of a million lines is read without a million
+// allocations; changing a line copies it first, as for any shared
+// QByteArray, and the buffer lives as long as any of its lines.
+QList<QByteArray> splitLines(QByteArray bytes);
 
 std::optional<QList<QByteArray>> readLines(const QString &path);
 
