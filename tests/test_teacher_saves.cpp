@@ -13,6 +13,7 @@
 #include "manage/editor/MakeNewList.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -31,7 +32,8 @@
 // The teacher's saves when the data folder is shared: each is made on the
 // file as it is when saved, and another computer's change made between a
 // screen's load and its save is kept, asked about or refused, never lost.
-// The "other computer" here saves through the same locked update.
+// The "other computer" is a second process saving through the same locked
+// update.
 
 namespace {
 
@@ -60,17 +62,31 @@ QStringList rows(QListWidget *list)
     return out;
 }
 
-// Another computer replacing the store or the settings file, under the lock.
+// Another computer: this test run again as a separate process that replaces
+// a data file, under its lock, by the bytes of another file.
+int runOtherComputer(const QString &path, const QString &bytesFile)
+{
+    QFile source(bytesFile);
+    if (!source.open(QIODevice::ReadOnly))
+        return 2;
+    QList<QByteArray> lines = source.readAll().split('\n');
+    lines.removeLast();
+    for (QByteArray &line : lines)
+        line.chop(1); // the CR
+    return dataupdate::updateFile(path, [&lines](const QList<QByteArray> &) { return dataupdate::Change::write(lines); })
+        ? 0
+        : 1;
+}
+
 void otherComputerWrites(const QString &path, const QByteArray &bytes)
 {
-    const auto saved = dataupdate::updateFile(path, [&bytes](const QList<QByteArray> &) {
-        QList<QByteArray> lines = bytes.split('\n');
-        lines.removeLast();
-        for (QByteArray &line : lines)
-            line.chop(1); // the CR
-        return dataupdate::Change::write(lines);
-    });
-    QVERIFY(saved);
+    const QString bytesFile = path + ".other";
+    {
+        QFile file(bytesFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(), {"--other-computer", path, bytesFile}), 0);
+    QFile::remove(bytesFile);
 }
 
 EditList *openEditor(const QString &list)
@@ -543,5 +559,14 @@ private slots:
     }
 };
 
-QTEST_MAIN(TeacherSavesTest)
+int main(int argc, char *argv[])
+{
+    if (argc == 4 && qstrcmp(argv[1], "--other-computer") == 0) {
+        QCoreApplication app(argc, argv);
+        return runOtherComputer(QFile::decodeName(argv[2]), QFile::decodeName(argv[3]));
+    }
+    QApplication app(argc, argv);
+    TeacherSavesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "test_teacher_saves.moc"
