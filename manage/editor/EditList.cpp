@@ -276,7 +276,7 @@ bool EditList::saveList()
             return false;
         default:
             MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                                   "Your changes are still here; please try again."),
+                                                   "Your changes are still here."),
                    QStringLiteral("Save Failed"), MsgButtons::Ok, this);
             return false;
         }

@@ -152,7 +152,7 @@ bool MakeNewList::saveList()
         return false;
     default:
         MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                               "Your words are still here; please try again."),
+                                               "Your words are still here."),
                QStringLiteral("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
