@@ -113,6 +113,9 @@ private slots:
         QTest::addRow("mixed endings, no final break")
             << QByteArray("A\r\na1\nm1\ra2\r\nm2") << "A" << QStringList{"a1=m1", "a2=m2"};
         QTest::addRow("file ends after a word") << crlf({"A", "a1", "m1", "a2"}) << "A" << QStringList{"a1=m1", "a2="};
+        // The chooser names B, so A ends before it wherever the separator stands.
+        QTest::addRow("separator where a meaning stands")
+            << crlf({"A", "a1", "<New List>", "B", "b1", "n1"}) << "A" << QStringList{"a1="};
         QTest::addRow("empty lines are words and meanings")
             << crlf({"A", "", "", "w", ""}) << "A" << QStringList{"=", "w="};
     }
