@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -38,6 +39,15 @@ MsgAnswer MsgBox(const QString &text, const QString &title, MsgButtons buttons, 
         default:
             return MsgAnswer::Cancel;
         }
+    }
+    if (buttons == MsgButtons::SaveOverCancel) {
+        QPushButton *saveOver = box.addButton(QStringLiteral("Save over it"), QMessageBox::AcceptRole);
+        QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+        // The safe answer is the one Enter and Escape give.
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() == saveOver ? MsgAnswer::Yes : MsgAnswer::Cancel;
     }
     if (buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -2,13 +2,13 @@
 
 #include "PasswordBox.h"
 #include "TeacherSettings.h"
+#include "UnreadFile.h"
 
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
-#include "app/core/Cp1252.h"
 #include "app/core/SettingsFile.h"
 #include "app/core/SharedState.h"
 
@@ -64,36 +64,47 @@ ChangePassword::ChangePassword()
 void ChangePassword::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    Data = ReadSettingsLines().value_or(QList<QByteArray>());
-    Shared.NewPassword = storedPassword(Data);
+    const auto lines = ReadSettingsLines();
+    m_unread = !lines;
+    Shared.NewPassword = lines ? storedPassword(*lines) : QString();
+    if (m_unread)
+        MsgBox(unreadAtLoadMessage(settingsPath()), windowTitle());
 }
 
 void ChangePassword::Command1_Click()
 {
     if (Command1->isHidden())
         return; // already changed; only the second OK is left
-    const auto encoded = cp1252::encode(Text1[1]->text());
-    // With no stored password nothing can be proven, so nothing is changed.
-    const bool valid = !Shared.NewPassword.isEmpty()
-        && teacher::passwordChangeIsValid(Text1[0]->text(), Text1[1]->text(), Text1[2]->text(), Shared.NewPassword);
-    if (!valid || !encoded) {
+    if (m_unread) {
+        MsgBox(unreadAtSaveMessage(settingsPath()), windowTitle());
+        return;
+    }
+    const auto refuse = [this](const QString &why) {
         for (QLineEdit *box : Text1)
             box->clear();
         Text1[0]->setFocus();
         Beep();
-        if (valid)
-            MsgBox(QStringLiteral("The new password has a character that cannot be stored. Please use other characters."),
-                   windowTitle());
+        if (!why.isEmpty())
+            MsgBox(why, windowTitle());
+    };
+    // A box left empty or a confirmation that differs needs no file.
+    if (!teacher::passwordChangeIsTyped(Text1[0]->text(), Text1[1]->text(), Text1[2]->text())) {
+        refuse({});
         return;
     }
-
-    const QList<QByteArray> changed = teacher::withPassword(Data, *encoded);
-    if (const auto saved = WriteSettingsLines(changed); !saved) {
+    // The old password is checked against line 1 as it is now, not as this
+    // screen read it: another computer may have changed it meanwhile.
+    const auto saved = dataupdate::updateSettings(
+        teacher::passwordChange(Text1[0]->text(), Text1[1]->text(), Text1[2]->text()));
+    if (saved.outcome == dataupdate::Outcome::Refused) {
+        refuse(saved.message);
+        return;
+    }
+    if (!saved) {
         // The old password stays in force, and what was typed stays for another try.
-        MsgBox(saved.error + QStringLiteral("\n\nThe password was not changed."), windowTitle());
+        MsgBox(saved.message + QStringLiteral("\n\nThe password was not changed."), windowTitle());
         return;
     }
-    Data = changed;
     Shared.NewPassword = Text1[1]->text();
 
     for (QLabel *label : {Label1, Label2, Label3})

@@ -2,8 +2,6 @@
 
 #include "app/Screen.h"
 
-#include <QByteArray>
-#include <QList>
 #include <array>
 
 class QLabel;
@@ -30,8 +28,8 @@ private:
     void closeDialog();
 
     bool m_done = false;
-    // The settings file's lines as read when the screen opened.
-    QList<QByteArray> Data;
+    // The settings file could not be read when the screen opened.
+    bool m_unread = false;
 
     QLabel *Label1;
     QLabel *Label2;

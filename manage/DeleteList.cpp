@@ -1,6 +1,7 @@
 #include "DeleteList.h"
 
-#include "ListDeletion.h"
+#include "DeleteChoice.h"
+#include "UnreadFile.h"
 
 #include "app/Controls.h"
 #include "app/MessageBox.h"
@@ -10,7 +11,6 @@
 #include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,8 +64,11 @@ DeleteList::DeleteList()
 void DeleteList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    data = ReadStoreLines().value_or(QList<QByteArray>());
+    const auto lines = ReadStoreLines();
+    data = lines.value_or(QList<QByteArray>());
     showNames();
+    if (!lines)
+        MsgBox(unreadAtLoadMessage(storePath()), windowTitle());
 }
 
 void DeleteList::showNames()
@@ -73,6 +76,42 @@ void DeleteList::showNames()
     TheLists->clear();
     for (const QByteArray &name : listNamesOf(data))
         TheLists->addItem(cp1252::decode(name));
+}
+
+void DeleteList::showStore(const QList<QByteArray> &lines)
+{
+    data = lines;
+    showNames();
+    chooseAgain();
+}
+
+void DeleteList::deleted(int row, const QList<QByteArray> &lines)
+{
+    delete TheLists->takeItem(row);
+    QStringList shown;
+    for (int i = 0; i < TheLists->count(); ++i)
+        shown.append(TheLists->item(i)->text());
+    // Deleting the last list leaves an empty box, though the store now holds
+    // the empty marker.
+    QStringList stored;
+    if (lines != QList<QByteArray>{NoListsLine.toByteArray()}) {
+        for (const QByteArray &name : listNamesOf(lines))
+            stored.append(cp1252::decode(name));
+    }
+    if (shown != stored) {
+        showStore(lines); // other computers changed the lists meanwhile
+        return;
+    }
+    data = lines;
+    chooseAgain();
+}
+
+void DeleteList::chooseAgain()
+{
+    setConfirming(false);
+    // No neighbour inherits the selection: the next Yes must be a new choice.
+    TheLists->clearSelection();
+    TheLists->setCurrentRow(-1);
 }
 
 void DeleteList::setConfirming(bool confirming)
@@ -108,41 +147,34 @@ void DeleteList::Yes_Click()
         screens().show(ScreenId::ChooseAList);
         return;
     }
-    const int position = TheLists->row(selected.first());
-
-    // Another screen may have saved the store since this one read it; delete
-    // from the file as it is now, and only if its lists are still the ones
-    // the teacher chose from.
-    const auto current = ReadStoreLines();
-    if (!current) {
-        MsgBox(QStringLiteral("The word lists could not be read from\n%1\n\nNothing was deleted.")
-                   .arg(QDir::toNativeSeparators(storePath())),
-               windowTitle());
-        return;
+    const liststore::ChosenList chosen = liststore::chosenAt(data, TheLists->row(selected.first()));
+    // What the teacher chose from; another computer may have changed the
+    // store since, so the deletion is made on the store as it is now.
+    std::optional<QList<QByteArray>> seen = liststore::linesOf(data, chosen);
+    for (;;) {
+        const dataupdate::Result result = dataupdate::updateStore(liststore::deletionOf(chosen, seen));
+        switch (result.outcome) {
+        case dataupdate::Outcome::Saved:
+            deleted(TheLists->row(selected.first()), result.lines);
+            return;
+        case dataupdate::Outcome::Refused:
+            showStore(result.lines);
+            MsgBox(result.message, windowTitle());
+            return;
+        case dataupdate::Outcome::Conflict:
+            if (MsgBox(result.message, windowTitle(), MsgButtons::YesNo, this) != MsgAnswer::Yes) {
+                showStore(result.lines);
+                return;
+            }
+            // Delete what the teacher was just told about, unless it changes again.
+            seen = liststore::linesOf(result.lines, chosen);
+            continue;
+        default:
+            // The file is as it was; the question stays, so Yes can try again.
+            MsgBox(result.message + QStringLiteral("\n\nThe list was not deleted."), windowTitle());
+            return;
+        }
     }
-    if (listNamesOf(*current) != listNamesOf(data)) {
-        data = *current;
-        showNames();
-        setConfirming(false);
-        MsgBox(QStringLiteral("The word lists were changed while this screen was open, so nothing was deleted. "
-                              "Please choose the list to delete again."),
-               windowTitle());
-        return;
-    }
-
-    const QList<QByteArray> remaining = liststore::deleteListAt(*current, position);
-    if (const auto saved = WriteStoreLines(remaining); !saved) {
-        // The file is as it was; the question stays, so Yes can try again.
-        data = *current;
-        MsgBox(saved.error + QStringLiteral("\n\nThe list was not deleted."), windowTitle());
-        return;
-    }
-    data = remaining;
-    setConfirming(false);
-    delete TheLists->takeItem(position);
-    // No neighbour inherits the selection: the next Yes must be a new choice.
-    TheLists->clearSelection();
-    TheLists->setCurrentRow(-1);
 }
 
 void DeleteList::Command2_Click()

@@ -25,9 +25,13 @@ public:
 
 private:
     void showNames();
+    void showStore(const QList<QByteArray> &lines);
+    void deleted(int row, const QList<QByteArray> &lines);
+    void chooseAgain();
     void setConfirming(bool confirming);
 
-    // The store's lines, kept equal to the file after each deletion.
+    // The store's lines the box was filled from: as read at load, then as
+    // found by each deletion.
     QList<QByteArray> data;
 
     QLabel *Label1;

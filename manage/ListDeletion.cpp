@@ -1,34 +1,6 @@
 #include "ListDeletion.h"
 
-#include "app/core/ListStore.h"
-
 namespace liststore {
-
-qsizetype nameLineOf(const QList<QByteArray> &lines, qsizetype position)
-{
-    if (position < 0 || lines.isEmpty())
-        return -1;
-    if (position == 0)
-        return 0;
-    // The same walk as listNamesOf, so positions agree with the names shown.
-    qsizetype found = 0;
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        if (lines[i] == NewListLine) {
-            if (++found == position)
-                return i + 1;
-            ++i;
-        }
-    }
-    return -1;
-}
-
-qsizetype blockEnd(const QList<QByteArray> &lines, qsizetype nameLine)
-{
-    qsizetype i = nameLine + 1;
-    while (i < lines.size() && lines[i] != NewListLine)
-        ++i;
-    return i;
-}
 
 QList<QByteArray> deleteListAt(QList<QByteArray> lines, qsizetype position)
 {

@@ -1,19 +1,16 @@
 #pragma once
 
+#include "app/core/ListStore.h"
+
 #include <QByteArray>
 #include <QList>
 
 // Working on the word-list store as the lines ReadStoreLines gives. Lists
 // are addressed by their position in store order (0 = first), never by
 // name: two lists may share a name, and a word may equal a list's name.
+// Positions are those of liststore::nameLineOf, so they agree with the
+// names the chooser shows.
 namespace liststore {
-
-// The index of the name line of the list at `position`, or -1.
-qsizetype nameLineOf(const QList<QByteArray> &lines, qsizetype position);
-
-// One past the last line of the block whose name line is `nameLine`: the
-// index of the next "<New List>" line, or the number of lines.
-qsizetype blockEnd(const QList<QByteArray> &lines, qsizetype nameLine);
 
 // The store without the list at `position`: its block and one neighbouring
 // separator go, the other lists keep their order and bytes, and deleting

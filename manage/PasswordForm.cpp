@@ -2,12 +2,14 @@
 
 #include "PasswordBox.h"
 #include "TeacherSettings.h"
+#include "UnreadFile.h"
 
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
+#include "app/core/DataUpdate.h"
 #include "app/core/SettingsFile.h"
 
 #include <QDir>
@@ -55,6 +57,11 @@ void PasswordForm::Form_Load()
     const auto lines = ReadSettingsLines();
     m_settingsRead = lines.has_value();
     m_storedPassword = lines ? storedPassword(*lines) : QString();
+    if (!m_settingsRead)
+        MsgBox(unreadFileMessage(settingsPath())
+                   + QStringLiteral("\n\nThe Teacher Management password is kept there, so Teacher Management "
+                                    "cannot be opened until the file can be read."),
+               windowTitle());
     if (teacher::isShippedPassword(m_storedPassword))
         MsgBox(QStringLiteral("The default password for Teacher Management is OPENDOOR. If you plan to use this on a "
                               "computer available to students, you should change the password to keep the files secure."),
@@ -75,16 +82,13 @@ void PasswordForm::EnterPassword_KeyPress(int KeyAscii)
 void PasswordForm::CheckPassword()
 {
     // With no password stored an empty box would match: the gate stays shut
-    // and says where the password is missing.
+    // and says where the password is missing (an unread file was told at load).
     if (m_storedPassword.isEmpty()) {
-        const QString where = QDir::toNativeSeparators(settingsPath());
-        MsgBox(m_settingsRead ? QStringLiteral("No Teacher Management password is set: the first line of\n%1\nis empty. "
-                                               "Write a password on that line to open Teacher Management.")
-                                    .arg(where)
-                              : QStringLiteral("The Teacher Management password could not be read from\n%1\n"
-                                               "Check that the file exists and can be read.")
-                                    .arg(where),
-               windowTitle());
+        if (m_settingsRead)
+            MsgBox(QStringLiteral("No Teacher Management password is set: the first line of\n%1\nis empty. "
+                                  "Write a password on that line to open Teacher Management.")
+                       .arg(QDir::toNativeSeparators(settingsPath())),
+                   windowTitle());
         Beep();
         screens().close(ScreenId::PasswordForm);
         return;
@@ -94,9 +98,21 @@ void PasswordForm::CheckPassword()
         screens().close(ScreenId::PasswordForm);
         return;
     }
+    tellWhenReadOnly();
     screens().close(ScreenId::First);
     screens().close(ScreenId::PasswordForm);
     screens().show(ScreenId::Manager);
+}
+
+void PasswordForm::tellWhenReadOnly()
+{
+    // Pupils usually have read access only; a teacher who logs in on such an
+    // account learns it here, not from the first save that fails.
+    QString why;
+    if (dataupdate::canWriteDataFolder(&why))
+        return;
+    MsgBox(why + QStringLiteral("\n\nThe lists can still be viewed here; every change would be refused."),
+           QStringLiteral("Lists and Settings Cannot Be Changed"));
 }
 
 void PasswordForm::Command2_Click()

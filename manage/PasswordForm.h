@@ -22,6 +22,7 @@ public:
 
 private:
     void CheckPassword();
+    void tellWhenReadOnly();
 
     QString m_storedPassword;
     bool m_settingsRead = false;

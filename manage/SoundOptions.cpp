@@ -1,6 +1,7 @@
 #include "SoundOptions.h"
 
 #include "TeacherSettings.h"
+#include "UnreadFile.h"
 
 #include "app/ClickLabel.h"
 #include "app/Controls.h"
@@ -57,13 +58,16 @@ SoundOptions::SoundOptions()
 void SoundOptions::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    data = ReadSettingsLines().value_or(QList<QByteArray>());
-    const QByteArray soundLine = data.size() > 2 ? data[2] : QByteArray();
+    const auto lines = ReadSettingsLines();
+    m_unread = !lines;
+    const QByteArray soundLine = lines && lines->size() > 2 ? (*lines)[2] : QByteArray();
     if (soundLine == SoundOffLine)
         SoundOff->setChecked(true);
     else
         SoundOn->setChecked(true); // "Sound On" and anything unknown
     (SoundOn->isChecked() ? SoundOn : SoundOff)->setFocus();
+    if (m_unread)
+        MsgBox(unreadAtLoadMessage(settingsPath()), windowTitle());
 }
 
 void SoundOptions::Label1_Click()
@@ -78,12 +82,16 @@ void SoundOptions::Label2_Click()
 
 void SoundOptions::Command1_Click()
 {
-    const QList<QByteArray> changed = teacher::withSoundDefault(data, SoundOn->isChecked());
-    if (const auto saved = WriteSettingsLines(changed); !saved) {
-        MsgBox(saved.error + QStringLiteral("\n\nThe sound setting was not saved."), windowTitle());
+    if (m_unread) {
+        MsgBox(unreadAtSaveMessage(settingsPath()), windowTitle());
         return;
     }
-    data = changed;
+    // Only line 3 of the file as it is now: the password may have been
+    // changed on another computer since this screen opened.
+    if (const auto saved = dataupdate::updateSettings(teacher::soundDefaultChange(SoundOn->isChecked())); !saved) {
+        MsgBox(saved.message + QStringLiteral("\n\nThe sound setting was not saved."), windowTitle());
+        return;
+    }
     closeDialog();
 }
 

@@ -2,9 +2,6 @@
 
 #include "app/Screen.h"
 
-#include <QByteArray>
-#include <QList>
-
 class ClickLabel;
 class QGroupBox;
 class QPushButton;
@@ -30,8 +27,8 @@ private:
     void closeDialog();
 
     bool m_done = false;
-    // The settings file's lines as read when the screen opened.
-    QList<QByteArray> data;
+    // The settings file could not be read when the screen opened.
+    bool m_unread = false;
 
     QGroupBox *Frame1;
     QRadioButton *SoundOn;

@@ -1,5 +1,6 @@
 #include "TeacherSettings.h"
 
+#include "app/core/Cp1252.h"
 #include "app/core/SettingsFile.h"
 
 namespace teacher {
@@ -23,12 +24,17 @@ bool isShippedPassword(const QString &stored)
     return stored.toLower() == QLatin1String("opendoor");
 }
 
-bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
-                           const QString &stored)
+bool passwordChangeIsTyped(const QString &oldPassword, const QString &newPassword, const QString &confirmation)
 {
     if (oldPassword.isEmpty() || newPassword.isEmpty() || confirmation.isEmpty())
         return false;
-    return newPassword == confirmation && oldPassword == stored;
+    return newPassword == confirmation;
+}
+
+bool passwordChangeIsValid(const QString &oldPassword, const QString &newPassword, const QString &confirmation,
+                           const QString &stored)
+{
+    return passwordChangeIsTyped(oldPassword, newPassword, confirmation) && oldPassword == stored;
 }
 
 QList<QByteArray> withPassword(QList<QByteArray> lines, const QByteArray &password)
@@ -43,6 +49,26 @@ QList<QByteArray> withSoundDefault(QList<QByteArray> lines, bool soundOn)
     padToThreeLines(lines);
     lines[2] = (soundOn ? SoundOnLine : SoundOffLine).toByteArray();
     return lines;
+}
+
+dataupdate::Edit passwordChange(const QString &oldPassword, const QString &newPassword, const QString &confirmation)
+{
+    return [=](const QList<QByteArray> &now) {
+        const QString stored = storedPassword(now);
+        // With no stored password nothing can be proven, so nothing is changed.
+        if (stored.isEmpty() || !passwordChangeIsValid(oldPassword, newPassword, confirmation, stored))
+            return dataupdate::Change::refuse({});
+        const auto encoded = cp1252::encode(newPassword);
+        if (!encoded)
+            return dataupdate::Change::refuse(
+                QStringLiteral("The new password has a character that cannot be stored. Please use other characters."));
+        return dataupdate::Change::write(withPassword(now, *encoded));
+    };
+}
+
+dataupdate::Edit soundDefaultChange(bool soundOn)
+{
+    return [soundOn](const QList<QByteArray> &now) { return dataupdate::Change::write(withSoundDefault(now, soundOn)); };
 }
 
 } // namespace teacher

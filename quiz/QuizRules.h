@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/WordPair.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,11 +15,6 @@ public:
     virtual ~QuizRandom() = default;
     virtual void reseed();
     virtual int drawFrom1To(int n); // 1..n
-};
-
-struct WordPair {
-    QString word;
-    QString meaning;
 };
 
 // 1: the word is shown and its meaning is marked; 2: the other way round.

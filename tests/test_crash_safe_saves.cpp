@@ -63,6 +63,8 @@ QByteArray readRaw(const QString &path)
     }
 }
 
+const char *const teacherFiles[] = {"thelists.dat.backup", "lsdata.dat.before", "thelists.dat.old123"};
+
 } // namespace
 
 class CrashSafeSavesTest : public QObject {
@@ -75,6 +77,11 @@ private slots:
         Shared.AppPath = dir.path();
         QVERIFY(WriteStoreLines(storeVersion('A')));
         QVERIFY(WriteSettingsLines(settingsVersion('A')));
+        for (const char *name : teacherFiles) {
+            QFile copy(dir.filePath(name));
+            QVERIFY(copy.open(QIODevice::WriteOnly));
+            copy.write(name);
+        }
         const QByteArray storeFiles[] = {asFile(storeVersion('A')), asFile(storeVersion('B'))};
         const QByteArray settingsFiles[] = {asFile(settingsVersion('A')), asFile(settingsVersion('B'))};
 
@@ -105,15 +112,12 @@ private slots:
         }
         QCOMPARE(kills, 200);
 
-        // The next save sweeps away any temporary file a kill left, also one
-        // named the way QSaveFile names them where it cannot hide them.
-        QFile leftover(storePath() + ".Ab12Cd");
-        QVERIFY(leftover.open(QIODevice::WriteOnly));
-        leftover.close();
+        // A save touches nothing but its own file: a teacher's copies beside
+        // the data files, named like the temporaries a save could leave, stay.
         QVERIFY(WriteStoreLines(storeVersion('A')));
         QVERIFY(WriteSettingsLines(settingsVersion('A')));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{"lsdata.dat", "thelists.dat"}));
+        for (const char *name : teacherFiles)
+            QCOMPARE(readRaw(dir.filePath(name)), QByteArray(name));
     }
 };
 

@@ -189,33 +189,6 @@ private slots:
         QCOMPARE(env.read("thelists.dat"), QByteArray("No Lists\r\n"));
     }
 
-    void aStoreSavedMeanwhileIsNeverOverwritten()
-    {
-        TestEnv env;
-        registerManageScreens(screens());
-        Screen *screen = screens().show(ScreenId::DeleteList);
-        QCOMPARE(rows(theLists(screen)), (QStringList{"Animals", "Colours"}));
-
-        // Another screen saved a new list: nothing is deleted, the box shows the store as it is now.
-        const QByteArray withFruit = TestEnv::defaultStore() + TestEnv::lines({"<New List>", "Fruit", "apple", "manzana"});
-        env.write("thelists.dat", withFruit);
-        deleteRow(screen, 0);
-        QCOMPARE(env.read("thelists.dat"), withFruit);
-        QCOMPARE(rows(theLists(screen)), (QStringList{"Animals", "Colours", "Fruit"}));
-        QVERIFY(!confirming(screen));
-        QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.messages[0].text.contains("choose the list to delete again"));
-
-        // A change inside a list keeps the names: the deletion goes ahead on the file as it is now.
-        QByteArray edited = withFruit;
-        edited.replace("azul", "celeste");
-        env.write("thelists.dat", edited);
-        deleteRow(screen, 0);
-        QCOMPARE(env.read("thelists.dat"), TestEnv::lines({"Colours", "red", "rojo", "blue", "celeste", "<New List>",
-                                                           "Fruit", "apple", "manzana"}));
-        QCOMPARE(env.messages.size(), 1);
-    }
-
     void soundDefaultIsWrittenAndReadAtTheNextMainMenu()
     {
         TestEnv env(TestEnv::defaultStore(), "pw\r\nkept \xe9\r\nSound On\r\nmore\r\n");

@@ -65,7 +65,16 @@ private slots:
         const QList<QByteArray> lines{"List " + all, all, all.right(100), NewListLine.toByteArray(), "B"};
         QVERIFY(WriteStoreLines(lines));
         QCOMPARE(readRaw(storePath()), crlf(lines));
-        QCOMPARE(*ReadStoreLines(), lines);
+        auto read = *ReadStoreLines();
+        QCOMPARE(read, lines);
+        // The lines read share one buffer; each still ends in '\0', and a
+        // changed line leaves the others as they were.
+        for (const QByteArray &line : read)
+            QCOMPARE(line.constData()[line.size()], '\0');
+        read[0].append("more");
+        read[1].chop(3);
+        QCOMPARE(read.mid(2), lines.mid(2));
+        QCOMPARE(read[0], lines[0] + "more");
 
         // Decoding then encoding gives back the very bytes, the five bytes
         // Windows-1252 leaves undefined included.
@@ -104,6 +113,9 @@ private slots:
         QTest::addRow("mixed endings, no final break")
             << QByteArray("A\r\na1\nm1\ra2\r\nm2") << "A" << QStringList{"a1=m1", "a2=m2"};
         QTest::addRow("file ends after a word") << crlf({"A", "a1", "m1", "a2"}) << "A" << QStringList{"a1=m1", "a2="};
+        // The chooser names B, so A ends before it wherever the separator stands.
+        QTest::addRow("separator where a meaning stands")
+            << crlf({"A", "a1", "<New List>", "B", "b1", "n1"}) << "A" << QStringList{"a1="};
         QTest::addRow("empty lines are words and meanings")
             << crlf({"A", "", "", "w", ""}) << "A" << QStringList{"=", "w="};
     }
@@ -171,9 +183,32 @@ private slots:
         // A separator right after a separator is a list's name line.
         QCOMPARE(ReadListNames(), (QStringList{"A", "w", "<New List>"}));
         QCOMPARE(listNamesOf(*ReadStoreLines()), (QList<QByteArray>{"A", "w", "<New List>"}));
+
+        // A file that cannot be read is never taken for an empty one.
+        writeRaw(settingsPath(), crlf({"pw", "", "Sound On"}));
+        for (const QString &path : {storePath(), settingsPath()}) {
+            textfile::failReadsForTests(path);
+            const bool store = path == storePath();
+            QCOMPARE(!ReadStoreLines(), store);
+            QCOMPARE(!ReadSettingsLines(), !store);
+            bool readable = true;
+            ReadListNames(&readable);
+            QCOMPARE(readable, !store);
+            Shared.CurrentList = "A";
+            LoadList(&readable);
+            QCOMPARE(readable, !store);
+            StoreIsEmpty(&readable);
+            QCOMPARE(readable, !store);
+        }
+        textfile::failReadsForTests({});
+        QFile::remove(settingsPath());
         QFile::remove(storePath());
+        bool readable = true;
+        QVERIFY(ReadListNames(&readable).isEmpty());
+        QVERIFY(!readable);
+        QVERIFY(QDir(m_dir.path()).mkdir("thelists.dat")); // a folder in the file's place
         QVERIFY(!ReadStoreLines());
-        QVERIFY(ReadListNames().isEmpty());
+        QVERIFY(QDir(m_dir.path()).rmdir("thelists.dat"));
     }
 
     void failedSavesKeepTheOldFile()

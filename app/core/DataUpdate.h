@@ -44,8 +44,21 @@ struct Result {
     explicit operator bool() const { return outcome == Outcome::Saved; }
 };
 
+// How long a save waits for another computer's lock before it gives up
+// with Busy, and how old a lock must be before it counts as left by a save
+// that died on another computer (a dead save on this computer is seen at
+// once). The stale time is a few seconds longer than the longest save: a
+// rewrite of a store of a thousand full lists over a slow share.
+inline constexpr int LockWaitMs = 4000;
+inline constexpr int StaleLockMs = 12000;
+
 Result updateFile(const QString &path, const Edit &edit);
 Result updateStore(const Edit &edit);    // thelists.dat in AppPath
 Result updateSettings(const Edit &edit); // lsdata.dat in AppPath
+
+// Whether this account can change the data folder's files: the folder (for
+// the lock and the replacement files) and both data files writable. When
+// not, `why` gets the message for the teacher, naming the folder.
+bool canWriteDataFolder(QString *why = nullptr);
 
 } // namespace dataupdate

@@ -3,50 +3,61 @@
 #include "Cp1252.h"
 #include "SharedState.h"
 
+namespace {
+
+void report(bool *readable, bool value)
+{
+    if (readable)
+        *readable = value;
+}
+
+} // namespace
+
 QString storePath()
 {
     return appFile(QStringLiteral("thelists.dat"));
 }
 
-bool StoreIsEmpty()
+bool StoreIsEmpty(bool *readable)
 {
-    const textfile::FileBytes file(storePath());
-    textfile::LineScanner scanner(file.bytes());
+    const auto bytes = textfile::readBytes(storePath());
+    report(readable, bytes.has_value());
+    if (!bytes)
+        return false;
+    textfile::LineScanner scanner(*bytes);
     QByteArrayView first;
     return scanner.next(first) && first == NoListsLine;
 }
 
-QStringList ReadListNames()
+QStringList ReadListNames(bool *readable)
 {
     QStringList names;
-    const textfile::FileBytes file(storePath());
-    textfile::LineScanner scanner(file.bytes());
-    QByteArrayView line;
-    if (scanner.next(line))
-        names.append(cp1252::decode(line));
-    while (scanner.next(line)) {
-        if (line == NewListLine && scanner.next(line))
-            names.append(cp1252::decode(line));
-    }
+    const auto bytes = textfile::readBytes(storePath());
+    report(readable, bytes.has_value());
+    if (!bytes)
+        return names;
+    textfile::LineScanner scanner(*bytes);
+    NameLines walk(scanner);
+    QByteArrayView name;
+    while (walk.next(name))
+        names.append(cp1252::decode(name));
     return names;
 }
 
-bool LoadList()
+bool LoadList(bool *readable)
 {
     Shared.WordCount = 0;
+    const auto bytes = textfile::readBytes(storePath());
+    report(readable, bytes.has_value());
     const auto wanted = cp1252::encode(Shared.CurrentList);
-    if (!wanted)
+    if (!bytes || !wanted)
         return false;
-    const textfile::FileBytes file(storePath());
-    textfile::LineScanner scanner(file.bytes());
-    QByteArrayView line;
-    bool found = scanner.next(line) && line == *wanted;
-    while (!found && scanner.next(line)) {
-        // Only a line after a separator is a name; words and meanings that
-        // happen to equal a list's name are passed over.
-        if (line == NewListLine && scanner.next(line))
-            found = line == *wanted;
-    }
+    textfile::LineScanner scanner(*bytes);
+    NameLines walk(scanner);
+    QByteArrayView name;
+    bool found = false;
+    while (!found && walk.next(name))
+        found = name == *wanted;
     if (!found)
         return false;
 
@@ -55,8 +66,12 @@ bool LoadList()
     while (count < MaxPairs && scanner.next(word) && word != NewListLine) {
         ++count;
         Shared.Words[count] = cp1252::decode(word);
-        // A file cut off after a word still loads that word, with no meaning.
-        Shared.Meanings[count] = scanner.next(meaning) ? cp1252::decode(meaning) : QString();
+        // A list cut off after a word (at the end of the file or before the
+        // next list) still loads that word, with no meaning.
+        const bool hasMeaning = scanner.next(meaning) && meaning != NewListLine;
+        Shared.Meanings[count] = hasMeaning ? cp1252::decode(meaning) : QString();
+        if (!hasMeaning)
+            break;
     }
     Shared.WordCount = std::int16_t(count);
     return true;
@@ -75,14 +90,44 @@ textfile::SaveResult WriteStoreLines(const QList<QByteArray> &lines)
 QList<QByteArray> listNamesOf(const QList<QByteArray> &lines)
 {
     QList<QByteArray> names;
-    if (lines.isEmpty())
-        return names;
-    names.append(lines.first());
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        if (lines[i] == NewListLine) {
-            names.append(lines[i + 1]);
-            ++i;
-        }
-    }
+    for (qsizetype index : liststore::nameLineIndexes(lines))
+        names.append(lines[index]);
     return names;
 }
+
+namespace liststore {
+
+QList<qsizetype> nameLineIndexes(const QList<QByteArray> &lines)
+{
+    QList<qsizetype> indexes;
+    LineCursor cursor(lines);
+    NameLines walk(cursor);
+    QByteArrayView name;
+    while (walk.next(name))
+        indexes.append(cursor.index());
+    return indexes;
+}
+
+qsizetype nameLineOf(const QList<QByteArray> &lines, qsizetype position)
+{
+    if (position < 0)
+        return -1;
+    LineCursor cursor(lines);
+    NameLines walk(cursor);
+    QByteArrayView name;
+    for (qsizetype seen = 0; walk.next(name); ++seen) {
+        if (seen == position)
+            return cursor.index();
+    }
+    return -1;
+}
+
+qsizetype blockEnd(const QList<QByteArray> &lines, qsizetype nameLine)
+{
+    qsizetype i = nameLine + 1;
+    while (i < lines.size() && lines[i] != NewListLine)
+        ++i;
+    return i;
+}
+
+} // namespace liststore

@@ -16,9 +16,6 @@ double Rnd();
 // Uniform whole number from 1 to n (n >= 1), always within range.
 int drawFrom1To(int n);
 
-// Uniform whole number from 0 to n - 1 (n >= 1).
-inline int drawIndex(int n) { return drawFrom1To(n) - 1; }
-
 void seedRandom(std::uint64_t seed);
 
 } // namespace rnd

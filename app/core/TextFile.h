@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QFile>
 #include <QList>
 #include <QString>
 #include <optional>
@@ -17,31 +16,26 @@ class LineScanner {
 public:
     explicit LineScanner(QByteArrayView data);
     bool next(QByteArrayView &line);
-    bool atEnd() const { return m_pos >= m_end; }
+    // Moves just past the next line that is exactly `wanted`; false at the end.
+    bool skipPast(QByteArrayView wanted);
 
 private:
+    const char *afterBreak(const char *stop) const;
+
     const char *m_pos;
     const char *m_end;
-    const char *m_nextCR;
-    const char *m_nextLF;
 };
 
-// The bytes of a whole file, mapped into memory rather than copied: lists
-// are read far more often than written, and copying a large store costs
-// more than scanning it. Saves replace the file by renaming a new one over
-// it, so a mapping of the old file stays valid while it is read.
-class FileBytes {
-public:
-    explicit FileBytes(const QString &path);
-    bool isOpen() const { return m_open; }
-    QByteArrayView bytes() const { return m_view; }
+// The whole file read with plain reads into one buffer; nothing when it
+// cannot be read. Never a memory map: another program may truncate the file
+// in place while it is read, which would kill a mapped reader.
+std::optional<QByteArray> readBytes(const QString &path);
 
-private:
-    QFile m_file;
-    QByteArray m_copy; // where the file cannot be mapped
-    QByteArrayView m_view;
-    bool m_open = false;
-};
+// The lines of `bytes`. They share its one buffer rather than each owning a
+// copy, so a store of a million lines is read without a million
+// allocations; changing a line copies it first, as for any shared
+// QByteArray, and the buffer lives as long as any of its lines.
+QList<QByteArray> splitLines(QByteArray bytes);
 
 std::optional<QList<QByteArray>> readLines(const QString &path);
 
@@ -52,7 +46,8 @@ struct SaveResult {
 };
 
 // Replaces the file atomically: the old content stays intact until the new
-// one is completely on disk, and a failure is reported, never hidden.
+// one is completely on disk, and a failure is reported, never hidden. Only
+// the file itself and the temporary file of this save are touched.
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines);
 
 // Test seam: makes the next saves write only part of their data, the way a

@@ -1,6 +1,7 @@
 #include "ChangeListName.h"
 
 #include "ListEntries.h"
+#include "manage/UnreadFile.h"
 #include "app/MessageBox.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
@@ -47,7 +48,9 @@ void ChangeListName::Command1_Click()
     if (!refusal) {
         // The list keeps its own stored name; any other list's name is taken.
         const auto store = ReadStoreLines();
-        if (store && nameTaken(*store, name, Shared.CurrentList))
+        if (!store)
+            refusal = unreadFileMessage(storePath());
+        else if (nameTaken(*store, name, Shared.CurrentList))
             refusal = nameTakenMessage(name);
     }
     if (refusal) {

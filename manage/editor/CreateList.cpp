@@ -1,6 +1,7 @@
 #include "CreateList.h"
 
 #include "ListEntries.h"
+#include "manage/UnreadFile.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -55,7 +56,9 @@ void CreateList::Command2_Click()
     std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
     if (!refusal) {
         const auto store = ReadStoreLines();
-        if (store && nameTaken(*store, name))
+        if (!store)
+            refusal = unreadFileMessage(storePath());
+        else if (nameTaken(*store, name))
             refusal = nameTakenMessage(name);
     }
     if (refusal) {

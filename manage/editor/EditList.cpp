@@ -3,6 +3,8 @@
 #include "EditorHandOver.h"
 #include "EditorResults.h"
 #include "ListEntries.h"
+#include "ListSaves.h"
+#include "manage/UnreadFile.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -104,11 +106,15 @@ void EditList::loadList()
     // than MaxPairs pairs is shown, and written back, whole.
     m_occurrence = chosenOccurrenceOf(Shared.CurrentList);
     m_pairs.clear();
+    m_seen.reset();
     const auto lines = ReadStoreLines();
+    m_unread = !lines;
     const auto name = cp1252::encode(Shared.CurrentList);
     if (lines && name) {
-        if (const auto block = findListBlock(*lines, *name, m_occurrence))
+        if (const auto block = findListBlock(*lines, *name, m_occurrence)) {
             m_pairs = pairsOf(*lines, *block);
+            m_seen = lines->mid(block->nameLine, block->end - block->nameLine);
+        }
     }
     QStringList words;
     words.reserve(m_pairs.size());
@@ -121,6 +127,8 @@ void EditList::loadList()
     }
     Shared.WordCount = std::int16_t(qMin<qsizetype>(m_pairs.size(), 32767));
     TotalLabel->setText(QStringLiteral("Total Words In This List: ") + withLeadingBlank(int(m_pairs.size())));
+    if (m_unread)
+        MsgBox(unreadAtLoadMessage(storePath()), windowTitle());
 }
 
 void EditList::Form_Activate()
@@ -239,25 +247,40 @@ bool EditList::saveList()
         }
     }
 
-    const auto store = ReadStoreLines();
+    if (m_unread) {
+        MsgBox(unreadAtSaveMessage(storePath()), QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        return false;
+    }
     const auto oldName = cp1252::encode(Shared.CurrentList);
     const auto block = blockLines(Label1->text(), m_pairs);
-    if (!store || !oldName || !block) {
-        MsgBox(QStringLiteral("The word list file %1 could not be read, so the list was not saved. "
-                              "Your changes are still here; please try again.")
-                   .arg(storePath()),
-               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+    if (!oldName || !block) {
+        heyMessage(QStringLiteral("This list holds a character that cannot be stored in the word list file."), this);
         return false;
     }
-    const textfile::SaveResult result = WriteStoreLines(withListWrittenBack(*store, *oldName, m_occurrence, *block));
-    if (!result) {
-        MsgBox(result.error + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                             "Your changes are still here; please try again."),
-               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
-        return false;
+    EditedList edited{*oldName, m_occurrence, m_seen, Label1->text(), *block};
+    for (;;) {
+        // The lock is not held while the teacher is asked: the question comes
+        // back here and the check is made again on the store as it is then.
+        const dataupdate::Result result = dataupdate::updateStore(writeBack(edited));
+        switch (result.outcome) {
+        case dataupdate::Outcome::Saved:
+            m_changed = false;
+            return true;
+        case dataupdate::Outcome::Conflict:
+            if (MsgBox(result.message, windowTitle(), MsgButtons::SaveOverCancel, this) != MsgAnswer::Yes)
+                return false;
+            edited.seen = listLinesOf(result.lines, edited.storedName, edited.occurrence);
+            continue;
+        case dataupdate::Outcome::Refused:
+            heyMessage(result.message, this);
+            return false;
+        default:
+            MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
+                                                   "Your changes are still here."),
+                   QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+            return false;
+        }
     }
-    m_changed = false;
-    return true;
 }
 
 void EditList::command4_Click()

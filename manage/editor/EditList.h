@@ -3,7 +3,10 @@
 #include "StoreEdits.h"
 #include "app/Screen.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QVector>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -50,6 +53,11 @@ private:
     // belongs to WordList's item i. The store is written from here.
     QVector<WordPair> m_pairs;
     int m_occurrence = 0;
+    // The list's lines in the store when it was loaded (nothing: not there),
+    // to tell whether another computer changed it before Done.
+    std::optional<QList<QByteArray>> m_seen;
+    // The store could not be read at load: nothing is saved from this screen.
+    bool m_unread = false;
     bool m_changed = false;
     QPushButton *Command1;
     QPushButton *Command2;

@@ -1,11 +1,12 @@
 #include "MakeNewList.h"
 
+#include "ListSaves.h"
+
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
-#include "app/core/ListStore.h"
 #include "app/core/Numbers.h"
 #include "app/core/SharedState.h"
 
@@ -140,28 +141,21 @@ void MakeNewList::Command1_Click()
 
 bool MakeNewList::saveList()
 {
-    // Start from the store as it is now, not as it was when the screen opened.
-    const auto store = ReadStoreLines();
-    if (!store) {
-        MsgBox(QStringLiteral("The word list file %1 could not be read, so the list was not saved. "
-                              "Your words are still here; please try again.")
-                   .arg(storePath()),
+    // Appended to the store as it is now: lists other computers saved since
+    // this screen opened stay.
+    const dataupdate::Result result = dataupdate::updateStore(appendNew(m_draft));
+    switch (result.outcome) {
+    case dataupdate::Outcome::Saved:
+        return true;
+    case dataupdate::Outcome::Refused:
+        heyMessage(result.message, this);
+        return false;
+    default:
+        MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
+                                               "Your words are still here."),
                QStringLiteral("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
-    const auto lines = m_draft.appendedTo(*store);
-    if (!lines) {
-        heyMessage(QStringLiteral("This list holds a character that cannot be stored in the word list file."), this);
-        return false;
-    }
-    const textfile::SaveResult result = WriteStoreLines(*lines);
-    if (!result) {
-        MsgBox(result.error + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                             "Your words are still here; please try again."),
-               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
-        return false;
-    }
-    return true;
 }
 
 void MakeNewList::Command3_Click()

@@ -7,34 +7,6 @@
 
 namespace {
 
-// Name lines as the choosers see them: the first line, and each line after
-// a separator (the same walk as listNamesOf, so occurrences line up with the
-// names the teacher chose from).
-QList<qsizetype> nameLineIndexes(const QList<QByteArray> &lines)
-{
-    QList<qsizetype> indexes;
-    if (lines.isEmpty())
-        return indexes;
-    indexes.append(0);
-    for (qsizetype i = 1; i + 1 < lines.size(); ++i) {
-        if (lines[i] == NewListLine) {
-            indexes.append(i + 1);
-            ++i;
-        }
-    }
-    return indexes;
-}
-
-// Pairs are read as the loaders read them: a separator ends the list only
-// where a word would stand.
-qsizetype blockEnd(const QList<QByteArray> &lines, qsizetype nameLine)
-{
-    qsizetype pos = nameLine + 1;
-    while (pos < lines.size() && lines[pos] != NewListLine)
-        pos += 2;
-    return qMin(pos, lines.size());
-}
-
 bool isBlankOrSeparator(const QByteArray &line)
 {
     return line.isEmpty() || line == NewListLine;
@@ -61,7 +33,7 @@ QList<QByteArray> readyForAppend(QList<QByteArray> lines)
     if (lines.isEmpty())
         return lines;
 
-    const qsizetype lastName = nameLineIndexes(lines).last();
+    const qsizetype lastName = liststore::nameLineIndexes(lines).last();
     const bool wordWithoutMeaning = (lines.size() - lastName - 1) % 2 == 1;
     if (wordWithoutMeaning) {
         if (lines.last().isEmpty())
@@ -77,11 +49,11 @@ QList<QByteArray> readyForAppend(QList<QByteArray> lines)
 std::optional<ListBlock> findListBlock(const QList<QByteArray> &lines, const QByteArray &name, int occurrence)
 {
     int seen = 0;
-    for (qsizetype index : nameLineIndexes(lines)) {
+    for (qsizetype index : liststore::nameLineIndexes(lines)) {
         if (lines[index] != name)
             continue;
         if (seen++ == occurrence)
-            return ListBlock{index, blockEnd(lines, index)};
+            return ListBlock{index, liststore::blockEnd(lines, index)};
     }
     return std::nullopt;
 }
@@ -91,7 +63,7 @@ QVector<WordPair> pairsOf(const QList<QByteArray> &lines, const ListBlock &block
     QVector<WordPair> pairs;
     pairs.reserve((block.end - block.nameLine) / 2);
     for (qsizetype i = block.nameLine + 1; i < block.end; i += 2) {
-        const QString meaning = i + 1 < lines.size() ? cp1252::decode(lines[i + 1]) : QString();
+        const QString meaning = i + 1 < block.end ? cp1252::decode(lines[i + 1]) : QString();
         pairs.append({cp1252::decode(lines[i]), meaning});
     }
     return pairs;

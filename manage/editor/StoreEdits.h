@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/WordPair.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,12 +11,6 @@
 // The teacher's list writers work on the store's lines (the file's bytes,
 // one entry per line) and hand the whole sequence back to WriteStoreLines.
 // Nothing here touches a file, so every rewrite can be checked line by line.
-
-struct WordPair {
-    QString word;
-    QString meaning;
-    bool operator==(const WordPair &) const = default;
-};
 
 // A list's lines in the store: its name line and its pair lines.
 struct ListBlock {

@@ -1,0 +1,480 @@
+// links: lingo_core
+// Several programs saving into one data folder at once, as the computers of
+// a school do on a shared folder: real processes, each taking the file's
+// lock, re-reading, changing and replacing it, while others only read.
+#include "app/core/DataUpdate.h"
+#include "app/core/ListStore.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/SharedState.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <random>
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int PairsPerList = 3;
+const QByteArray BaseList = "Base";
+
+// Every list's content follows from its name, so a reader can tell a list
+// that was written whole from one that was not.
+QList<QByteArray> pairLinesFor(const QByteArray &name)
+{
+    QList<QByteArray> lines;
+    const int pairs = name == BaseList ? 40 : PairsPerList;
+    for (int i = 0; i < pairs; ++i)
+        lines << "word " + QByteArray::number(i) + " of " + name << "meaning " + QByteArray::number(i);
+    return lines;
+}
+
+QList<QByteArray> baseStore()
+{
+    return QList<QByteArray>{BaseList} + pairLinesFor(BaseList);
+}
+
+QList<QByteArray> baseSettings()
+{
+    return {"Secret", "line two", "Sound Off", "0"};
+}
+
+// Why the lines are not a store of whole lists, or nothing when they are.
+QString storeProblem(const QList<QByteArray> &lines)
+{
+    const QList<qsizetype> names = liststore::nameLineIndexes(lines);
+    if (names.isEmpty() || lines.first() != BaseList)
+        return "the first list is not the base list";
+    QSet<QByteArray> seen;
+    for (qsizetype index : names) {
+        const QByteArray &name = lines[index];
+        if (seen.contains(name))
+            return "list " + name + " twice";
+        seen.insert(name);
+        if (lines.mid(index + 1, liststore::blockEnd(lines, index) - index - 1) != pairLinesFor(name))
+            return "list " + name + " not as written";
+    }
+    return {};
+}
+
+QString settingsProblem(const QList<QByteArray> &lines)
+{
+    if (lines.size() != 4 || lines[0] != "Secret" || lines[1] != "line two")
+        return "settings lines lost";
+    if (lines[2] != SoundOnLine && lines[2] != SoundOffLine)
+        return "sound line " + lines[2];
+    return {};
+}
+
+void say(const QByteArray &line)
+{
+    std::fputs((line + '\n').constData(), stdout);
+    std::fflush(stdout);
+}
+
+// A writer: adds lists of its own, deletes the oldest of them every third
+// save, and sets the sound default with a counter kept in the file, so the
+// last value written under the lock can be told afterwards.
+int runWriter(int id, int saves)
+{
+    QList<QByteArray> mine;
+    int busy = 0;
+    for (int i = 0; i < saves; ++i) {
+        const bool remove = i % 3 == 2 && !mine.isEmpty();
+        const QByteArray name = remove ? mine.first() : "W" + QByteArray::number(id) + "-" + QByteArray::number(i);
+        const auto result = dataupdate::updateStore([&](const QList<QByteArray> &now) {
+            QList<QByteArray> lines = now;
+            if (!remove)
+                return dataupdate::Change::write(lines << NewListLine.toByteArray() << name << pairLinesFor(name));
+            const QList<QByteArray> names = listNamesOf(now);
+            const qsizetype at = liststore::nameLineOf(now, names.indexOf(name));
+            if (at <= 0)
+                return dataupdate::Change::refuse("gone");
+            lines.remove(at - 1, liststore::blockEnd(now, at) - at + 1);
+            return dataupdate::Change::write(lines);
+        });
+        if (result.outcome == dataupdate::Outcome::Busy) {
+            ++busy;
+            --i;
+            continue;
+        }
+        if (!result) {
+            say("failed " + result.message.toUtf8());
+            return 1;
+        }
+        say((remove ? "deleted " : "added ") + name);
+        if (remove)
+            mine.removeFirst();
+        else
+            mine << name;
+
+        if (i % 2 == 1)
+            continue;
+        const QByteArray sound = (id + i) % 4 < 2 ? SoundOnLine.toByteArray() : SoundOffLine.toByteArray();
+        QByteArray written;
+        const auto set = dataupdate::updateSettings([&](const QList<QByteArray> &now) {
+            QList<QByteArray> lines = now;
+            lines[2] = sound;
+            written = QByteArray::number(lines.value(3).toInt() + 1);
+            lines[3] = written;
+            return dataupdate::Change::write(lines);
+        });
+        if (!set) {
+            say("failed " + set.message.toUtf8());
+            return 1;
+        }
+        say("sound " + written + " " + sound);
+    }
+    say("busy " + QByteArray::number(busy));
+    return 0;
+}
+
+// A reader, as a pupil's program reads: names, a list, the settings, and
+// the whole store checked, until told to stop.
+int runReader(const QString &stopFile)
+{
+    std::mt19937 rng(std::random_device{}());
+    int reads = 0;
+    while (!QFileInfo::exists(stopFile)) {
+        ++reads;
+        bool readable = false;
+        const QStringList names = ReadListNames(&readable);
+        if (!readable || names.value(0) != BaseList) {
+            say("problem: list names");
+            return 1;
+        }
+        Shared.CurrentList = names[int(rng() % names.size())];
+        // The list may be deleted between the two reads; then it loads nothing.
+        if (LoadList(&readable) && Shared.WordCount != (Shared.CurrentList == QLatin1String(BaseList) ? 40 : PairsPerList)) {
+            say("problem: " + Shared.CurrentList.toUtf8() + " loaded " + QByteArray::number(Shared.WordCount));
+            return 1;
+        }
+        const auto bytes = textfile::readBytes(storePath());
+        const auto lines = ReadStoreLines();
+        const auto settings = ReadSettingsLines();
+        QString problem = !bytes || !bytes->endsWith("\r\n") ? "a torn store" : !lines ? "store unreadable"
+                                                                                        : storeProblem(*lines);
+        if (problem.isEmpty())
+            problem = settings ? settingsProblem(*settings) : "settings unreadable";
+        if (!problem.isEmpty()) {
+            say("problem: " + problem.toUtf8());
+            return 1;
+        }
+    }
+    say("reads " + QByteArray::number(reads));
+    return 0;
+}
+
+// Takes the store's lock and keeps it until killed.
+int runHolder()
+{
+    dataupdate::updateStore([](const QList<QByteArray> &now) {
+        say("holding");
+        ::pause();
+        return dataupdate::Change::write(now);
+    });
+    return 1;
+}
+
+struct Writer {
+    QProcess process;
+    QList<QByteArray> out;
+};
+
+QStringList childArguments(const QString &folder, const QStringList &mode)
+{
+    return QStringList{"--child", folder} + mode;
+}
+
+// Starts this program as a child, optionally under another account.
+void startChild(QProcess &process, const QString &folder, const QStringList &mode, int uid = -1, int gid = -1)
+{
+    const QString self = QCoreApplication::applicationFilePath();
+    if (uid < 0) {
+        process.start(self, childArguments(folder, mode));
+        return;
+    }
+    process.start("setpriv", QStringList{"--reuid=" + QString::number(uid), "--regid=" + QString::number(gid),
+                                         "--groups=" + QString::number(gid), self} +
+                                 childArguments(folder, mode));
+}
+
+QList<QByteArray> finishedLines(QProcess &process, int timeoutMs = 120000)
+{
+    if (!process.waitForFinished(timeoutMs))
+        process.kill();
+    return process.readAllStandardOutput().split('\n');
+}
+
+// A holder started and killed while it holds the store's lock.
+void killWhileHolding(const QString &folder, int uid = -1, int gid = -1)
+{
+    QProcess holder;
+    startChild(holder, folder, {"--hold"}, uid, gid);
+    QVERIFY(holder.waitForReadyRead(10000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("holding"));
+    const QFileInfo lock(folder + "/thelists.dat.lock");
+    QVERIFY(lock.exists());
+    QVERIFY(lock.permissions().testFlag(QFileDevice::WriteGroup));
+    ::kill(pid_t(holder.processId()), SIGKILL);
+    QVERIFY(holder.waitForFinished(5000));
+    QVERIFY(lock.exists());
+}
+
+void writeFile(const QString &path, const QList<QByteArray> &lines)
+{
+    QVERIFY(textfile::writeLines(path, lines));
+}
+
+} // namespace
+
+class SharedSavesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Shared = Module1{};
+    }
+
+    void eightWritersAndTwoReaders()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        writeFile(storePath(), baseStore());
+        writeFile(settingsPath(), baseSettings());
+        // A teacher's own copies beside the data files are never touched.
+        const QList<QByteArray> keep{"kept", "as it is"};
+        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
+            writeFile(dir.filePath(name), keep);
+        const QString stop = dir.filePath("stop");
+
+        QProcess readers[2];
+        for (QProcess &reader : readers)
+            startChild(reader, dir.path(), {"--reader", stop});
+        constexpr int Writers = 8, Saves = 50;
+        Writer writers[Writers];
+        for (int id = 0; id < Writers; ++id)
+            startChild(writers[id].process, dir.path(), {"--writer", QString::number(id), QString::number(Saves)});
+        for (Writer &writer : writers)
+            writer.out = finishedLines(writer.process);
+        QFile stopping(stop);
+        QVERIFY(stopping.open(QIODevice::WriteOnly));
+
+        QSet<QByteArray> expected;
+        int added = 0, deleted = 0, soundSaves = 0, busy = 0;
+        qint64 lastSound = 0;
+        QByteArray lastSoundLine;
+        for (Writer &writer : writers) {
+            QCOMPARE(writer.process.exitCode(), 0);
+            for (const QByteArray &line : writer.out) {
+                const QList<QByteArray> words = line.split(' ');
+                if (words[0] == "added") {
+                    expected.insert(words[1]);
+                    ++added;
+                } else if (words[0] == "deleted") {
+                    QVERIFY(expected.remove(words[1]));
+                    ++deleted;
+                } else if (words[0] == "sound") {
+                    ++soundSaves;
+                    if (words[1].toLongLong() > lastSound) {
+                        lastSound = words[1].toLongLong();
+                        lastSoundLine = line.mid(words[0].size() + words[1].size() + 2);
+                    }
+                } else if (words[0] == "busy") {
+                    busy += words[1].toInt();
+                }
+            }
+        }
+        QCOMPARE(added + deleted, Writers * Saves);
+
+        const auto store = ReadStoreLines();
+        QVERIFY(store);
+        QCOMPARE(storeProblem(*store), QString());
+        QList<QByteArray> names = listNamesOf(*store);
+        names.removeFirst();
+        QCOMPARE(QSet<QByteArray>(names.cbegin(), names.cend()), expected);
+
+        const auto settings = ReadSettingsLines();
+        QVERIFY(settings);
+        QCOMPARE(settingsProblem(*settings), QString());
+        // Every settings save counted once: none was lost to another's.
+        QCOMPARE(settings->at(3).toInt(), soundSaves);
+        QCOMPARE(lastSound, qint64(soundSaves));
+        QCOMPARE(settings->at(2), lastSoundLine);
+
+        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
+            QCOMPARE(textfile::readLines(dir.filePath(name)), keep);
+
+        int reads = 0;
+        for (QProcess &reader : readers) {
+            const QList<QByteArray> out = finishedLines(reader, 10000);
+            QVERIFY2(reader.exitCode() == 0, out.value(0).constData());
+            reads += out.value(0).split(' ').value(1).toInt();
+        }
+        qInfo("%d lists added, %d deleted, %d sound saves, %d busy retries; %d checked reads; %zu lists kept", added,
+              deleted, soundSaves, busy, reads, size_t(expected.size()));
+    }
+
+    void lockOfAKilledSaveOrAnotherComputer()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        writeFile(storePath(), baseStore());
+        const auto addList = [](const QByteArray &name) {
+            return dataupdate::updateStore([&name](const QList<QByteArray> &now) {
+                return dataupdate::Change::write(QList<QByteArray>(now) << NewListLine.toByteArray() << name
+                                                                        << pairLinesFor(name));
+            });
+        };
+        QVERIFY(addList("Before"));
+
+        // A save of this computer killed holding the lock: its process is
+        // gone, so the lock is broken at once and the save's change is lost.
+        killWhileHolding(dir.path());
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(addList("After kill"));
+        QVERIFY(clock.elapsed() < dataupdate::LockWaitMs);
+
+        // A lock left by another computer, whose process cannot be asked:
+        // Busy while it is young, broken once older than the stale time.
+        const QString lockPath = storePath() + ".lock";
+        QFile foreign(lockPath);
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("4242\nlingo-spark\nanother-computer\n0123456789abcdef0123456789abcdef\n");
+        foreign.close();
+        const auto busy = addList("Too soon");
+        QCOMPARE(busy.outcome, dataupdate::Outcome::Busy);
+        QVERIFY(busy.message.contains("Another computer is saving"));
+        QVERIFY(foreign.open(QIODevice::ReadWrite));
+        QVERIFY(foreign.setFileTime(QDateTime::currentDateTime().addMSecs(-dataupdate::StaleLockMs - 2000),
+                                    QFileDevice::FileModificationTime));
+        foreign.close();
+        QVERIFY(addList("After stale"));
+
+        const auto lines = ReadStoreLines();
+        QCOMPARE(storeProblem(*lines), QString());
+        QCOMPARE(listNamesOf(*lines), (QList<QByteArray>{BaseList, "Before", "After kill", "After stale"}));
+        QVERIFY(!QFileInfo::exists(lockPath));
+    }
+
+    void savesThatCannotBeMade()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        writeFile(storePath(), baseStore());
+        writeFile(settingsPath(), baseSettings());
+        bool asked = false;
+        const auto edit = [&asked](const QList<QByteArray> &now) {
+            asked = true;
+            return dataupdate::Change::write(QList<QByteArray>(now) << "changed");
+        };
+
+        textfile::failReadsForTests(storePath());
+        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::ReadFailed);
+        textfile::failReadsForTests({});
+        QVERIFY(!asked);
+        QCOMPARE(*ReadStoreLines(), baseStore());
+
+        const QString ro = dir.filePath("read-only");
+        QVERIFY(QDir().mkdir(ro));
+        QString why;
+        if (::mount(QFile::encodeName(dir.path()).constData(), QFile::encodeName(ro).constData(), nullptr, MS_BIND,
+                    nullptr) != 0)
+            QSKIP("cannot mount here (needs root)");
+        const bool readOnly = ::mount(nullptr, QFile::encodeName(ro).constData(), nullptr,
+                                      MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        Shared.AppPath = ro;
+        const bool canWrite = dataupdate::canWriteDataFolder(&why);
+        const auto store = dataupdate::updateStore(edit);
+        const auto settings = dataupdate::updateSettings(edit);
+        ::umount(QFile::encodeName(ro).constData());
+        QVERIFY(readOnly);
+        QVERIFY(!canWrite);
+        QVERIFY(why.contains(ro) && why.contains("cannot be changed from this account"));
+        QCOMPARE(store.outcome, dataupdate::Outcome::ReadOnly);
+        QCOMPARE(settings.outcome, dataupdate::Outcome::ReadOnly);
+        QVERIFY(store.message.contains(ro));
+        QVERIFY(!asked);
+
+        Shared.AppPath = dir.path();
+        QVERIFY(dataupdate::canWriteDataFolder(&why));
+        Shared.AppPath = dir.filePath("gone");
+        QVERIFY(!dataupdate::canWriteDataFolder());
+        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::WriteFailed);
+    }
+
+    void twoAccountsOfOneGroup()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to start writers under other accounts");
+        constexpr int Teacher1 = 64101, Teacher2 = 64102, Teachers = 64100;
+        QTemporaryDir base(QDir::tempPath() + "/lingo-shared-XXXXXX");
+        ::chmod(QFile::encodeName(base.path()).constData(), 0755);
+        const QString folder = base.filePath("data");
+        QVERIFY(QDir().mkdir(folder));
+        Shared.AppPath = folder;
+        writeFile(storePath(), baseStore());
+        writeFile(settingsPath(), baseSettings());
+        for (const QString &path : {folder, storePath(), settingsPath()}) {
+            QVERIFY(::chown(QFile::encodeName(path).constData(), Teacher1, Teachers) == 0);
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), path == folder ? 02775 : 0664) == 0);
+        }
+
+        const auto saveAs = [&folder](int uid, int id) {
+            QProcess writer;
+            startChild(writer, folder, {"--writer", QString::number(id), "2"}, uid, Teachers);
+            const QList<QByteArray> out = finishedLines(writer, 30000);
+            QVERIFY2(writer.exitCode() == 0, out.value(0).constData());
+            QVERIFY(out.contains("added W" + QByteArray::number(id) + "-0"));
+        };
+        saveAs(Teacher1, 1);
+        saveAs(Teacher2, 2);
+        QCOMPARE(QFileInfo(storePath()).ownerId(), uint(Teacher2));
+        saveAs(Teacher1, 3);
+
+        // Each breaks a stale lock the other left.
+        killWhileHolding(folder, Teacher1, Teachers);
+        saveAs(Teacher2, 4);
+        killWhileHolding(folder, Teacher2, Teachers);
+        saveAs(Teacher1, 5);
+
+        const auto lines = ReadStoreLines();
+        QCOMPARE(storeProblem(*lines), QString());
+        QCOMPARE(listNamesOf(*lines).size(), 1 + 2 * 5);
+        QCOMPARE(ReadSettingsLines()->at(3), QByteArray("5"));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 4 && qstrcmp(argv[1], "--child") == 0) {
+        QCoreApplication app(argc, argv);
+        Shared.AppPath = QFile::decodeName(argv[2]);
+        const QByteArray mode = argv[3];
+        if (mode == "--writer" && argc == 6)
+            return runWriter(std::atoi(argv[4]), std::atoi(argv[5]));
+        if (mode == "--reader" && argc == 5)
+            return runReader(QFile::decodeName(argv[4]));
+        if (mode == "--hold")
+            return runHolder();
+        return 2;
+    }
+    QCoreApplication app(argc, argv);
+    SharedSavesTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_shared_saves.moc"
