@@ -100,3 +100,16 @@ void settle()
         QTest::qWait(1);
     }
 }
+
+void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+QStringList numbered(const QString &prefix, int count)
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out.append(prefix + QString::number(i));
+    return out;
+}
