@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -21,17 +20,6 @@
 namespace {
 
 const QString EndText = QStringLiteral("That's the end of the list!");
-
-void triggerMenuItem(Screen *screen, const QString &text)
-{
-    for (QAction *action : screen->menuBar()->findChildren<QAction *>()) {
-        if (visibleCaption(action->text()) == text) {
-            action->trigger();
-            return;
-        }
-    }
-    QFAIL(qPrintable("no menu item " + text));
-}
 
 Main *openViewer(int order, int side, const QString &list = "Animals", const QString &letter = QString())
 {
@@ -171,12 +159,7 @@ private slots:
     {
         TestEnv env;
         registerFlashcardScreens(screens());
-        Screen *first = screens().show(ScreenId::First);
-        QPushButton *flashCards = nullptr;
-        for (auto *b : first->findChildren<QPushButton *>())
-            if (b->text() == "Flash Cards")
-                flashCards = b;
-        click(flashCards);
+        click(findButton(screens().show(ScreenId::First), "Flash Cards"));
         settle();
         QVERIFY(!screens().exists(ScreenId::First));
         auto *f = screens().find<frmTitle>(ScreenId::frmTitle);
@@ -201,17 +184,15 @@ private slots:
         QCOMPARE(m->TheDefinition->height(), 0); // covered again, to open anew
 
         // Back to the options: a fresh screen that keeps only the list choice.
-        triggerMenuItem(m, "Back to the Flash Card Options");
+        triggerMenu(m, "Back to the Flash Card Options");
         settle();
         f = screens().find<frmTitle>(ScreenId::frmTitle);
         QVERIFY(f && f->isVisible());
         QVERIFY(f->Option1->isChecked() && f->Option4->isChecked());
-        QCOMPARE(Shared.CardOrder, 1);
-        QCOMPARE(Shared.CardSide, 1);
-        QVERIFY(f->Letter->isHidden());
+        QVERIFY(Shared.CardOrder == 1 && Shared.CardSide == 1 && f->Letter->isHidden());
         QCOMPARE(f->TheLists->currentRow(), 1);
 
-        triggerMenuItem(f, "Back to Main Screen");
+        triggerMenu(f, "Back to Main Screen");
         settle();
         QVERIFY(screens().isShown(ScreenId::First) && !screens().exists(ScreenId::frmTitle));
 

@@ -6,6 +6,7 @@
 #include "app/core/SharedState.h"
 
 #include <QByteArray>
+#include <QPushButton>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -67,6 +68,13 @@ void settle();
 
 // A left click in the middle of the widget.
 void click(QWidget *widget);
+
+// The push button of `screen` showing `caption`; nullptr when there is none.
+QPushButton *findButton(QWidget *screen, const QString &caption);
+
+// Triggers the menu item of `screen` whose visible caption is `caption`;
+// fails the test when there is none.
+void triggerMenu(Screen *screen, const QString &caption);
 
 // "w1", "w2", ... up to `count`.
 QStringList numbered(const QString &prefix, int count);
