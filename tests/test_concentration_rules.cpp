@@ -2,19 +2,12 @@
 #include "games/concentration/ConcentrationRules.h"
 
 #include "app/core/Random.h"
+#include "support/TestSupport.h"
 
 #include <QSet>
 #include <QTest>
 
 namespace {
-
-QStringList numbered(const QString &prefix, int count)
-{
-    QStringList out;
-    for (int i = 1; i <= count; ++i)
-        out.append(prefix + QString::number(i));
-    return out;
-}
 
 DealRandom seeded(int seed)
 {

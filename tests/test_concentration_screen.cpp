@@ -9,30 +9,40 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 
 namespace {
 
-QByteArray eightWordStore()
+Concentration *showGame(const QString &list)
+{
+    registerConcentrationScreens(screens());
+    Shared.CurrentList = list;
+    return qobject_cast<Concentration *>(screens().show(ScreenId::Concentration));
+}
+
+QByteArray store()
 {
     QStringList lines{"Short", "a", "b", "<New List>", "Eight"};
-    for (int i = 1; i <= 8; ++i)
-        lines << QStringLiteral("word%1").arg(i) << QStringLiteral("meaning%1").arg(i);
+    for (const QString &n : numbered("", 8))
+        lines << "word" + n << "meaning" + n;
     return TestEnv::lines(lines);
 }
 
-int positionOf(const Concentration *screen, int pair, bool word)
+// Clicks the card of `pair`'s word or meaning and returns its position.
+int clickCard(Concentration *screen, int pair, bool word)
 {
-    for (int p = 0; p < CardCount; ++p)
-        if (screen->game()->card(p).pairOf == pair && screen->game()->card(p).isWord == word)
+    for (int p = 0; p < CardCount; ++p) {
+        if (screen->game()->card(p).pairOf == pair && screen->game()->card(p).isWord == word) {
+            click(screen->Image1[p]);
             return p;
-    return -1;
+        }
+    }
+    qFatal("no card of pair %d", pair);
 }
 
-void clickCard(Concentration *screen, int p)
+bool faceUp(Concentration *screen, int p)
 {
-    QTest::mouseClick(screen->Image1[p], Qt::LeftButton);
+    return !screen->CardLabel[p]->isHidden();
 }
 
 } // namespace
@@ -43,40 +53,23 @@ class ConcentrationScreenTest : public QObject {
 private slots:
     void gameIsPlayedToTheWinThroughTheScreen()
     {
-        TestEnv env(eightWordStore());
-        registerConcentrationScreens(screens());
-        Shared.CurrentList = "Eight";
-        auto *screen = qobject_cast<Concentration *>(screens().show(ScreenId::Concentration));
+        TestEnv env(store());
+        auto *screen = showGame("Eight");
         QVERIFY(screen);
-        QCOMPARE(screen->windowTitle(), QString("Concentration"));
+        for (int p = 0; p < CardCount; ++p)
+            QVERIFY(!faceUp(screen, p) && !screen->Image1[p]->isHidden());
 
-        // A list of exactly 8 words deals all of them, faces down.
-        QSet<QString> onBoard;
-        for (int p = 0; p < CardCount; ++p) {
-            onBoard.insert(screen->CardLabel[p]->text());
-            QVERIFY(screen->CardLabel[p]->isHidden());
-            QVERIFY(!screen->Image1[p]->isHidden());
-        }
-        for (int i = 1; i <= 8; ++i) {
-            QVERIFY(onBoard.contains(QStringLiteral("word%1").arg(i)));
-            QVERIFY(onBoard.contains(QStringLiteral("meaning%1").arg(i)));
-        }
-
-        // Two words: no match; further clicks wait for the button.
-        const int w1 = positionOf(screen, 1, true), w2 = positionOf(screen, 2, true);
-        clickCard(screen, w1);
-        QVERIFY(!screen->CardLabel[w1]->isHidden());
-        QVERIFY(screen->FeedbackButton->isHidden());
-        clickCard(screen, w2);
+        // Two words: no match; a third card waits for the button.
+        const int w1 = clickCard(screen, 1, true);
+        QVERIFY(faceUp(screen, w1) && screen->FeedbackButton->isHidden());
+        const int w2 = clickCard(screen, 2, true);
         QCOMPARE(screen->FeedbackButton->text(), QString("Try Again..."));
-        QVERIFY(!screen->FeedbackButton->isHidden());
+        QVERIFY(faceUp(screen, w2) && !screen->FeedbackButton->isHidden());
         QCOMPARE(screen->Tries->text(), QString("Tries:  1"));
-        const int m3 = positionOf(screen, 3, false);
-        clickCard(screen, m3);
-        QVERIFY(screen->CardLabel[m3]->isHidden());
-        QTest::mouseClick(screen->FeedbackButton, Qt::LeftButton);
-        QVERIFY(screen->CardLabel[w1]->isHidden() && screen->CardLabel[w2]->isHidden());
-        QVERIFY(!screen->Image1[w1]->isHidden());
+        QVERIFY(!faceUp(screen, clickCard(screen, 3, false)));
+        click(screen->FeedbackButton);
+        for (int p = 0; p < CardCount; ++p)
+            QVERIFY(!faceUp(screen, p) && !screen->Image1[p]->isHidden());
         QVERIFY(screen->FeedbackButton->isHidden());
 
         for (int i = 0; i < 5; ++i)
@@ -84,41 +77,37 @@ private slots:
         QCOMPARE(screen->TimeLabel->text(), QString("Time:  5"));
 
         for (int pair = 1; pair <= 7; ++pair) {
-            const int word = positionOf(screen, pair, true), meaning = positionOf(screen, pair, false);
-            clickCard(screen, meaning);
-            clickCard(screen, word);
+            clickCard(screen, pair, false);
+            clickCard(screen, pair, true);
             QCOMPARE(screen->FeedbackButton->text(), QString("Match!"));
-            // Enter on the focused button ends the turn.
-            QTest::keyClick(screen->FeedbackButton, Qt::Key_Return);
-            QVERIFY(screen->Image1[word]->isHidden() && screen->CardLabel[word]->isHidden());
-            QVERIFY(screen->Image1[meaning]->isHidden() && screen->CardLabel[meaning]->isHidden());
+            QTest::keyClick(screen->FeedbackButton, Qt::Key_Return); // Enter on the focused button
         }
+        int gone = 0;
+        for (int p = 0; p < CardCount; ++p)
+            gone += screen->Image1[p]->isHidden() && !faceUp(screen, p);
+        QCOMPARE(gone, 14);
         QCOMPARE(screen->Tries->text(), QString("Tries:  8"));
 
         // The eighth match empties the board at once and stops the clock.
-        clickCard(screen, positionOf(screen, 8, true));
-        clickCard(screen, positionOf(screen, 8, false));
+        clickCard(screen, 8, true);
+        clickCard(screen, 8, false);
         QCOMPARE(screen->FeedbackButton->text(), QString("You Win!"));
         for (int p = 0; p < CardCount; ++p)
-            QVERIFY(screen->Image1[p]->isHidden() && screen->CardLabel[p]->isHidden());
-        QVERIFY(!screen->WinLabel->isHidden());
+            QVERIFY(screen->Image1[p]->isHidden() && !faceUp(screen, p));
         QCOMPARE(screen->WinLabel->text(), QString("Congratulations!"));
-        QVERIFY(!screen->WinImage->isHidden());
+        QVERIFY(!screen->WinLabel->isHidden() && !screen->WinImage->isHidden());
         screen->Timer1_Timer();
         QCOMPARE(screen->TimeLabel->text(), QString("Time:  5"));
         QVERIFY(env.takeSounds().isEmpty());
 
-        // "You Win!" leads to the games menu.
-        QTest::mouseClick(screen->FeedbackButton, Qt::LeftButton);
+        click(screen->FeedbackButton); // "You Win!" leads to the games menu
         QVERIFY(!screens().exists(ScreenId::Concentration));
     }
 
     void aListThatShrankBelowEightIsRefusedWithoutAGame()
     {
-        TestEnv env(eightWordStore());
-        registerConcentrationScreens(screens());
-        Shared.CurrentList = "Short";
-        screens().show(ScreenId::Concentration);
+        TestEnv env(store());
+        showGame("Short");
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].text, QString("You must have at least 8 words on a list to play Concentration!"));
         QCOMPARE(env.messages[0].title, QString("Hey!"));
@@ -128,16 +117,12 @@ private slots:
 
     void menusLeaveTheGame()
     {
-        TestEnv env(eightWordStore());
-        registerConcentrationScreens(screens());
-        Shared.CurrentList = "Eight";
-        auto *screen = qobject_cast<Concentration *>(screens().show(ScreenId::Concentration));
+        TestEnv env(store());
+        auto *screen = showGame("Eight");
         screen->Back2_Click();
-        QVERIFY(screens().isShown(ScreenId::First));
-        QVERIFY(!screens().exists(ScreenId::Concentration));
+        QVERIFY(screens().isShown(ScreenId::First) && !screens().exists(ScreenId::Concentration));
 
-        screen = qobject_cast<Concentration *>(screens().show(ScreenId::Concentration));
-        screen->Form_Terminate();
+        showGame("Eight")->Form_Terminate();
         QVERIFY(env.programEnded());
     }
 };

@@ -9,17 +9,13 @@ using Pairs = QList<CardPair>;
 
 namespace {
 
-CardDeck::DrawFrom1To drawsOf(QList<int> draws)
-{
-    return [draws, i = 0](int) mutable { return draws.at(i++ % draws.size()); };
-}
-
 CardDeck::DrawFrom1To noDraws()
 {
     return [](int) -> int { qFatal("no random draw expected"); };
 }
 
 const Pairs Fruit{{"pear", "peer"}, {"Apple", "manzana"}, {"melon", "melon"}, {"banana", "platano"}, {"Mango", "mango"}};
+const QString End = CardViewer::endOfListText();
 
 } // namespace
 
@@ -39,12 +35,12 @@ private slots:
             << false << QList<int>{1291, 861, 574, 383, 256, 171, 114, 76, 51, 34, 23, 16, 11, 8, 8, 8, 8, 8, 8}
             << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 400, 800, 1200, 1600, 2000, 2000};
     }
-
     void revealAnimationReachesItsRestingHeights()
     {
         QFETCH(bool, wordHalf);
         QFETCH(QList<int>, covers);
         QFETCH(QList<int>, labels);
+        const RevealAnimation covered;
         RevealAnimation a;
         (wordHalf ? a.wordReveal : a.meaningReveal) = true;
         QList<int> seenCovers, seenLabels;
@@ -56,15 +52,11 @@ private slots:
         QCOMPARE(seenCovers, covers);
         QCOMPARE(seenLabels, labels);
         QVERIFY(!a.wordReveal && !a.meaningReveal);
-        // The other half stays covered throughout.
-        QCOMPARE(wordHalf ? a.meaningCover : a.wordCover,
-                 wordHalf ? RevealAnimation::MeaningCoverHeight : RevealAnimation::WordCoverHeight);
-        QCOMPARE(wordHalf ? a.meaningLabel : a.wordLabel, 0);
+        QCOMPARE(wordHalf ? a.meaningCover : a.wordCover, wordHalf ? covered.meaningCover : covered.wordCover);
 
         a.cover();
-        QCOMPARE(a.wordCover, 1696);
-        QCOMPARE(a.meaningCover, 1936);
-        QCOMPARE(a.wordLabel + a.meaningLabel, 0);
+        QCOMPARE(QList<int>({a.wordCover, a.meaningCover, a.wordLabel, a.meaningLabel}),
+                 QList<int>({covered.wordCover, covered.meaningCover, 0, 0}));
     }
 
     void deckOrders_data()
@@ -90,7 +82,6 @@ private slots:
                                                         << QStringList{"Apple=manzana", "banana=platano"};
         QTest::addRow("no pairs") << 1 << Pairs{} << QString() << QStringList{"=", "="};
     }
-
     void deckOrders()
     {
         QFETCH(int, order);
@@ -109,25 +100,19 @@ private slots:
         QVERIFY(deck.position() <= deck.count() + 1);
     }
 
-    void positionsAtTheEndsOfTheDeck()
+    void stepsBackFromTheEndsOfTheDeck()
     {
         CardDeck deck(CardDeck::Alphabetical, {{"b", "2"}, {"a", "1"}}, noDraws());
-        QCOMPARE(deck.position(), 0);
         deck.allowStepBack();
         QVERIFY(deck.previousEnabled());
-
-        // Past the end the position stays one past the last card.
         for (int i = 0; i < 4; ++i)
             deck.moveForward();
-        QCOMPARE(deck.position(), 3);
-        CardDeck::StepBack back = deck.stepBack();
-        QCOMPARE(back.card, (CardPair{"b", "2"}));
-        QVERIFY(!back.beep);
+        QCOMPARE(deck.position(), 3); // past the end it stays one past the last card
+        QCOMPARE(deck.stepBack().card, (CardPair{"b", "2"}));
 
         // From the first card: a blank card without a beep, then the beep.
         deck.stepBack();
-        back = deck.stepBack();
-        QCOMPARE(deck.position(), 0);
+        CardDeck::StepBack back = deck.stepBack();
         QCOMPARE(back.card, CardPair{});
         QVERIFY(!back.beep);
         back = deck.stepBack();
@@ -140,80 +125,83 @@ private slots:
         QCOMPARE(lettered.position(), 0);
     }
 
-    void randomOrderDrawsFromFileOrderAndNeverEnds()
+    void randomOrderDrawsFromFileOrderWithoutStepsBack()
     {
-        const Pairs pairs{{"b", "2"}, {"a", "1"}, {"c", "3"}};
         QList<int> asked;
-        CardDeck deck(CardDeck::Random, pairs, [&asked, draws = QList<int>{3, 3, 1, 4, 0}, i = 0](int n) mutable {
-            asked << n;
-            return draws.at(i++);
-        });
+        CardDeck deck(CardDeck::Random, {{"b", "2"}, {"a", "1"}, {"c", "3"}},
+                      [&asked, draws = QList<int>{3, 3, 1, 2}, i = 0](int n) mutable {
+                          asked << n;
+                          return draws.at(i++);
+                      });
         deck.allowStepBack();
         QVERIFY(!deck.previousEnabled());
         QStringList seen;
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 4; ++i)
             seen << deck.moveForward().word;
-        // Draws outside 1..N are held to the ends of the deck.
-        QCOMPARE(seen, (QStringList{"c", "c", "b", "c", "b"}));
-        QCOMPARE(asked, (QList<int>{3, 3, 3, 3, 3}));
-
-        CardDeck empty(CardDeck::Random, {}, drawsOf({1}));
-        QCOMPARE(empty.moveForward(), CardPair{});
-        QCOMPARE(empty.position(), 1);
+        QCOMPARE(seen, (QStringList{"c", "c", "b", "a"}));
+        QCOMPARE(asked, (QList<int>{3, 3, 3, 3}));
     }
 
-    void viewerShowsTheEndAndTheOtherHalf()
+    void viewerShowsTheEndOnBothHalvesWithoutCoveringThem_data()
     {
-        // The end of the list shows on both halves, without covering them again.
-        for (const int side : {1, 2}) {
-            CardViewer v(CardDeck::Alphabetical, side, {{"a", "1"}}, noDraws());
-            v.start({});
-            for (int i = 0; i < 20; ++i)
-                v.tick();
-            const RevealAnimation before = v.animation();
-            v.forward();
-            QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
-            QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
-            QCOMPARE(v.animation().wordCover, before.wordCover);
-            QCOMPARE(v.animation().meaningCover, before.meaningCover);
-            QVERIFY(!v.back());
-            QCOMPARE(side == 1 ? v.wordCaption() : v.meaningCaption(), QString(side == 1 ? "a" : "1"));
-            QCOMPARE(v.animation().wordCover, 1696); // a real card is covered again
-        }
+        QTest::addColumn<int>("side");
+        QTest::addRow("word side") << 1;
+        QTest::addRow("meaning side") << 2;
+    }
+    void viewerShowsTheEndOnBothHalvesWithoutCoveringThem()
+    {
+        QFETCH(int, side);
+        CardViewer v(CardDeck::Alphabetical, side, {{"a", "1"}}, noDraws());
+        v.start({});
+        for (int i = 0; i < 20; ++i)
+            v.tick();
+        const RevealAnimation before = v.animation();
+        v.forward();
+        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
+        QCOMPARE(v.animation().wordCover, before.wordCover);
+        QCOMPARE(v.animation().meaningCover, before.meaningCover);
+        QVERIFY(!v.back());
+        QCOMPARE(side == 1 ? v.wordCaption() : v.meaningCaption(), QString(side == 1 ? "a" : "1"));
+        QCOMPARE(v.animation().wordCover, RevealAnimation{}.wordCover); // a real card is covered again
+    }
 
-        // The reveal button shows both halves, or the end text on both.
+    void revealButtonAndTheWordCover()
+    {
         CardViewer v(CardDeck::Alphabetical, CardViewer::ShowWord, {{"a", "1"}}, noDraws());
         v.start({});
         v.revealBoth();
         QCOMPARE(v.meaningCaption(), QString("1"));
         v.forward();
         v.revealBoth();
-        QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
-        QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
 
         // Stepping back from the word cover past the start hides the reveal button.
         QVERIFY(!v.backFromCover());
-        QCOMPARE(v.wordCaption(), QString("a"));
-        QCOMPARE(v.meaningCaption(), QString());
+        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({"a", ""}));
         QVERIFY(v.revealButtonShown());
         QVERIFY(!v.backFromCover());
-        QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
+        QCOMPARE(v.meaningCaption(), End);
         QVERIFY(!v.revealButtonShown());
     }
 
+    void viewerOfAnEmptyList_data()
+    {
+        QTest::addColumn<int>("order");
+        QTest::addRow("alphabetical") << 1;
+        QTest::addRow("random") << 2;
+        QTest::addRow("from a start letter") << 3;
+    }
     void viewerOfAnEmptyList()
     {
-        for (const int order : {1, 2, 3}) {
-            CardViewer v(order, CardViewer::ShowWord, {}, drawsOf({1}));
-            QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
-            // A blank first card (no end text yet); no word can start with any letter.
-            QCOMPARE(v.start("x"), order == 3);
-            QCOMPARE(v.wordCaption(), order == 3 ? QString("(No words in this list start with x!)") : QString());
-            QCOMPARE(v.meaningCaption(), QString());
-            v.forward();
-            QCOMPARE(v.wordCaption(), CardViewer::endOfListText());
-            QCOMPARE(v.meaningCaption(), CardViewer::endOfListText());
-        }
+        QFETCH(int, order);
+        CardViewer v(order, CardViewer::ShowWord, {}, [](int) { return 1; });
+        QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
+        // A blank first card (no end text yet); no word can start with any letter.
+        QCOMPARE(v.start("x"), order == 3);
+        QCOMPARE(v.wordCaption(), order == 3 ? QString("(No words in this list start with x!)") : QString());
+        QCOMPARE(v.meaningCaption(), QString());
+        v.forward();
+        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
     }
 };
 

@@ -152,17 +152,6 @@ private slots:
         QCOMPARE(game.messageBackground(), kept);
     }
 
-    void theScoreGoesBelowZeroAndStopsAtTheLimit()
-    {
-        ZapGame game = startedGame();
-        for (int turn = 0; turn < 700; ++turn) {
-            QCOMPARE(game.windowClick(), ZapGame::Outcome::Missed);
-            game.windowClick();
-            game.startTurn();
-        }
-        QCOMPARE(game.score(), -32768);
-    }
-
     void timeIsUpOnceEvenDuringTheGreatShotPause()
     {
         ZapGame game = startedGame();

@@ -1,12 +1,15 @@
 #include "TestSupport.h"
 
 #include "app/AppScreens.h"
+#include "app/Screen.h"
 #include "app/core/SharedState.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMenuBar>
 #include <QTest>
 
 int RecordingSoundPlayer::play(const QString &path)
@@ -99,4 +102,36 @@ void settle()
         QApplication::processEvents();
         QTest::qWait(1);
     }
+}
+
+void click(QWidget *widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+QStringList numbered(const QString &prefix, int count)
+{
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out.append(prefix + QString::number(i));
+    return out;
+}
+
+QPushButton *findButton(QWidget *screen, const QString &caption)
+{
+    for (auto *button : screen->findChildren<QPushButton *>())
+        if (button->text() == caption)
+            return button;
+    return nullptr;
+}
+
+void triggerMenu(Screen *screen, const QString &caption)
+{
+    for (QAction *action : screen->menuBar()->findChildren<QAction *>()) {
+        if (visibleCaption(action->text()) == caption) {
+            action->trigger();
+            return;
+        }
+    }
+    QFAIL(qPrintable("no menu item " + caption));
 }

@@ -3,8 +3,10 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
+#include "app/core/SharedState.h"
 
 #include <QByteArray>
+#include <QPushButton>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -63,3 +65,28 @@ private:
 
 // Lets deferred activation and close handling run.
 void settle();
+
+// A left click in the middle of the widget.
+void click(QWidget *widget);
+
+// The push button of `screen` showing `caption`; nullptr when there is none.
+QPushButton *findButton(QWidget *screen, const QString &caption);
+
+// Triggers the menu item of `screen` whose visible caption is `caption`;
+// fails the test when there is none.
+void triggerMenu(Screen *screen, const QString &caption);
+
+// "w1", "w2", ... up to `count`.
+QStringList numbered(const QString &prefix, int count);
+
+// The games menu with `list` chosen, then the game over it, as the menu's
+// buttons open it; nullptr when the game refused to open.
+template <class Game> Game *openGame(ScreenId game, const QString &list)
+{
+    Shared.CurrentList = list;
+    screens().show(ScreenId::GameOption);
+    auto *opened = qobject_cast<Game *>(screens().show(game));
+    screens().close(ScreenId::GameOption);
+    settle();
+    return opened;
+}
