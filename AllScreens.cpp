@@ -18,6 +18,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 void registerAllScreens(ScreenManager &manager)
 {
     registerAppScreens(manager);
@@ -41,6 +43,8 @@ bool startLingoSpark(const QString &dataOption)
     const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
     const QString problem = prepareDataFolder(choice, programFolder());
     if (!problem.isEmpty()) {
+        // Also on stderr, for the technician reading a session log.
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
         MsgBox(problem, QStringLiteral("Lingo-Spark"));
         return false;
     }
