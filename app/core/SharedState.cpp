@@ -9,12 +9,6 @@ Module1 Shared;
 
 namespace {
 
-QString &programFolderSetting()
-{
-    static QString folder;
-    return folder;
-}
-
 QStringList firstEntries(const std::array<QString, MaxPairs + 1> &entries)
 {
     QStringList part;
@@ -40,16 +34,11 @@ QString appFile(const QString &name)
     return QDir(Shared.AppPath).filePath(name);
 }
 
-void setProgramFolder(const QString &folder)
-{
-    programFolderSetting() = folder;
-}
-
 QString programFolder()
 {
-    QString &folder = programFolderSetting();
-    if (folder.isEmpty())
-        folder = findProgramFolder(QCoreApplication::applicationDirPath(), QStringLiteral(LINGO_SOURCE_DATA_DIR));
+    // Found once: the executable does not move while it runs.
+    static const QString folder =
+        findProgramFolder(QCoreApplication::applicationDirPath(), QStringLiteral(LINGO_SOURCE_DATA_DIR));
     return folder;
 }
 

@@ -60,7 +60,6 @@ QStringList loadedMeanings();
 QString appFile(const QString &name);
 
 // The program's own files (pictures and sounds), the same whatever the data
-// folder is. Found from the executable unless set (tests, the start-up).
-void setProgramFolder(const QString &folder);
+// folder is, found from the executable (needs the application object).
 QString programFolder();
 QString programFile(const QString &name);
