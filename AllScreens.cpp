@@ -2,7 +2,10 @@
 
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
+#include "app/MessageBox.h"
 #include "app/ScreenManager.h"
+#include "app/core/DataFolder.h"
+#include "app/core/SharedState.h"
 #include "flashcards/FlashcardScreens.h"
 #include "games/GamesMenuScreens.h"
 #include "games/concentration/ConcentrationScreens.h"
@@ -14,6 +17,8 @@
 #include "quiz/QuizScreens.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 void registerAllScreens(ScreenManager &manager)
 {
@@ -29,15 +34,23 @@ void registerAllScreens(ScreenManager &manager)
     registerListEditorScreens(manager);
 }
 
-bool startLingoSpark()
+bool startLingoSpark(const QString &dataOption)
 {
     // Hand-overs close the only window just before showing the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
 
-    setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
-    if (!dataFilesPresent())
+    const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
+    const QString problem = prepareDataFolder(choice, programFolder());
+    if (!problem.isEmpty()) {
+        // Also on stderr, for the technician reading a session log.
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
+        MsgBox(problem, QStringLiteral("Lingo-Spark"));
         return false;
+    }
+    Shared.AppPath = choice.folder;
+
+    setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
 
     registerAllScreens(screens());
     screens().show(ScreenId::First);

@@ -4,7 +4,6 @@
 #include "ScreenManager.h"
 #include "Sound.h"
 #include "Twips.h"
-#include "core/SharedState.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -130,11 +129,6 @@ QString visibleCaption(const QString &text)
         shown += text[i];
     }
     return shown;
-}
-
-QPixmap appPicture(const QString &fileName)
-{
-    return QPixmap(appFile(fileName));
 }
 
 Screen::Screen(ScreenId id, QWidget *parent)

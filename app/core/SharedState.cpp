@@ -1,5 +1,8 @@
 #include "SharedState.h"
 
+#include "DataFolder.h"
+
+#include <QCoreApplication>
 #include <QDir>
 
 Module1 Shared;
@@ -29,4 +32,17 @@ QStringList loadedMeanings()
 QString appFile(const QString &name)
 {
     return QDir(Shared.AppPath).filePath(name);
+}
+
+QString programFolder()
+{
+    // Found once: the executable does not move while it runs.
+    static const QString folder =
+        findProgramFolder(QCoreApplication::applicationDirPath(), QStringLiteral(LINGO_SOURCE_DATA_DIR));
+    return folder;
+}
+
+QString programFile(const QString &name)
+{
+    return QDir(programFolder()).filePath(name);
 }
