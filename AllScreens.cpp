@@ -11,6 +11,7 @@
 #include "games/zap/ZapScreens.h"
 #include "manage/ManageScreens.h"
 #include "manage/editor/ListEditorScreens.h"
+#include "manage/exchange/ExchangeScreens.h"
 #include "quiz/QuizScreens.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ void registerAllScreens(ScreenManager &manager)
     registerZapScreens(manager);
     registerManageScreens(manager);
     registerListEditorScreens(manager);
+    registerExchangeScreens(manager);
 }
 
 bool startLingoSpark()

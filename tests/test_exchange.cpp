@@ -1,4 +1,13 @@
-// links: lingo_exchange
+// links: lingo_exchange lingo_manage lingo_flashcards
+#include "flashcards/FlashcardScreens.h"
+#include "flashcards/Main.h"
+#include "flashcards/frmTitle.h"
+#include "manage/ManageScreens.h"
+#include "manage/exchange/ExchangeDialogs.h"
+#include "manage/exchange/ExchangeScreens.h"
+#include "manage/exchange/ExportList.h"
+#include "manage/exchange/ImportList.h"
+#include "manage/exchange/PrintList.h"
 #include "app/core/Cp1252.h"
 #include "manage/exchange/ExchangeFiles.h"
 #include "manage/exchange/ListExport.h"
@@ -6,7 +15,16 @@
 #include "manage/exchange/Worksheet.h"
 #include "support/TestSupport.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStringDecoder>
@@ -69,6 +87,34 @@ QString printableCp1252()
     return out;
 }
 
+void triggerMenuItem(Screen *screen, const QString &text)
+{
+    for (QAction *menu : screen->menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions()) {
+            if (visibleCaption(item->text()) == text) {
+                item->trigger();
+                return;
+            }
+        }
+    }
+    QFAIL(qPrintable(text));
+}
+
+void chooseList(QListWidget *lists, const QString &name)
+{
+    const auto found = lists->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    lists->setCurrentItem(found.first());
+}
+
+QStringList rows(QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
 } // namespace
 
 class ExchangeTest : public QObject {
@@ -82,6 +128,8 @@ private slots:
     void kvtmlRefusesControlCharacters();
     void largeFileIsNotRead();
     void worksheetPdf();
+    void importThroughManagerThenPractise();
+    void exportAndPrintScreens();
 };
 
 void ExchangeTest::import_data()
@@ -282,6 +330,115 @@ void ExchangeTest::worksheetPdf()
             QCOMPARE(out.contains(pair.meaning), blank == worksheet::Blank::None);
         }
     }
+}
+
+void ExchangeTest::importThroughManagerThenPractise()
+{
+    TestEnv env;
+    registerManageScreens(screens());
+    registerExchangeScreens(screens());
+    registerFlashcardScreens(screens());
+    env.write("class.csv", "word,meaning\r\nsol,sun\r\nluna,moon\r\n,empty\r\n");
+    QString answer;
+    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
+    const auto done = qScopeGuard([] { exchange::setFileDialogHandler({}); });
+
+    // Cancelling the file dialog goes back to the menu, nothing written.
+    triggerMenuItem(screens().show(ScreenId::Manager), "Import a List...");
+    settle();
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
+
+    answer = env.path("class.csv");
+    triggerMenuItem(screens().find(ScreenId::Manager), "Import a List...");
+    settle();
+    auto *import = screens().find<ImportList>(ScreenId::ImportList);
+    QVERIFY(import && !screens().exists(ScreenId::Manager));
+    QCOMPARE(import->NameBox->text(), QString("class"));
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
+    QVERIFY(import->HeaderBox->isChecked());
+    QCOMPARE(rows(import->Refused), QStringList{"Line 4: the word is empty"});
+    QTest::mouseClick(import->HeaderBox, Qt::LeftButton);
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 3"));
+    QTest::mouseClick(import->HeaderBox, Qt::LeftButton);
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
+
+    import->NameBox->setText("Animals");
+    QTest::mouseClick(import->Import, Qt::LeftButton);
+    QVERIFY(env.messages.last().text.startsWith("There is already a list named \"Animals\""));
+    QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
+    QVERIFY(screens().isShown(ScreenId::ImportList));
+
+    import->NameBox->setText("Spanish");
+    QTest::mouseClick(import->Import, Qt::LeftButton);
+    settle();
+    QCOMPARE(env.read("thelists.dat"),
+             TestEnv::defaultStore() + storeBytes({"<New List>", "Spanish", "sol", "sun", "luna", "moon"}));
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
+
+    screens().close(ScreenId::Manager);
+    auto *options = qobject_cast<frmTitle *>(screens().show(ScreenId::frmTitle));
+    chooseList(options->TheLists, "Spanish");
+    QTest::mouseClick(options->Begin, Qt::LeftButton);
+    settle();
+    auto *card = screens().find<Main>(ScreenId::Main);
+    QVERIFY(card);
+    QCOMPARE(card->TheWord->text(), QString("luna"));
+    QCOMPARE(card->TheDefinition->text(), QString("moon"));
+}
+
+void ExchangeTest::exportAndPrintScreens()
+{
+    TestEnv env;
+    registerManageScreens(screens());
+    registerExchangeScreens(screens());
+    QString answer;
+    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
+    const QString printed = env.path("printed.pdf");
+    exchange::setPrintDialogHandler([printed](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    const auto done = qScopeGuard([] {
+        exchange::setFileDialogHandler({});
+        exchange::setPrintDialogHandler({});
+    });
+
+    triggerMenuItem(screens().show(ScreenId::Manager), "Export a List...");
+    auto *exporter = screens().find<ExportList>(ScreenId::ExportList);
+    QVERIFY(exporter && !screens().exists(ScreenId::Manager));
+    QCOMPARE(rows(exporter->TheLists), (QStringList{"Animals", "Colours"}));
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::ChooseAList));
+    chooseList(exporter->TheLists, "Colours");
+    answer = env.path("colours.csv");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
+    answer = env.path("colours");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
+    answer = env.path("colours.kvtml");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+    QTest::mouseClick(exporter->Finished, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ExportList));
+
+    triggerMenuItem(screens().find(ScreenId::Manager), "Print a List...");
+    auto *print = screens().find<PrintList>(ScreenId::PrintList);
+    QVERIFY(print);
+    chooseList(print->TheLists, "Animals");
+    QTest::mouseClick(print->Print, Qt::LeftButton);
+    QVERIFY(env.read("printed.pdf").startsWith("%PDF"));
+    print->BlankWords->setChecked(true);
+    answer = env.path("sheet");
+    QTest::mouseClick(print->SavePdf, Qt::LeftButton);
+    QProcess text;
+    text.start("pdftotext", {env.path("sheet.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(out.contains("perro") && !out.contains("horse"));
+    QTest::mouseClick(print->Finished, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::PrintList));
 }
 
 QTEST_MAIN(ExchangeTest)

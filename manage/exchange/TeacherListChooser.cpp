@@ -1,0 +1,33 @@
+#include "TeacherListChooser.h"
+
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/core/Collation.h"
+#include "app/core/ListStore.h"
+
+#include <QListWidget>
+
+namespace exchange_chooser {
+
+void fillTeacherListChooser(QListWidget *theLists)
+{
+    QStringList names = StoreIsEmpty() ? QStringList() : ReadListNames();
+    sortAlphabetically(names);
+    theLists->setSortingEnabled(false); // Qt would sort case-sensitively
+    theLists->setSelectionMode(QAbstractItemView::SingleSelection);
+    theLists->clear();
+    theLists->addItems(names);
+}
+
+std::optional<QString> takeTeacherListChoice(QListWidget *theLists)
+{
+    const QList<QListWidgetItem *> selected = theLists->selectedItems();
+    if (selected.isEmpty()) {
+        screens().show(ScreenId::ChooseAList);
+        Beep();
+        return std::nullopt;
+    }
+    return selected.first()->text();
+}
+
+} // namespace exchange_chooser
