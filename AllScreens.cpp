@@ -2,7 +2,10 @@
 
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
+#include "app/MessageBox.h"
 #include "app/ScreenManager.h"
+#include "app/core/DataFolder.h"
+#include "app/core/SharedState.h"
 #include "flashcards/FlashcardScreens.h"
 #include "games/GamesMenuScreens.h"
 #include "games/concentration/ConcentrationScreens.h"
@@ -31,15 +34,21 @@ void registerAllScreens(ScreenManager &manager)
     registerExchangeScreens(manager);
 }
 
-bool startLingoSpark()
+bool startLingoSpark(const QString &dataOption)
 {
     // Hand-overs close the only window just before showing the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
 
-    setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
-    if (!dataFilesPresent())
+    const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
+    const QString problem = prepareDataFolder(choice, programFolder());
+    if (!problem.isEmpty()) {
+        MsgBox(problem, QStringLiteral("Lingo-Spark"));
         return false;
+    }
+    Shared.AppPath = choice.folder;
+
+    setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
 
     registerAllScreens(screens());
     screens().show(ScreenId::First);

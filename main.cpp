@@ -1,11 +1,34 @@
 #include "AllScreens.h"
+#include "app/CommandLine.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+
+namespace {
+
+// The command-line verbs: each a plain function returning the exit status,
+// registered here so app/ includes no activity.
+QList<Verb> commandLineVerbs()
+{
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    CommandLineOutcome outcome;
+    {
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationVersion(QStringLiteral(LINGO_VERSION));
+        outcome = runCommandLine(commandLineVerbs());
+    }
+    if (!outcome.openWindow)
+        return outcome.status;
+
     QApplication app(argc, argv);
-    if (!startLingoSpark())
+    QApplication::setApplicationVersion(QStringLiteral(LINGO_VERSION));
+    if (!startLingoSpark(outcome.dataOption))
         return 1;
     return QApplication::exec();
 }

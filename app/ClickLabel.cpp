@@ -1,6 +1,6 @@
 #include "ClickLabel.h"
 
-#include "core/SharedState.h"
+#include "Picture.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -24,7 +24,7 @@ void ClickLabel::setPicture(const QPixmap &picture)
 
 void ClickLabel::setPictureFile(const QString &fileName)
 {
-    setPicture(QPixmap(appFile(fileName)));
+    setPicture(appPicture(fileName));
 }
 
 void ClickLabel::setAlignment(Qt::Alignment alignment)

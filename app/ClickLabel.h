@@ -17,7 +17,7 @@ public:
 
     // A picture stretched over the whole label, drawn beneath any text.
     void setPicture(const QPixmap &picture);
-    void setPictureFile(const QString &fileName); // from AppPath
+    void setPictureFile(const QString &fileName); // one of the program's pictures
     void setAlignment(Qt::Alignment alignment);
     void setTextColor(const QColor &color);
     void setBackgroundColor(const QColor &color); // invalid: transparent

@@ -9,7 +9,6 @@
 #include "core/SettingsFile.h"
 #include "core/SharedState.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -79,7 +78,6 @@ First::First()
 
 void First::Form_Load()
 {
-    Shared.AppPath = QDir::currentPath();
     setBackgroundPicture(QStringLiteral("first.jpg"));
     m_lightPicture = PictureLoad(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF());
     m_lightLoaded = false;
@@ -120,7 +118,7 @@ void First::Timer1_Timer()
     Timer1->stop();
     if (Shared.SoundFlag == 1) {
         repaint(); // the final frame is seen while the thunder plays
-        PlaySound(appFile(QStringLiteral("thunder2.wav")));
+        PlaySound(QStringLiteral("thunder2.wav"));
     }
 }
 

@@ -14,11 +14,11 @@ QSize devicePixels(QSize logicalSize, qreal devicePixelRatio)
 }
 
 // Empty when there is nothing to decode. The file's time and size are in the
-// key, so a replaced picture is read again.
+// key, so a replaced picture is read again. An invalid size: as drawn.
 QString cacheKey(const QString &path, QSize pixels)
 {
     const QFileInfo info(path);
-    if (!info.isFile() || pixels.isEmpty())
+    if (!info.isFile() || (pixels.isValid() && pixels.isEmpty()))
         return {};
     return QStringLiteral("lingo:%1:%2x%3:%4:%5")
         .arg(info.absoluteFilePath())
@@ -32,6 +32,8 @@ QString cacheKey(const QString &path, QSize pixels)
 QImage decodeAt(const QString &path, QSize pixels)
 {
     QImageReader reader(path);
+    if (!pixels.isValid())
+        return reader.read();
     // JPEG decodes straight to a smaller size; other formats are smoothed down after.
     reader.setScaledSize(pixels);
     QImage image = reader.read();
@@ -50,12 +52,9 @@ QPixmap keep(const QString &key, QImage image, qreal devicePixelRatio)
     return picture;
 }
 
-} // namespace
-
-QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
+QPixmap load(const QString &fileName, QSize pixels, qreal devicePixelRatio)
 {
-    const QString path = appFile(fileName);
-    const QSize pixels = devicePixels(logicalSize, devicePixelRatio);
+    const QString path = programFile(fileName);
     const QString key = cacheKey(path, pixels);
     if (key.isEmpty())
         return {};
@@ -65,10 +64,22 @@ QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePix
     return keep(key, decodeAt(path, pixels), devicePixelRatio);
 }
 
+} // namespace
+
+QPixmap appPicture(const QString &fileName)
+{
+    return load(fileName, QSize(), 1.0);
+}
+
+QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
+{
+    return load(fileName, devicePixels(logicalSize, devicePixelRatio), devicePixelRatio);
+}
+
 PictureLoad::PictureLoad(const QString &fileName, QSize logicalSize, qreal devicePixelRatio)
     : m_fileName(fileName), m_pixels(devicePixels(logicalSize, devicePixelRatio))
 {
-    const QString path = appFile(fileName);
+    const QString path = programFile(fileName);
     m_key = cacheKey(path, m_pixels);
     QPixmap cached;
     if (!m_key.isEmpty() && !QPixmapCache::find(m_key, &cached))

@@ -7,7 +7,13 @@
 
 #include <future>
 
-// A picture of the program folder decoded to the size it is shown at, in
+// Every picture of the program is loaded here, from the program's own files
+// (never the data folder).
+
+// A picture at the size it was drawn; a null pixmap when it is missing.
+QPixmap appPicture(const QString &fileName);
+
+// A picture decoded to the size it is shown at, in
 // device pixels, and kept for the next screen that shows it at that size.
 // The shipped pictures are several times larger than their places on screen:
 // decoding them whole and scaling them on every paint costs more start-up

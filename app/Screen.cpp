@@ -3,7 +3,6 @@
 #include "Picture.h"
 #include "ScreenManager.h"
 #include "Twips.h"
-#include "core/SharedState.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -119,11 +118,6 @@ QString visibleCaption(const QString &text)
         shown += text[i];
     }
     return shown;
-}
-
-QPixmap appPicture(const QString &fileName)
-{
-    return QPixmap(appFile(fileName));
 }
 
 Screen::Screen(ScreenId id, QWidget *parent)

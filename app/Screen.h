@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Picture.h" // appPicture, which most screens use
 #include "ScreenId.h"
 
 #include <QMainWindow>
@@ -41,7 +42,7 @@ public:
 
 protected:
     void setClientSizeTwips(int width, int height);
-    // A picture from AppPath, stretched over the client area.
+    // One of the program's pictures, stretched over the client area.
     void setBackgroundPicture(const QString &fileName);
     void setBackgroundColor(const QColor &color);
 
@@ -70,6 +71,3 @@ private:
 void giveMenuMnemonics(QMenuBar *bar);
 // The caption with the mnemonic ampersand removed, as the user reads it.
 QString visibleCaption(const QString &text);
-
-// Loads a picture of the program folder; a null pixmap when it is missing.
-QPixmap appPicture(const QString &fileName);

@@ -3,6 +3,8 @@
 #include "AlsaSoundPlayer.h"
 #include "core/SharedState.h"
 
+#include <QDir>
+
 namespace {
 
 std::unique_ptr<SoundPlayer> &current()
@@ -27,7 +29,8 @@ SoundPlayer &soundPlayer()
 
 void PlaySound(const QString &path)
 {
-    Shared.SoundResult = soundPlayer().play(path);
+    const QString file = QDir::isAbsolutePath(path) ? path : programFile(path);
+    Shared.SoundResult = soundPlayer().play(file);
 }
 
 void Beep()

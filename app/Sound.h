@@ -18,8 +18,8 @@ public:
 void setSoundPlayer(std::unique_ptr<SoundPlayer> player);
 SoundPlayer &soundPlayer();
 
-// Plays `path`: a file of AppPath (appFile("clap.wav")) or a bare name,
-// looked up in the current folder. Sets SoundResult.
+// Plays a sound of the program's own files ("clap.wav"), or a file given by
+// its absolute path. Sets SoundResult.
 void PlaySound(const QString &path);
 
 // The system beep, through the same player so it is heard on Linux too.

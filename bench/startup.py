@@ -26,8 +26,9 @@ IDLE_MS = 1500  # past the title animation (46 ticks of 16 ms) and its thunder
 
 def make_folder(data_dir):
     folder = tempfile.mkdtemp(prefix="lingo-startup-")
-    for name in os.listdir(data_dir):
-        shutil.copy(os.path.join(data_dir, name), folder)
+    # A data folder holds the settings and the store only; pictures and sounds
+    # come from the program's own files.
+    shutil.copy(os.path.join(data_dir, "lsdata.dat"), folder)
     lines = []
     for n in range(1, LISTS + 1):
         if lines:
@@ -41,7 +42,7 @@ def make_folder(data_dir):
 
 
 def run_probe(binary, folder, env, idle_ms=None, tries=3):
-    args = [binary] + (["--idle-ms", str(idle_ms)] if idle_ms is not None else [])
+    args = [binary, "--data", folder] + (["--idle-ms", str(idle_ms)] if idle_ms is not None else [])
     for attempt in range(tries):
         start = time.time_ns()
         run = subprocess.run(args, cwd=folder, env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)

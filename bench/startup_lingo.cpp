@@ -1,6 +1,6 @@
 // Lingo-Spark's own start, watched by the probe: from main() through the
-// program's start-up sequence to the first paint of the main menu. Run in a
-// program folder (thelists.dat, lsdata.dat, pictures) as the program is.
+// program's start-up sequence to the first paint of the main menu.
+// Usage: startup_lingo --data FOLDER [--idle-ms N]
 #include "StartupProbe.h"
 
 #include "AllScreens.h"
@@ -12,7 +12,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     StartupProbe probe([](QWidget *window) { return window == screens().find(ScreenId::First); },
                        StartupProbe::idleMsFromArgs(argc, argv));
-    if (!startLingoSpark())
+    QString data;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (QByteArray(argv[i]) == "--data")
+            data = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    if (!startLingoSpark(data))
         return 1;
     return QApplication::exec();
 }

@@ -183,7 +183,7 @@ void Main::pageTurn()
     if (!m_sound->isOn())
         return;
     repaint(); // the new card is on screen while the page turns
-    PlaySound(appFile(QStringLiteral("pageturn.wav")));
+    PlaySound(QStringLiteral("pageturn.wav"));
 }
 
 void Main::forwardAndShow(bool withPageTurn)

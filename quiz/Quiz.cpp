@@ -275,7 +275,7 @@ void Quiz::CheckAnswer()
     }
     if (m_sound->isOn()) {
         repaint(); // the verdict and the red mark are seen while the sound plays
-        PlaySound(appFile(right ? QStringLiteral("clap.wav") : QStringLiteral("glasbk.wav")));
+        PlaySound(right ? QStringLiteral("clap.wav") : QStringLiteral("glasbk.wav"));
     }
 }
 

@@ -45,7 +45,7 @@ struct Module1 {
     int ZapSpeed = 0;
     std::int16_t ZapScore = 0;
     std::int16_t ZapSound = 0; // -1 = true, 0 = false
-    QString AppPath;
+    QString AppPath; // the data folder
     std::int16_t ListChoice = 0;
 };
 
@@ -55,5 +55,12 @@ extern Module1 Shared;
 QStringList loadedWords();
 QStringList loadedMeanings();
 
-// A file of the program folder: AppPath joined with a bare file name.
+// A data file: AppPath (the data folder, fixed at start) joined with a bare
+// file name. The data folder holds only the store and the settings.
 QString appFile(const QString &name);
+
+// The program's own files (pictures and sounds), the same whatever the data
+// folder is. Found from the executable unless set (tests, the start-up).
+void setProgramFolder(const QString &folder);
+QString programFolder();
+QString programFile(const QString &name);

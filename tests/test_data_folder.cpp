@@ -1,0 +1,244 @@
+// links: lingo_app
+#include "app/CommandLine.h"
+#include "app/Picture.h"
+#include "app/Sound.h"
+#include "app/core/DataFolder.h"
+#include "app/core/SharedState.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every path under `root`, to prove a check wrote nothing.
+QStringList tree(const QString &root)
+{
+    QStringList paths;
+    if (QFileInfo::exists(root))
+        paths.append(root);
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths.append(it.next());
+    paths.sort();
+    return paths;
+}
+
+class PathPlayer : public SoundPlayer {
+public:
+    int play(const QString &path) override
+    {
+        played.append(path);
+        return 1;
+    }
+    void beep() override {}
+    QStringList played;
+};
+
+} // namespace
+
+class DataFolderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachSourceWinsOverTheLaterOnes_data();
+    void eachSourceWinsOverTheLaterOnes();
+    void aNamedFolderIsOnlyChecked_data();
+    void aNamedFolderIsOnlyChecked();
+    void theDefaultFolderGetsOnlyMissingFiles();
+    void programFilesComeFromTheProgramFolder();
+    void windowsNeedADisplay_data();
+    void windowsNeedADisplay();
+};
+
+void DataFolderTest::eachSourceWinsOverTheLaterOnes_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("userConfig");   // the file's text, empty: no file
+    QTest::addColumn<QString>("systemConfig");
+    QTest::addColumn<QString>("expected");     // relative to the temporary root
+    QTest::addColumn<bool>("isDefault");
+
+    const QString both = QStringLiteral("DataFolder=%1/user\n");
+    QTest::addRow("option over all") << "opt" << "env" << both << "DataFolder=/srv/system\n" << "opt" << false;
+    QTest::addRow("variable over the settings") << "" << "env" << both << "DataFolder=/srv/system\n" << "env" << false;
+    QTest::addRow("user's setting over the system's") << "" << "" << both << "DataFolder=/srv/system\n" << "user" << false;
+    QTest::addRow("user's file without the key") << "" << "" << "# nothing here\nOther=1\n"
+                                                 << "DataFolder = %1/system \r\n" << "system" << false;
+    QTest::addRow("empty values name nothing") << "" << "" << "DataFolder=\n" << "" << "default" << true;
+    QTest::addRow("relative setting: from its file") << "" << "" << "DataFolder=../shared\n" << "" << "config/shared" << false;
+    QTest::addRow("nothing set") << "" << "" << "" << "" << "default" << true;
+}
+
+void DataFolderTest::eachSourceWinsOverTheLaterOnes()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, environment);
+    QFETCH(QString, userConfig);
+    QFETCH(QString, systemConfig);
+    QFETCH(QString, expected);
+    QFETCH(bool, isDefault);
+
+    QTemporaryDir root;
+    QDir::setCurrent(root.path());
+    DataFolderSources sources;
+    sources.option = option;
+    sources.environment = environment.isEmpty() ? QString() : root.filePath(environment);
+    const QString userFile = root.filePath(QStringLiteral("config/user/lingo-spark.conf"));
+    const QString systemFile = root.filePath(QStringLiteral("config/system/lingo-spark.conf"));
+    if (!userConfig.isEmpty()) {
+        writeFile(userFile, QString(userConfig).replace(QStringLiteral("%1"), root.path()).toUtf8());
+        sources.configFiles.append(userFile);
+    }
+    if (!systemConfig.isEmpty()) {
+        writeFile(systemFile, QString(systemConfig).replace(QStringLiteral("%1"), root.path()).toUtf8());
+        sources.configFiles.append(systemFile);
+    }
+    sources.defaultFolder = root.filePath(QStringLiteral("default"));
+
+    const DataFolderChoice choice = chooseDataFolder(sources);
+    QCOMPARE(choice.folder, root.filePath(expected));
+    QCOMPARE(choice.isDefault, isDefault);
+    QVERIFY(!QFileInfo::exists(choice.folder)); // choosing writes nothing
+}
+
+void DataFolderTest::aNamedFolderIsOnlyChecked_data()
+{
+    QTest::addColumn<QStringList>("present"); // data files put there; "-": no folder at all
+    QTest::addColumn<QString>("named");       // what the message must name besides the folder
+
+    QTest::addRow("missing") << QStringList{"-"} << "does not exist";
+    QTest::addRow("empty (an unmounted share)") << QStringList{} << "thelists.dat";
+    QTest::addRow("no settings") << QStringList{"thelists.dat"} << "lsdata.dat";
+    QTest::addRow("no store") << QStringList{"lsdata.dat"} << "thelists.dat";
+    QTest::addRow("store is a folder") << QStringList{"lsdata.dat", "thelists.dat/"} << "thelists.dat";
+    QTest::addRow("both there") << QStringList{"lsdata.dat", "thelists.dat"} << "";
+}
+
+void DataFolderTest::aNamedFolderIsOnlyChecked()
+{
+    QFETCH(QStringList, present);
+    QFETCH(QString, named);
+
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("school"));
+    if (present != QStringList{"-"}) {
+        QVERIFY(QDir().mkpath(folder));
+        for (const QString &name : present) {
+            if (name.endsWith(u'/'))
+                QVERIFY(QDir(folder).mkdir(name));
+            else
+                writeFile(QDir(folder).filePath(name), "x\r\n");
+        }
+    }
+    const QStringList before = tree(root.path());
+    for (const QString &origin : {QStringLiteral("--data"), QStringLiteral("LINGO_SPARK_DATA"),
+                                  QStringLiteral("/etc/xdg/lingo-spark/lingo-spark.conf")}) {
+        const QString problem = prepareDataFolder({folder, origin, false}, QStringLiteral(LINGO_DATA_DIR));
+        if (named.isEmpty()) {
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        } else {
+            QVERIFY2(problem.contains(folder) && problem.contains(named) && problem.contains(origin),
+                     qPrintable(problem));
+        }
+        QCOMPARE(tree(root.path()), before);
+    }
+}
+
+void DataFolderTest::theDefaultFolderGetsOnlyMissingFiles()
+{
+    const QString shipped = QStringLiteral(LINGO_DATA_DIR);
+    QTemporaryDir root;
+    const QString fresh = root.filePath(QStringLiteral("share/lingo-spark"));
+    QVERIFY(prepareDataFolder({fresh, {}, true}, shipped).isEmpty());
+    QCOMPARE(QDir(fresh).entryList(QDir::Files, QDir::Name), (QStringList{"lsdata.dat", "thelists.dat"}));
+    for (const QString &name : dataFileNames())
+        QCOMPARE(readFile(QDir(fresh).filePath(name)), readFile(QDir(shipped).filePath(name)));
+
+    // A teacher's own lists stay; only the missing settings come in.
+    QVERIFY(QFile::remove(QDir(fresh).filePath(QStringLiteral("lsdata.dat"))));
+    writeFile(QDir(fresh).filePath(QStringLiteral("thelists.dat")), "Mine\r\nun\r\none\r\n");
+    QVERIFY(prepareDataFolder({fresh, {}, true}, shipped).isEmpty());
+    QCOMPARE(readFile(QDir(fresh).filePath(QStringLiteral("thelists.dat"))), QByteArray("Mine\r\nun\r\none\r\n"));
+    QCOMPARE(readFile(QDir(fresh).filePath(QStringLiteral("lsdata.dat"))),
+             readFile(QDir(shipped).filePath(QStringLiteral("lsdata.dat"))));
+
+    // Nothing to seed from: said, and naming the file.
+    const QString other = root.filePath(QStringLiteral("other"));
+    const QString problem = prepareDataFolder({other, {}, true}, root.filePath(QStringLiteral("nowhere")));
+    QVERIFY2(problem.contains(QStringLiteral("thelists.dat")) && problem.contains(other), qPrintable(problem));
+}
+
+void DataFolderTest::programFilesComeFromTheProgramFolder()
+{
+    // Run from the build folder the source tree's data/ is found; an
+    // installed program's share/lingo-spark is preferred when it is there.
+    QCOMPARE(QDir(programFolder()).canonicalPath(), QDir(QStringLiteral(LINGO_DATA_DIR)).canonicalPath());
+    QTemporaryDir install;
+    QVERIFY(QDir().mkpath(install.filePath(QStringLiteral("usr/bin"))));
+    QCOMPARE(findProgramFolder(install.filePath(QStringLiteral("usr/bin")), QStringLiteral("/fallback")),
+             QStringLiteral("/fallback"));
+    QVERIFY(QDir().mkpath(install.filePath(QStringLiteral("usr/share/lingo-spark"))));
+    QCOMPARE(findProgramFolder(install.filePath(QStringLiteral("usr/bin")), QStringLiteral("/fallback")),
+             install.filePath(QStringLiteral("usr/share/lingo-spark")));
+
+    // A data folder with pictures and sounds of its own changes nothing.
+    QTemporaryDir data;
+    writeFile(data.filePath(QStringLiteral("clap.wav")), "not a sound");
+    writeFile(data.filePath(QStringLiteral("face.png")), "not a picture");
+    Shared.AppPath = data.path();
+    QDir::setCurrent(data.path());
+    auto player = std::make_unique<PathPlayer>();
+    PathPlayer *played = player.get();
+    setSoundPlayer(std::move(player));
+    PlaySound(QStringLiteral("clap.wav"));
+    PlaySound(QStringLiteral("thunder2.wav"));
+    QCOMPARE(played->played, (QStringList{programFile("clap.wav"), programFile("thunder2.wav")}));
+    QVERIFY(QFileInfo(played->played.first()).isFile());
+    QVERIFY(!appPicture(QStringLiteral("face.png")).isNull());
+    QVERIFY(!appPictureAt(QStringLiteral("face.png"), QSize(20, 20), 1.0).isNull());
+}
+
+void DataFolderTest::windowsNeedADisplay_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::addColumn<QString>("x11");
+    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<bool>("available");
+    QTest::addRow("nothing") << "" << "" << "" << false;
+    QTest::addRow("X") << "" << ":0" << "" << true;
+    QTest::addRow("Wayland") << "" << "" << "wayland-0" << true;
+    QTest::addRow("xcb asked, only Wayland") << "xcb" << "" << "wayland-0" << false;
+    QTest::addRow("offscreen") << "offscreen" << "" << "" << true;
+    QTest::addRow("wayland, then xcb") << "wayland;xcb" << ":1" << "" << true;
+}
+
+void DataFolderTest::windowsNeedADisplay()
+{
+    QFETCH(QString, platform);
+    QFETCH(QString, x11);
+    QFETCH(QString, wayland);
+    QFETCH(bool, available);
+    QCOMPARE(displayAvailable(platform, x11, wayland), available);
+}
+
+QTEST_MAIN(DataFolderTest)
+#include "test_data_folder.moc"
