@@ -12,6 +12,7 @@
 #include "manage/exchange/ExchangeFiles.h"
 #include "manage/exchange/ListExport.h"
 #include "manage/exchange/ListImport.h"
+#include "manage/exchange/ListVerbs.h"
 #include "manage/exchange/Worksheet.h"
 #include "support/TestSupport.h"
 
@@ -29,6 +30,7 @@
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTest>
+#include <QTextStream>
 
 namespace {
 
@@ -130,6 +132,9 @@ private slots:
     void worksheetPdf();
     void importThroughManagerThenPractise();
     void exportAndPrintScreens();
+    void verbFunctions();
+    void verbsWithoutDisplay_data();
+    void verbsWithoutDisplay();
 };
 
 void ExchangeTest::import_data()
@@ -439,6 +444,86 @@ void ExchangeTest::exportAndPrintScreens()
     QVERIFY(out.contains("perro") && !out.contains("horse"));
     QTest::mouseClick(print->Finished, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::PrintList));
+}
+
+void ExchangeTest::verbFunctions()
+{
+    TestEnv env;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    env.write("sp.txt", "sol = sun\r\nluna\r\n");
+    QCOMPARE(importVerb(env.path("sp.txt"), std::nullopt, HeaderChoice::Detect, outStream, errStream), 0);
+    QCOMPARE(out, QString("Added the list \"sp\" with 1 words from %1.\n").arg(env.path("sp.txt")));
+    QCOMPARE(err, QString("%1:2: not taken: the meaning is empty\n").arg(env.path("sp.txt")));
+    QCOMPARE(importVerb(env.path("sp.txt"), QString(), HeaderChoice::Detect, outStream, errStream), 1);
+    QVERIFY(err.endsWith("lingo-spark: Please type a name for the list.\n"));
+    out.clear();
+    QCOMPARE(listsVerb(outStream, errStream), 0);
+    QCOMPARE(out, QString("Animals\nColours\nsp\n"));
+    QCOMPARE(exportVerb("sp", env.path("sp.csv"), outStream, errStream), 0);
+    QCOMPARE(env.read("sp.csv"), QByteArray("\xEF\xBB\xBFsol,sun\r\n"));
+}
+
+void ExchangeTest::verbsWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<QStringList>("added"); // the store's lines after the default store
+
+    QTest::addRow("lists") << QStringList{"lists"} << 0 << "Animals\nColours\n" << "" << QStringList{};
+    QTest::addRow("import, header kept") << QStringList{"import", "@/w.csv", "--name", "Vocab", "--no-header"} << 0
+                                         << "Added the list \"Vocab\" with 2 words from @/w.csv.\n" << ""
+                                         << QStringList{"<New List>", "Vocab", "word", "meaning", "sol", "sun"};
+    QTest::addRow("import, name clash") << QStringList{"import", "@/w.csv", "--name", "Colours"} << 1 << ""
+                                        << "lingo-spark: There is already a list named \"Colours\"" << QStringList{};
+    QTest::addRow("import, a picture") << QStringList{"import", "@/p.png"} << 1 << ""
+                                       << "lingo-spark: @/p.png is not a text file" << QStringList{};
+    QTest::addRow("import, both header options") << QStringList{"import", "@/w.csv", "--header", "--no-header"} << 2
+                                                 << "" << "cannot both be given" << QStringList{};
+    QTest::addRow("export KVTML") << QStringList{"export", "Colours", "@/c.kvtml"} << 0
+                                  << "Wrote the 2 words of \"Colours\" to @/c.kvtml.\n" << "" << QStringList{};
+    QTest::addRow("export, no such list") << QStringList{"export", "Nope", "@/n.csv"} << 1 << ""
+                                          << "lingo-spark: there is no list named \"Nope\"" << QStringList{};
+    QTest::addRow("export, unknown ending") << QStringList{"export", "Colours", "@/c.doc"} << 1 << ""
+                                            << "must end in .csv or .kvtml" << QStringList{};
+}
+
+void ExchangeTest::verbsWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QStringList, added);
+    const QString program = QCoreApplication::applicationDirPath() + "/../lingo-spark";
+    if (!QFile::exists(program))
+        QSKIP("the program is not built");
+
+    TestEnv env;
+    env.write("w.csv", "word,meaning\r\nsol,sun\r\n");
+    env.write("p.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const QString folder = env.path(".").chopped(2);
+    for (QString &arg : args)
+        arg.replace("@", folder);
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LINGO_SPARK_DATA"})
+        environment.remove(name);
+    run.setProcessEnvironment(environment);
+    run.start(program, args + QStringList{"--data", folder});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()), out.replace("@", folder));
+    const QString errors = QString::fromUtf8(run.readAllStandardError());
+    QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err.replace("@", folder)), qPrintable(errors));
+    QCOMPARE(run.exitCode(), status);
+    QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore() + storeBytes(added));
+    if (args.first() == "export" && status == 0)
+        QCOMPARE(readImport(env.read("c.kvtml"), "c.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
 }
 
 QTEST_MAIN(ExchangeTest)
