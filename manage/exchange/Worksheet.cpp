@@ -18,7 +18,7 @@ constexpr double HeadingMm = 14;
 constexpr double TitlesMm = 8;
 constexpr double RowMm = 9;
 constexpr double PaddingMm = 1.5;
-constexpr int TextPoints = 10;
+constexpr int TextPoints = 9; // two lines of it fit a row
 
 void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double padding)
 {
