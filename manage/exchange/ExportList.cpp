@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "app/core/SharedState.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -52,18 +53,18 @@ void ExportList::Form_Load()
 
 void ExportList::Export_Click()
 {
-    const auto name = takeTeacherListChoice(TheLists);
-    if (!name)
+    if (!takeTeacherListChoice(TheLists))
         return;
-    const auto pairs = exchange::pairsOfList(*name);
+    const QString name = Shared.CurrentList;
+    const auto pairs = exchange::pairsOfList(name);
     if (!pairs) {
-        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(*name), windowTitle(),
+        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name), windowTitle(),
                MsgButtons::Ok, this);
         fillTeacherListChooser(TheLists);
         return;
     }
     const QString suggested =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(*name + QStringLiteral(".csv"));
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + QStringLiteral(".csv"));
     QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,
                                         QStringLiteral("CSV for spreadsheets (*.csv);;KVTML vocabulary (*.kvtml)"));
     if (path.isEmpty())
@@ -73,7 +74,7 @@ void ExportList::Export_Click()
 
     QByteArray bytes;
     if (exportFormatFor(path) == ExportFormat::Kvtml) {
-        const KvtmlBytes kvtml = kvtmlBytes(*name, *pairs);
+        const KvtmlBytes kvtml = kvtmlBytes(name, *pairs);
         if (!kvtml.ok()) {
             MsgBox(kvtml.refusal + QStringLiteral("\n\nNothing was written."), windowTitle(), MsgButtons::Ok, this);
             return;
@@ -88,7 +89,7 @@ void ExportList::Export_Click()
     }
     MsgBox(QStringLiteral("The %1 words of \"%2\" were written to %3.")
                .arg(pairs->size())
-               .arg(*name, QDir::toNativeSeparators(path)),
+               .arg(name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
 }
 

@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "app/core/SharedState.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -74,17 +75,17 @@ worksheet::Blank PrintList::blank() const
 
 std::optional<PrintList::Chosen> PrintList::chosenList()
 {
-    const auto name = takeTeacherListChoice(TheLists);
-    if (!name)
+    if (!takeTeacherListChoice(TheLists))
         return std::nullopt;
-    auto pairs = exchange::pairsOfList(*name);
+    const QString name = Shared.CurrentList;
+    auto pairs = exchange::pairsOfList(name);
     if (!pairs) {
-        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(*name), windowTitle(),
+        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name), windowTitle(),
                MsgButtons::Ok, this);
         fillTeacherListChooser(TheLists);
         return std::nullopt;
     }
-    return Chosen{*name, std::move(*pairs)};
+    return Chosen{name, std::move(*pairs)};
 }
 
 void PrintList::Print_Click()

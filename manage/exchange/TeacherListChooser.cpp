@@ -4,6 +4,7 @@
 #include "app/Sound.h"
 #include "app/core/Collation.h"
 #include "app/core/ListStore.h"
+#include "app/core/SharedState.h"
 
 #include <QListWidget>
 
@@ -19,15 +20,17 @@ void fillTeacherListChooser(QListWidget *theLists)
     theLists->addItems(names);
 }
 
-std::optional<QString> takeTeacherListChoice(QListWidget *theLists)
+bool takeTeacherListChoice(QListWidget *theLists)
 {
     const QList<QListWidgetItem *> selected = theLists->selectedItems();
     if (selected.isEmpty()) {
+        Shared.CurrentList.clear();
         screens().show(ScreenId::ChooseAList);
         Beep();
-        return std::nullopt;
+        return false;
     }
-    return selected.first()->text();
+    Shared.CurrentList = selected.first()->text();
+    return true;
 }
 
 } // namespace exchange_chooser

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
 class QListWidget;
 
 // The teacher screens' list chooser: every list of the store, sorted as the
@@ -12,9 +9,10 @@ namespace exchange_chooser {
 
 void fillTeacherListChooser(QListWidget *theLists);
 
-// The chosen list's name; without a selection, the "choose a list"
-// reminder and the system beep, and nothing.
-std::optional<QString> takeTeacherListChoice(QListWidget *theLists);
+// CurrentList from the selection; without one, CurrentList empty, the
+// "choose a list" reminder and the system beep. Returns whether a list was
+// selected.
+bool takeTeacherListChoice(QListWidget *theLists);
 
 } // namespace exchange_chooser
 
