@@ -14,6 +14,7 @@
 #include "games/zap/ZapScreens.h"
 #include "manage/ManageScreens.h"
 #include "manage/editor/ListEditorScreens.h"
+#include "manage/exchange/ExchangeScreens.h"
 #include "quiz/QuizScreens.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ void registerAllScreens(ScreenManager &manager)
     registerZapScreens(manager);
     registerManageScreens(manager);
     registerListEditorScreens(manager);
+    registerExchangeScreens(manager);
 }
 
 bool startLingoSpark(const QString &dataOption)

@@ -1,5 +1,6 @@
 #include "AllScreens.h"
 #include "app/CommandLine.h"
+#include "manage/exchange/ListVerbs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -10,7 +11,7 @@ namespace {
 // registered here so app/ includes no activity.
 QList<Verb> commandLineVerbs()
 {
-    return {};
+    return exchangeVerbs();
 }
 
 } // namespace

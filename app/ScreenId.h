@@ -42,4 +42,8 @@ enum class ScreenId {
     AddWord,
     DeleteList,
     SoundOptions,
+    // lists exchanged with other programs
+    ImportList,
+    ExportList,
+    PrintList,
 };

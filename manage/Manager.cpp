@@ -54,6 +54,10 @@ Manager::Manager()
     QMenu *Go = addMenu(QStringLiteral("Go"));
     addMenuItem(Go, QStringLiteral("Exit List Management"), [this] { Exit_Click(); });
     addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *Lists = addMenu(QStringLiteral("Lists"));
+    addMenuItem(Lists, QStringLiteral("Import a List..."), [this] { ImportList_Click(); });
+    addMenuItem(Lists, QStringLiteral("Export a List..."), [this] { ExportList_Click(); });
+    addMenuItem(Lists, QStringLiteral("Print a List..."), [this] { PrintList_Click(); });
     // The About menu has no title of its own: a blank space in the menu bar
     // that still opens when clicked or reached with the keyboard.
     QMenu *Fil1 = addMenu(QStringLiteral("     "));
@@ -118,6 +122,21 @@ void Manager::Quit_Click()
 void Manager::About_Click()
 {
     screens().show(ScreenId::AboutForm);
+}
+
+void Manager::ImportList_Click()
+{
+    handOverTo(ScreenId::ImportList);
+}
+
+void Manager::ExportList_Click()
+{
+    handOverTo(ScreenId::ExportList);
+}
+
+void Manager::PrintList_Click()
+{
+    handOverTo(ScreenId::PrintList);
 }
 
 void Manager::Form_Terminate()

@@ -22,6 +22,9 @@ public:
     void Exit_Click();
     void Quit_Click();
     void About_Click();
+    void ImportList_Click();
+    void ExportList_Click();
+    void PrintList_Click();
 
 private:
     void handOverTo(ScreenId next);

@@ -6,6 +6,7 @@
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
 #include "manage/editor/EditorHandOver.h"
+#include "manage/exchange/ExchangeDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -16,12 +17,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -83,6 +86,9 @@ const std::vector<Row> &rows()
         {S::AddWord, "AddWord", {S::EditList}},
         {S::DeleteList, "DeleteList", {}},
         {S::SoundOptions, "SoundOptions", {S::Manager}},
+        {S::ImportList, "ImportList", {}},
+        {S::ExportList, "ExportList", {}},
+        {S::PrintList, "PrintList", {}},
     };
     return all;
 }
@@ -108,7 +114,8 @@ const QByteArray MonkeySettings = "OPENDOOR\r\nx\r\nSound On\r\n";
 const std::set<ScreenId> &storeSavers()
 {
     static const std::set<ScreenId> savers = {ScreenId::MakeNewList, ScreenId::SureForm, ScreenId::EditList,
-                                              ScreenId::DeleteList, ScreenId::CreateList};
+                                              ScreenId::DeleteList, ScreenId::CreateList,
+                                              ScreenId::ImportList};
     return savers;
 }
 
@@ -579,6 +586,18 @@ private slots:
             QFile::copy(data.filePath(QLatin1String(picture)), env.path(QLatin1String(picture)));
         registerAllScreens(screens());
         screens().setEndProgramHandler([&quits] { ++quits; });
+        // The system's file and print dialogs would block: a list to import,
+        // files saved in the test folder, printing cancelled.
+        env.write(QStringLiteral("import.csv"), "sol,sun\r\nluna,moon\r\n");
+        exchange::setFileDialogHandler([&env](exchange::FileDialog kind, const QString &, const QString &suggested) {
+            return kind == exchange::FileDialog::Open ? env.path(QStringLiteral("import.csv"))
+                                                      : env.path(QFileInfo(suggested).fileName());
+        });
+        exchange::setPrintDialogHandler([](QPrinter &) { return false; });
+        const auto restoreDialogs = qScopeGuard([] {
+            exchange::setFileDialogHandler({});
+            exchange::setPrintDialogHandler({});
+        });
 
         Monkey monkey(env, row, seed, watchdog);
         monkey.prepare();

@@ -15,11 +15,13 @@
 #include "games/hangman/Hangman.h"
 #include "games/zap/Zap.h"
 #include "manage/editor/EditList.h"
+#include "manage/exchange/ExchangeDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
@@ -39,7 +41,7 @@ public:
     void beep() override {}
 };
 
-constexpr std::array<std::pair<ScreenId, const char *>, 35> ScreenNames{{
+constexpr std::array<std::pair<ScreenId, const char *>, 38> ScreenNames{{
     {ScreenId::First, "First"},
     {ScreenId::AboutForm, "AboutForm"},
     {ScreenId::ChooseAList, "ChooseAList"},
@@ -75,8 +77,11 @@ constexpr std::array<std::pair<ScreenId, const char *>, 35> ScreenNames{{
     {ScreenId::AddWord, "AddWord"},
     {ScreenId::DeleteList, "DeleteList"},
     {ScreenId::SoundOptions, "SoundOptions"},
+    {ScreenId::ImportList, "ImportList"},
+    {ScreenId::ExportList, "ExportList"},
+    {ScreenId::PrintList, "PrintList"},
 }};
-static_assert(int(ScreenId::SoundOptions) + 1 == int(ScreenNames.size()), "a screen is missing from the gallery");
+static_assert(int(ScreenId::PrintList) + 1 == int(ScreenNames.size()), "a screen is missing from the gallery");
 
 const char *nameOf(ScreenId id)
 {
@@ -346,6 +351,24 @@ int main(int argc, char *argv[])
 
     chooseRow(r.show(ScreenId::DeleteList), 1);
     r.snap(ScreenId::DeleteList);
+    r.closeAll();
+
+    // The import preview of a spreadsheet file, with a row it refuses.
+    const QString sheet = QDir(folder.path()).filePath(QStringLiteral("Spanish - Food.csv"));
+    QFile sheetFile(sheet);
+    if (sheetFile.open(QIODevice::WriteOnly))
+        sheetFile.write("Word,Meaning\r\nel pan,bread\r\nla leche,milk\r\nel queso,\r\nla manzana,apple\r\n");
+    sheetFile.close();
+    exchange::setFileDialogHandler([sheet](exchange::FileDialog, const QString &, const QString &) { return sheet; });
+    r.show(ScreenId::ImportList, 300);
+    r.snap(ScreenId::ImportList);
+    r.closeAll();
+    exchange::setFileDialogHandler({});
+    chooseRow(r.show(ScreenId::ExportList), 1);
+    r.snap(ScreenId::ExportList);
+    r.closeAll();
+    chooseRow(r.show(ScreenId::PrintList), 1);
+    r.snap(ScreenId::PrintList);
     r.closeAll();
 
     std::printf("%d screens pictured in %s\n", r.saved(), qPrintable(outDir));

@@ -1,0 +1,43 @@
+#include "ExchangeDialogs.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace exchange {
+namespace {
+
+FileDialogHandler g_fileHandler;
+PrintDialogHandler g_printHandler;
+
+} // namespace
+
+QString chooseFile(QWidget *parent, FileDialog kind, const QString &caption, const QString &suggested,
+                   const QString &filter)
+{
+    if (g_fileHandler)
+        return g_fileHandler(kind, caption, suggested);
+    if (kind == FileDialog::Open)
+        return QFileDialog::getOpenFileName(parent, caption, suggested, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+bool choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    if (g_printHandler)
+        return g_printHandler(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void setFileDialogHandler(FileDialogHandler handler)
+{
+    g_fileHandler = std::move(handler);
+}
+
+void setPrintDialogHandler(PrintDialogHandler handler)
+{
+    g_printHandler = std::move(handler);
+}
+
+} // namespace exchange

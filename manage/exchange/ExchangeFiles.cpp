@@ -1,0 +1,89 @@
+#include "ExchangeFiles.h"
+
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+#include "manage/editor/ListEntries.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace exchange {
+
+FileRead readImportFile(const QString &path)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {{}, QStringLiteral("%1 is not a file that can be read.").arg(where)};
+    if (info.size() > MaxImportBytes)
+        return {{},
+                QStringLiteral("%1 is larger than %2 MB, far more than a word list needs.")
+                    .arg(where)
+                    .arg(MaxImportBytes / (1024 * 1024))};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Could not read %1: %2").arg(where, file.errorString())};
+    // One byte more than the limit tells a file that grew since it was measured.
+    QByteArray bytes = file.read(MaxImportBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return {{}, QStringLiteral("Could not read %1: %2").arg(where, file.errorString())};
+    return {std::move(bytes), {}};
+}
+
+QString saveBytes(const QString &path, const QByteArray &bytes)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("Could not write %1: %2").arg(where, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return QStringLiteral("Could not write %1: the disk may be full.").arg(where);
+    }
+    if (!file.commit())
+        return QStringLiteral("Could not write %1: %2").arg(where, file.errorString());
+    return {};
+}
+
+std::optional<QString> newNameRefusal(const QList<QByteArray> &store, const QString &name)
+{
+    if (auto refusal = entryRefusal(name, EntryKind::ListName))
+        return refusal;
+    if (nameTaken(store, name))
+        return nameTakenMessage(name);
+    return std::nullopt;
+}
+
+dataupdate::Result appendList(const QString &name, const QVector<WordPair> &pairs)
+{
+    return dataupdate::updateStore([&](const QList<QByteArray> &now) {
+        if (const auto refusal = newNameRefusal(now, name))
+            return dataupdate::Change::refuse(*refusal);
+        const auto block = blockLines(name, pairs);
+        if (!block)
+            return dataupdate::Change::refuse(QStringLiteral("Some text of the list cannot be stored."));
+        return dataupdate::Change::write(withListAppended(now, *block));
+    });
+}
+
+std::optional<QVector<WordPair>> pairsOfList(const QString &name)
+{
+    const auto store = ReadStoreLines();
+    const auto bytes = cp1252::encode(name);
+    if (!store || !bytes)
+        return std::nullopt;
+    const auto block = findListBlock(*store, *bytes);
+    if (!block)
+        return std::nullopt;
+    return pairsOf(*store, *block);
+}
+
+QString fileNameFilter()
+{
+    return QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml *.xml);;All files (*)");
+}
+
+} // namespace exchange

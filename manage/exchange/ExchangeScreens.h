@@ -1,0 +1,5 @@
+#pragma once
+
+class ScreenManager;
+
+void registerExchangeScreens(ScreenManager &manager);

@@ -1,0 +1,110 @@
+#include "ExportList.h"
+
+#include "ExchangeDialogs.h"
+#include "ExchangeFiles.h"
+#include "ListExport.h"
+#include "TeacherListChooser.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+#include "app/core/SharedState.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+
+ExportList::ExportList()
+    : Screen(ScreenId::ExportList)
+{
+    setWindowTitle(QStringLiteral("Export a List"));
+    setClientSizeTwips(6360, 5280);
+
+    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose the list to export, then click \"Export...\". "
+                                                      "A .csv file opens in spreadsheets; a .kvtml file in "
+                                                      "vocabulary programs."));
+    placeTw(prompt, 360, 240, 5640, 855);
+    setPointSize(prompt, 10, false);
+
+    TheLists = new QListWidget(area());
+    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    prompt->setBuddy(TheLists);
+    placeTw(TheLists, 360, 1320, 3600, 3600);
+
+    Export = new QPushButton(QStringLiteral("Export..."), area());
+    Finished = new QPushButton(QStringLiteral("Finished"), area());
+    placeTw(Export, 4320, 1320, 1695, 495);
+    placeTw(Finished, 4320, 4425, 1695, 495);
+    Finished->setAutoDefault(true);
+    setDefaultButton(Export);
+    connect(Export, &QPushButton::clicked, this, &ExportList::Export_Click);
+    connect(Finished, &QPushButton::clicked, this, &ExportList::Finished_Click);
+    connect(TheLists, &QListWidget::itemDoubleClicked, this, &ExportList::Export_Click);
+}
+
+void ExportList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    fillTeacherListChooser(TheLists);
+    TheLists->setFocus();
+}
+
+void ExportList::Export_Click()
+{
+    if (!takeTeacherListChoice(TheLists))
+        return;
+    const QString name = Shared.CurrentList;
+    const auto pairs = exchange::pairsOfList(name);
+    if (!pairs) {
+        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name), windowTitle(),
+               MsgButtons::Ok, this);
+        fillTeacherListChooser(TheLists);
+        return;
+    }
+    const QString suggested =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + QStringLiteral(".csv"));
+    QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,
+                                        QStringLiteral("CSV for spreadsheets (*.csv);;KVTML vocabulary (*.kvtml)"));
+    if (path.isEmpty())
+        return;
+    if (!exportFormatFor(path))
+        path += QStringLiteral(".csv");
+
+    QByteArray bytes;
+    if (exportFormatFor(path) == ExportFormat::Kvtml) {
+        const KvtmlBytes kvtml = kvtmlBytes(name, *pairs);
+        if (!kvtml.ok()) {
+            MsgBox(kvtml.refusal + QStringLiteral("\n\nNothing was written."), windowTitle(), MsgButtons::Ok, this);
+            return;
+        }
+        bytes = kvtml.bytes;
+    } else {
+        bytes = csvBytes(*pairs);
+    }
+    if (const QString error = exchange::saveBytes(path, bytes); !error.isEmpty()) {
+        MsgBox(error, windowTitle(), MsgButtons::Ok, this);
+        return;
+    }
+    MsgBox(QStringLiteral("The %1 words of \"%2\" were written to %3.")
+               .arg(pairs->size())
+               .arg(name, QDir::toNativeSeparators(path)),
+           windowTitle(), MsgButtons::Ok, this);
+}
+
+void ExportList::Finished_Click()
+{
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::ExportList);
+}
+
+void ExportList::Form_Terminate()
+{
+    Finished_Click();
+}
+
+void ExportList::escapePressed()
+{
+    Finished_Click();
+}

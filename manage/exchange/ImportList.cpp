@@ -1,0 +1,231 @@
+#include "ImportList.h"
+
+#include "ExchangeDialogs.h"
+#include "ExchangeFiles.h"
+
+#include "app/Controls.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Sound.h"
+#include "app/Twips.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+
+constexpr int PreviewRows = 12;
+
+QString formatDescription(const ImportResult &result)
+{
+    switch (result.format) {
+    case ImportResult::Format::Kvtml:
+        return QStringLiteral("Read as a KVTML vocabulary.");
+    case ImportResult::Format::Equals:
+        return QStringLiteral("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
+    case ImportResult::Format::Delimited: {
+        const QString separator = result.separator == u'\t' ? QStringLiteral("tab")
+            : result.separator == u';'                      ? QStringLiteral("semicolon")
+                                                            : QStringLiteral("comma");
+        return QStringLiteral("Read as %1-separated text in %2.").arg(separator, result.encoding);
+    }
+    case ImportResult::Format::None:
+        break;
+    }
+    return {};
+}
+
+QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width)
+{
+    QLabel *label = makeLabel(parent, text);
+    placeTw(label, left, top, width, 315);
+    return label;
+}
+
+} // namespace
+
+ImportList::ImportList()
+    : Screen(ScreenId::ImportList)
+{
+    setWindowTitle(QStringLiteral("Import a List"));
+    setClientSizeTwips(9600, 7800);
+
+    caption(area(), QStringLiteral("File:"), 240, 300, 720);
+    FileName = makeLabel(area());
+    placeTw(FileName, 960, 300, 6240, 315);
+    ChooseFile = new QPushButton(QStringLiteral("Choose a File..."), area());
+    placeTw(ChooseFile, 7320, 240, 2040, 435);
+
+    QLabel *nameLabel = caption(area(), QStringLiteral("List name:"), 240, 810, 1200);
+    NameBox = new QLineEdit(area());
+    NameBox->setAccessibleName(QStringLiteral("List name"));
+    nameLabel->setBuddy(NameBox);
+    placeTw(NameBox, 1440, 780, 5760, 375);
+
+    CountLabel = makeLabel(area());
+    placeTw(CountLabel, 240, 1320, 9120, 315);
+    Notes = makeLabel(area());
+    placeTw(Notes, 240, 1680, 9120, 555);
+    Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    HeaderBox = new QCheckBox(QStringLiteral("First row is a header"), area());
+    placeTw(HeaderBox, 240, 2280, 4200, 315);
+
+    caption(area(), QStringLiteral("First rows:"), 240, 2700, 4440);
+    Rows = new QTableWidget(0, 2, area());
+    Rows->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Meaning")});
+    Rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Rows->setAccessibleName(QStringLiteral("First rows"));
+    placeTw(Rows, 240, 3000, 4440, 3780);
+
+    caption(area(), QStringLiteral("Rows that will not be taken:"), 4920, 2700, 4440);
+    Refused = new QListWidget(area());
+    Refused->setAccessibleName(QStringLiteral("Rows that will not be taken"));
+    Refused->setWordWrap(true);
+    placeTw(Refused, 4920, 3000, 4440, 3780);
+
+    Import = new QPushButton(QStringLiteral("Import"), area());
+    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    placeTw(Import, 5520, 7080, 1695, 495);
+    placeTw(Cancel, 7665, 7080, 1695, 495);
+    for (QPushButton *button : {ChooseFile, Import, Cancel})
+        button->setAutoDefault(true);
+    connect(ChooseFile, &QPushButton::clicked, this, &ImportList::ChooseFile_Click);
+    connect(HeaderBox, &QCheckBox::toggled, this, &ImportList::HeaderBox_Toggled);
+    connect(NameBox, &QLineEdit::returnPressed, this, &ImportList::Import_Click);
+    connect(Import, &QPushButton::clicked, this, &ImportList::Import_Click);
+    connect(Cancel, &QPushButton::clicked, this, &ImportList::Cancel_Click);
+    setTabOrder(ChooseFile, NameBox);
+    setTabOrder(NameBox, HeaderBox);
+    setTabOrder(HeaderBox, Rows);
+    setTabOrder(Rows, Refused);
+    setTabOrder(Refused, Import);
+    setTabOrder(Import, Cancel);
+    showPreview();
+}
+
+void ImportList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    // The menu item promised a file dialog: open it once the screen is up.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_fileChosen)
+            ChooseFile_Click();
+    });
+}
+
+void ImportList::ChooseFile_Click()
+{
+    const QString start = m_path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : m_path;
+    const QString path = exchange::chooseFile(this, exchange::FileDialog::Open, QStringLiteral("Import a List"), start,
+                                              exchange::fileNameFilter());
+    if (path.isEmpty()) {
+        // Cancelling the first dialog cancels the import.
+        if (!m_fileChosen)
+            Cancel_Click();
+        return;
+    }
+    m_fileChosen = true;
+    m_path = path;
+    const exchange::FileRead read = exchange::readImportFile(path);
+    m_bytes = read.bytes;
+    m_result = ImportResult();
+    if (read.ok())
+        m_result = readImport(m_bytes, QDir::toNativeSeparators(path));
+    else
+        m_result.error = read.error;
+    NameBox->setText(m_result.ok() ? m_result.name : QString());
+    showPreview();
+    if (!m_result.ok()) {
+        MsgBox(m_result.error + QStringLiteral("\n\nNothing was imported."), windowTitle(), MsgButtons::Ok, this);
+        ChooseFile->setFocus();
+        return;
+    }
+    NameBox->setFocus();
+    NameBox->selectAll();
+}
+
+void ImportList::HeaderBox_Toggled(bool header)
+{
+    if (!m_result.ok() || m_result.format == ImportResult::Format::Kvtml)
+        return;
+    m_result = readImport(m_bytes, QDir::toNativeSeparators(m_path), header ? HeaderChoice::Header : HeaderChoice::NoHeader);
+    showPreview();
+}
+
+void ImportList::showPreview()
+{
+    const bool ok = m_fileChosen && m_result.ok();
+    FileName->setText(QDir::toNativeSeparators(m_path));
+    NameBox->setEnabled(ok);
+    CountLabel->setText(!m_fileChosen ? QString()
+                            : ok      ? QStringLiteral("Words that will be taken: %1").arg(m_result.pairs.size())
+                                      : QStringLiteral("No words can be taken from this file."));
+    Notes->setText(ok ? (QStringList{formatDescription(m_result)} + importNotes(m_result)).join(u'\n') : QString());
+    {
+        const QSignalBlocker blocker(HeaderBox);
+        HeaderBox->setChecked(ok && m_result.headerFound);
+    }
+    HeaderBox->setEnabled(ok && m_result.format != ImportResult::Format::Kvtml);
+
+    const int shown = ok ? int(std::min<qsizetype>(PreviewRows, m_result.pairs.size())) : 0;
+    Rows->setRowCount(shown);
+    for (int i = 0; i < shown; ++i) {
+        Rows->setItem(i, 0, new QTableWidgetItem(m_result.pairs[i].word));
+        Rows->setItem(i, 1, new QTableWidgetItem(m_result.pairs[i].meaning));
+    }
+    Refused->clear();
+    if (ok) {
+        for (const RefusedRow &row : m_result.refused)
+            Refused->addItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.why));
+    }
+    Import->setEnabled(ok && !m_result.pairs.isEmpty());
+}
+
+void ImportList::Import_Click()
+{
+    if (!Import->isEnabled()) {
+        Beep();
+        return;
+    }
+    const QString name = NameBox->text();
+    const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
+    if (saved) {
+        MsgBox(QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size()),
+               windowTitle(), MsgButtons::Ok, this);
+        screens().show(ScreenId::Manager);
+        screens().close(ScreenId::ImportList);
+        return;
+    }
+    if (saved.outcome == dataupdate::Outcome::Refused) {
+        heyMessage(saved.message, this);
+        NameBox->setFocus();
+        NameBox->selectAll();
+        return;
+    }
+    MsgBox(saved.message, windowTitle(), MsgButtons::Ok, this);
+}
+
+void ImportList::Cancel_Click()
+{
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::ImportList);
+}
+
+void ImportList::Form_Terminate()
+{
+    Cancel_Click();
+}
+
+void ImportList::escapePressed()
+{
+    Cancel_Click();
+}

@@ -1,0 +1,125 @@
+#include "ListExport.h"
+
+#include <QFileInfo>
+#include <QXmlStreamWriter>
+
+namespace {
+
+bool needsQuotes(const QString &field)
+{
+    if (field.isEmpty())
+        return false;
+    // The reader trims blanks around unquoted fields.
+    if (field.front().isSpace() || field.back().isSpace())
+        return true;
+    for (const QChar c : field) {
+        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n' || c == u';' || c == u'\t')
+            return true;
+    }
+    return false;
+}
+
+QString csvField(const QString &field)
+{
+    if (!needsQuotes(field))
+        return field;
+    QString quoted = field;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return u'"' + quoted + u'"';
+}
+
+// XML 1.0 carries no control characters but tab, line feed and carriage return.
+std::optional<QChar> xmlForbidden(const QString &text)
+{
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF)
+            return c;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<ExportFormat> exportFormatFor(const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"csv" || suffix == u"txt")
+        return ExportFormat::Csv;
+    if (suffix == u"kvtml" || suffix == u"xml")
+        return ExportFormat::Kvtml;
+    return std::nullopt;
+}
+
+QByteArray csvBytes(const QVector<WordPair> &pairs)
+{
+    QString text;
+    for (const WordPair &pair : pairs)
+        text += csvField(pair.word) + u',' + csvField(pair.meaning) + QLatin1String("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+KvtmlBytes kvtmlBytes(const QString &title, const QVector<WordPair> &pairs)
+{
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        for (const QString &text : {pairs[i].word, pairs[i].meaning}) {
+            if (const auto bad = xmlForbidden(text))
+                return {{},
+                        QStringLiteral("Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
+                                       "cannot carry.")
+                            .arg(i + 1)
+                            .arg(pairs[i].word, pairs[i].meaning)
+                            .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))};
+        }
+    }
+    if (const auto bad = xmlForbidden(title))
+        return {{}, QStringLiteral("The list name holds a control character, which a KVTML file cannot carry.")};
+
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(1);
+    xml.writeStartDocument();
+    xml.writeDTD(QStringLiteral("<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    xml.writeStartElement(QStringLiteral("kvtml"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+    xml.writeStartElement(QStringLiteral("information"));
+    xml.writeTextElement(QStringLiteral("generator"), QStringLiteral("Lingo-Spark"));
+    xml.writeTextElement(QStringLiteral("title"), title);
+    xml.writeEndElement();
+    xml.writeStartElement(QStringLiteral("identifiers"));
+    for (const auto &[id, name] : {std::pair{"0", "Word"}, std::pair{"1", "Meaning"}}) {
+        xml.writeStartElement(QStringLiteral("identifier"));
+        xml.writeAttribute(QStringLiteral("id"), QLatin1String(id));
+        xml.writeTextElement(QStringLiteral("name"), QLatin1String(name));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeStartElement(QStringLiteral("entries"));
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        xml.writeStartElement(QStringLiteral("entry"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(i));
+        for (const auto &[id, text] : {std::pair{"0", pairs[i].word}, std::pair{"1", pairs[i].meaning}}) {
+            xml.writeStartElement(QStringLiteral("translation"));
+            xml.writeAttribute(QStringLiteral("id"), QLatin1String(id));
+            xml.writeTextElement(QStringLiteral("text"), text);
+            xml.writeEndElement();
+        }
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    // Vocabulary programs practise the entries of lessons, so all are in one.
+    xml.writeStartElement(QStringLiteral("lessons"));
+    xml.writeStartElement(QStringLiteral("container"));
+    xml.writeTextElement(QStringLiteral("name"), title);
+    xml.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        xml.writeEmptyElement(QStringLiteral("entry"));
+        xml.writeAttribute(QStringLiteral("id"), QString::number(i));
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return {bytes, {}};
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "manage/editor/StoreEdits.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+#include <optional>
+
+// Writers that mirror the import readers: they take a list's pairs and
+// return the file's bytes, touching no file.
+
+enum class ExportFormat { Csv, Kvtml };
+
+// From the file name's ending (.csv, .txt: CSV; .kvtml, .xml: KVTML).
+std::optional<ExportFormat> exportFormatFor(const QString &fileName);
+
+// UTF-8 with a byte-order mark (so spreadsheets show the accents), comma
+// separated, CR LF, no header row; fields are quoted where a reader would
+// otherwise split, join or trim them.
+QByteArray csvBytes(const QVector<WordPair> &pairs);
+
+struct KvtmlBytes {
+    QByteArray bytes;
+    QString refusal; // a pair holds a character XML cannot carry (names it)
+    bool ok() const { return refusal.isEmpty(); }
+};
+
+// KVTML 2.0 with the identifiers "Word" and "Meaning", one entry per pair,
+// all in one lesson named after the list.
+KvtmlBytes kvtmlBytes(const QString &title, const QVector<WordPair> &pairs);

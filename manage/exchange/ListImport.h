@@ -1,0 +1,60 @@
+#pragma once
+
+#include "manage/editor/StoreEdits.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QVector>
+
+// Reads a word list brought in from another program: KVTML 2.0, delimited
+// text (tab, semicolon or comma) or "word = meaning" lines. Takes the file's
+// bytes and returns the pairs it takes and the rows it refuses, each with
+// its line and why, the way a compiler reports; it touches no file, so the
+// screen, the command line and the tests feed it the same bytes.
+
+inline constexpr qsizetype MaxImportBytes = 4 * 1024 * 1024;
+
+enum class HeaderChoice { Detect, Header, NoHeader };
+
+struct RefusedRow {
+    int line = 0; // 1-based, where the row starts in the file
+    QString why;
+    bool operator==(const RefusedRow &) const = default;
+};
+
+struct ImportResult {
+    enum class Format { None, Kvtml, Delimited, Equals };
+    Format format = Format::None;
+    QString error;  // the file is no word list (names the file); nothing else is set
+    QString name;   // the list name offered: the KVTML title or the file's name
+    QString encoding;
+    QChar separator;          // Delimited: '\t', ';' or ','
+    int columns = 0;          // the most columns any row has
+    bool headerFound = false; // the first row was taken as a header
+    QVector<WordPair> pairs;  // at most MaxPairs
+    int leftOut = 0;          // good pairs beyond MaxPairs
+    QVector<RefusedRow> refused;
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+// `fileName` is the name shown in messages; its base name is the list name
+// when the file carries no title.
+ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderChoice header = HeaderChoice::Detect);
+
+// The file's text: a UTF-16 or UTF-8 byte-order mark decides; else UTF-8
+// when the bytes are valid UTF-8, else Windows-1252. Normalised to NFC, so
+// an "e" followed by a combining accent is stored as one "é".
+struct DecodedText {
+    QString text;
+    QString encoding; // for the preview: "UTF-8", "UTF-16", "Windows-1252"
+};
+DecodedText decodeText(QByteArrayView bytes);
+
+// Why a word or meaning cannot be stored, or empty when it can.
+QString pairRefusal(const QString &word, const QString &meaning);
+
+// Short notes for the preview and the command line: columns dropped, pairs
+// left out over the limit.
+QStringList importNotes(const ImportResult &result);

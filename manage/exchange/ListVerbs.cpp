@@ -1,0 +1,140 @@
+#include "ListVerbs.h"
+
+#include "ExchangeFiles.h"
+#include "ListExport.h"
+
+#include "app/CommandLine.h"
+#include "app/core/Cp1252.h"
+#include "app/core/ListStore.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+int failure(QTextStream &err, const QString &message)
+{
+    err << "lingo-spark: " << message << '\n';
+    err.flush();
+    return 1;
+}
+
+QString unreadableStore()
+{
+    return QStringLiteral("could not read the word lists in %1").arg(QDir::toNativeSeparators(storePath()));
+}
+
+} // namespace
+
+int listsVerb(QTextStream &out, QTextStream &err)
+{
+    const auto store = ReadStoreLines();
+    if (!store)
+        return failure(err, unreadableStore());
+    if (!store->isEmpty() && store->first() != NoListsLine) {
+        for (const QByteArray &name : listNamesOf(*store))
+            out << cp1252::decode(name) << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
+int importVerb(const QString &file, const std::optional<QString> &name, HeaderChoice header, QTextStream &out, QTextStream &err)
+{
+    const QString where = QDir::toNativeSeparators(file);
+    const exchange::FileRead read = exchange::readImportFile(file);
+    if (!read.ok())
+        return failure(err, read.error);
+    const ImportResult result = readImport(read.bytes, where, header);
+    if (!result.ok())
+        return failure(err, result.error + QStringLiteral(" Nothing was imported."));
+    for (const RefusedRow &row : result.refused)
+        err << where << ':' << row.line << ": not taken: " << row.why << '\n';
+    for (const QString &note : importNotes(result))
+        err << where << ": " << note << '\n';
+    err.flush();
+    if (result.pairs.isEmpty())
+        return failure(err, QStringLiteral("%1 holds no pair that can be taken. Nothing was imported.").arg(where));
+
+    const QString listName = name.value_or(result.name);
+    const dataupdate::Result saved = exchange::appendList(listName, result.pairs);
+    if (!saved)
+        return failure(err, saved.message);
+    out << QStringLiteral("Added the list \"%1\" with %2 words from %3.").arg(listName).arg(result.pairs.size()).arg(where)
+        << '\n';
+    out.flush();
+    return 0;
+}
+
+int exportVerb(const QString &listName, const QString &file, QTextStream &out, QTextStream &err)
+{
+    const QString where = QDir::toNativeSeparators(file);
+    const auto format = exportFormatFor(file);
+    if (!format)
+        return failure(err, QStringLiteral("%1: the file name must end in .csv or .kvtml").arg(where));
+    if (!ReadStoreLines())
+        return failure(err, unreadableStore());
+    const auto pairs = exchange::pairsOfList(listName);
+    if (!pairs)
+        return failure(err, QStringLiteral("there is no list named \"%1\"").arg(listName));
+
+    QByteArray bytes;
+    if (*format == ExportFormat::Kvtml) {
+        const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs);
+        if (!kvtml.ok())
+            return failure(err, kvtml.refusal + QStringLiteral(" Nothing was written."));
+        bytes = kvtml.bytes;
+    } else {
+        bytes = csvBytes(*pairs);
+    }
+    if (const QString error = exchange::saveBytes(file, bytes); !error.isEmpty())
+        return failure(err, error);
+    out << QStringLiteral("Wrote the %1 words of \"%2\" to %3.").arg(pairs->size()).arg(listName, where) << '\n';
+    out.flush();
+    return 0;
+}
+
+QList<Verb> exchangeVerbs()
+{
+    const QCommandLineOption nameOption(QStringLiteral("name"),
+                                        QStringLiteral("Call the new list <name> (else the file's title or name)."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption headerOption(QStringLiteral("header"), QStringLiteral("The first row names the columns."));
+    const QCommandLineOption noHeaderOption(QStringLiteral("no-header"),
+                                            QStringLiteral("The first row is a word pair, whatever it says."));
+    const auto streams = [](auto run) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return run(out, err);
+    };
+    return {
+        {QStringLiteral("lists"), QString(), QStringLiteral("Print the names of the word lists, one a line."), {}, 0, 0,
+         [streams](const QStringList &, const QCommandLineParser &) {
+             return streams([](QTextStream &out, QTextStream &err) { return listsVerb(out, err); });
+         }},
+        {QStringLiteral("import"), QStringLiteral("FILE [--name NAME] [--header|--no-header]"),
+         QStringLiteral("Add the pairs of FILE (CSV, tab or semicolon text, \"word = meaning\" lines, KVTML 2.0) "
+                        "as a new list."),
+         {nameOption, headerOption, noHeaderOption}, 1, 1,
+         [streams, nameOption, headerOption, noHeaderOption](const QStringList &args, const QCommandLineParser &options) {
+             if (options.isSet(headerOption) && options.isSet(noHeaderOption)) {
+                 std::fputs("lingo-spark: --header and --no-header cannot both be given\n", stderr);
+                 return UsageStatus;
+             }
+             const HeaderChoice header = options.isSet(headerOption)     ? HeaderChoice::Header
+                                         : options.isSet(noHeaderOption) ? HeaderChoice::NoHeader
+                                                                         : HeaderChoice::Detect;
+             // A name given as "" is refused as an empty name, not replaced.
+             const auto name = options.isSet(nameOption) ? std::optional(options.value(nameOption)) : std::nullopt;
+             return streams([&](QTextStream &out, QTextStream &err) { return importVerb(args[0], name, header, out, err); });
+         }},
+        {QStringLiteral("export"), QStringLiteral("NAME FILE"),
+         QStringLiteral("Write the list NAME to FILE, as CSV (.csv) or KVTML (.kvtml)."), {}, 2, 2,
+         [streams](const QStringList &args, const QCommandLineParser &) {
+             return streams([&](QTextStream &out, QTextStream &err) { return exportVerb(args[0], args[1], out, err); });
+         }},
+    };
+}

@@ -1,0 +1,147 @@
+#include "Worksheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace worksheet {
+namespace {
+
+// Millimetres: heading, column titles, rows, page number. 14 + 8 + 24 x 9
+// + 8 = 246 mm fits Letter's 249 mm between 15 mm margins.
+constexpr double MarginMm = 15;
+constexpr double HeadingMm = 14;
+constexpr double TitlesMm = 8;
+constexpr double RowMm = 9;
+constexpr double PaddingMm = 1.5;
+constexpr int TextPoints = 9; // two lines of it fit a row
+
+void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double padding)
+{
+    const QRectF inner = cell.adjusted(padding, 0, -padding, 0);
+    const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap;
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    if (metrics.boundingRect(inner, flags, text).height() <= inner.height()) {
+        painter.drawText(inner, flags, text);
+        return;
+    }
+    // Too long for the row: one line with an ellipsis keeps every row the same height.
+    painter.drawText(inner, Qt::AlignVCenter | Qt::AlignLeft, metrics.elidedText(text, Qt::ElideRight, inner.width()));
+}
+
+} // namespace
+
+int pageCount(int pairs)
+{
+    return pairs <= 0 ? 1 : (pairs + RowsPerPage - 1) / RowsPerPage;
+}
+
+QPageSize::PageSizeId paperFor(const QLocale &locale)
+{
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem)
+        return QPageSize::Letter;
+    switch (locale.territory()) {
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Philippines:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::PuertoRico:
+        return QPageSize::Letter;
+    default:
+        return QPageSize::A4;
+    }
+}
+
+void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pairs, Blank blank)
+{
+    printer.setPageSize(QPageSize(paperFor(QLocale::system())));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+    printer.setDocName(name);
+
+    QPainter painter(&printer);
+    const double perMm = printer.resolution() / 25.4;
+    const auto mm = [perMm](double v) { return v * perMm; };
+    const double width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
+    const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+    const double column = width / 2;
+
+    QFont heading(QStringLiteral("Sans Serif"));
+    heading.setPointSize(16);
+    heading.setBold(true);
+    QFont titles(QStringLiteral("Sans Serif"));
+    titles.setPointSize(TextPoints);
+    titles.setBold(true);
+    QFont body(QStringLiteral("Sans Serif"));
+    body.setPointSize(TextPoints);
+
+    const int pages = pageCount(int(pairs.size()));
+    QPen line(Qt::black);
+    line.setWidthF(mm(0.25));
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            printer.newPage();
+        painter.setPen(line);
+        painter.setFont(heading);
+        painter.drawText(QRectF(0, 0, width, mm(HeadingMm)), Qt::AlignLeft | Qt::AlignVCenter,
+                         QFontMetricsF(heading, &printer).elidedText(name, Qt::ElideRight, width));
+
+        double top = mm(HeadingMm);
+        painter.setFont(titles);
+        painter.fillRect(QRectF(0, top, width, mm(TitlesMm)), QColor(225, 225, 225));
+        drawCell(painter, QRectF(0, top, column, mm(TitlesMm)), QStringLiteral("Word"), mm(PaddingMm));
+        drawCell(painter, QRectF(column, top, column, mm(TitlesMm)), QStringLiteral("Meaning"), mm(PaddingMm));
+        painter.drawRect(QRectF(0, top, width, mm(TitlesMm)));
+        top += mm(TitlesMm);
+
+        painter.setFont(body);
+        const int first = page * RowsPerPage;
+        const int last = std::min(int(pairs.size()), first + RowsPerPage);
+        for (int i = first; i < last; ++i) {
+            const QRectF wordCell(0, top, column, mm(RowMm));
+            const QRectF meaningCell(column, top, column, mm(RowMm));
+            if (blank != Blank::Word)
+                drawCell(painter, wordCell, pairs[i].word, mm(PaddingMm));
+            if (blank != Blank::Meaning)
+                drawCell(painter, meaningCell, pairs[i].meaning, mm(PaddingMm));
+            painter.drawRect(wordCell);
+            painter.drawRect(meaningCell);
+            top += mm(RowMm);
+        }
+
+        painter.drawText(QRectF(0, pageHeight - mm(8), width, mm(8)), Qt::AlignCenter,
+                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+    }
+}
+
+QString savePdf(const QString &path, const QString &name, const QVector<WordPair> &pairs, Blank blank)
+{
+    // QPrinter writes in place; a failed write must not leave a teacher's
+    // earlier PDF half overwritten, so it writes beside it and renames.
+    const QString partial = path + QStringLiteral(".part");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(partial);
+        render(printer, name, pairs, blank);
+    }
+    const QString where = QDir::toNativeSeparators(path);
+    if (!QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0) {
+        QFile::remove(partial);
+        return QStringLiteral("Could not write %1.").arg(where);
+    }
+    // rename() replaces an existing file in one step.
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(partial);
+        return QStringLiteral("Could not write %1.").arg(where);
+    }
+    return {};
+}
+
+} // namespace worksheet

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "manage/editor/StoreEdits.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QString>
+#include <QVector>
+
+class QPrinter;
+
+// A worksheet of one list: the name as heading, a table word | meaning,
+// page numbers. The type size and the rows per page are fixed, so a sheet
+// looks the same on every printer and a row is never cut across pages;
+// the rows fit both A4 and Letter.
+namespace worksheet {
+
+inline constexpr int RowsPerPage = 24;
+
+// The column left empty for a test sheet.
+enum class Blank { None, Meaning, Word };
+
+int pageCount(int pairs);
+
+// Letter where the locale's paper is Letter (the Americas that use it and
+// the Philippines), A4 elsewhere.
+QPageSize::PageSizeId paperFor(const QLocale &locale);
+
+// Paints the sheet on a printer set up by the caller (a print dialog's
+// choice, or PDF output); sets the paper and margins first.
+void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pairs, Blank blank);
+
+// Writes the sheet straight to a PDF file. Returns an error for the user,
+// or an empty string.
+QString savePdf(const QString &path, const QString &name, const QVector<WordPair> &pairs, Blank blank);
+
+} // namespace worksheet

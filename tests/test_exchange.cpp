@@ -1,0 +1,530 @@
+// links: lingo_exchange lingo_manage lingo_flashcards
+#include "flashcards/FlashcardScreens.h"
+#include "flashcards/Main.h"
+#include "flashcards/frmTitle.h"
+#include "manage/ManageScreens.h"
+#include "manage/exchange/ExchangeDialogs.h"
+#include "manage/exchange/ExchangeScreens.h"
+#include "manage/exchange/ExportList.h"
+#include "manage/exchange/ImportList.h"
+#include "manage/exchange/PrintList.h"
+#include "app/core/Cp1252.h"
+#include "manage/exchange/ExchangeFiles.h"
+#include "manage/exchange/ListExport.h"
+#include "manage/exchange/ListImport.h"
+#include "manage/exchange/ListVerbs.h"
+#include "manage/exchange/Worksheet.h"
+#include "support/TestSupport.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+QByteArray utf16le(const QString &text)
+{
+    QByteArray out("\xFF\xFE");
+    out.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    return out;
+}
+
+QByteArray kvtml(const QString &body, const QString &title = QStringLiteral("From KDE"))
+{
+    return (QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
+                           "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n<kvtml version=\"2.0\">\n<information><title>")
+            + title + QStringLiteral("</title></information>\n") + body + QStringLiteral("</kvtml>\n"))
+        .toUtf8();
+}
+
+QString entry(int id, const QString &translations)
+{
+    return QStringLiteral("<entry id=\"%1\">%2</entry>\n").arg(id).arg(translations);
+}
+
+QString translation(int id, const QString &text)
+{
+    return QStringLiteral("<translation id=\"%1\"><text>%2</text></translation>").arg(id).arg(text);
+}
+
+// The store's bytes: its lines in Windows-1252, each ended by CR LF.
+QByteArray storeBytes(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines)
+        out += cp1252::encode(line).value() + "\r\n";
+    return out;
+}
+
+QStringList report(const ImportResult &result)
+{
+    QStringList out;
+    for (const RefusedRow &row : result.refused)
+        out.append(QStringLiteral("%1: %2").arg(row.line).arg(row.why));
+    return out + importNotes(result);
+}
+
+// Every character Windows-1252 prints: 0x20-0x7E and 0x80-0xFF but the five
+// bytes it leaves undefined.
+QString printableCp1252()
+{
+    QString out;
+    for (int b = 0x20; b <= 0xFF; ++b) {
+        if (b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+            continue;
+        out += cp1252::charFor(static_cast<unsigned char>(b));
+    }
+    return out;
+}
+
+void triggerMenuItem(Screen *screen, const QString &text)
+{
+    for (QAction *menu : screen->menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions()) {
+            if (visibleCaption(item->text()) == text) {
+                item->trigger();
+                return;
+            }
+        }
+    }
+    QFAIL(qPrintable(text));
+}
+
+void chooseList(QListWidget *lists, const QString &name)
+{
+    const auto found = lists->findItems(name, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    lists->setCurrentItem(found.first());
+}
+
+QStringList rows(QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
+}
+
+} // namespace
+
+class ExchangeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void import_data();
+    void import();
+    void roundTrip_data();
+    void roundTrip();
+    void csvBytesAreSpreadsheetStyle();
+    void kvtmlRefusesControlCharacters();
+    void largeFileIsNotRead();
+    void worksheetPdf();
+    void importThroughManagerThenPractise();
+    void exportAndPrintScreens();
+    void verbFunctions();
+    void verbsWithoutDisplay_data();
+    void verbsWithoutDisplay();
+};
+
+void ExchangeTest::import_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("header");
+    QTest::addColumn<QStringList>("block"); // the new list's lines; empty: nothing written
+    QTest::addColumn<QStringList>("report");
+    QTest::addColumn<QString>("error");
+    const int detect = int(HeaderChoice::Detect);
+
+    QTest::addRow("spreadsheet CSV") << QByteArray("\"Word\",\"Meaning\"\r\n\"dog\",\"Hund, der\"\r\ncat,\"Katze \"\"Mieze\"\"\"\r\n"
+                                                   "\"two\r\nlines\",zwei\r\n  mouse ,  Maus\r\n")
+                                     << "Sheet.csv" << detect
+                                     << QStringList{"Sheet", "dog", "Hund, der", "cat", "Katze \"Mieze\"", "mouse", "Maus"}
+                                     << QStringList{"4: a line break inside the word"} << "";
+    QTest::addRow("semicolons in Windows-1252")
+        << QByteArray("chien;dog\r\n\xE9l\xE8ve;pupil, student\r\n") << "French.csv" << detect
+        << QStringList{"French", "chien", "dog", "\u00E9l\u00E8ve", "pupil, student"} << QStringList{} << "";
+    QTest::addRow("tabs, LF only") << QByteArray("house\tHaus\nfree time\tFreizeit, die\n") << "German.tsv" << detect
+                                   << QStringList{"German", "house", "Haus", "free time", "Freizeit, die"} << QStringList{}
+                                   << "";
+    QTest::addRow("UTF-16 with BOM") << utf16le(QStringLiteral("Stra\u00DFe\tstreet\r\nEuro\t\u20AC\r\n")) << "U16.txt"
+                                     << detect << QStringList{"U16", "Stra\u00DFe", "street", "Euro", "\u20AC"}
+                                     << QStringList{} << "";
+    QTest::addRow("decomposed accents") << QStringLiteral("e\u0301te\u0301,summer\r\n").toUtf8() << "nfc.csv" << detect
+                                        << QStringList{"nfc", "\u00E9t\u00E9", "summer"} << QStringList{} << "";
+    QTest::addRow("word = meaning") << QByteArray("der Hund = the dog\r\nKatze=cat, the\r\n\r\nno sign here\r\n")
+                                    << "eq.txt" << detect << QStringList{"eq", "der Hund", "the dog", "Katze", "cat, the"}
+                                    << QStringList{"4: the meaning is empty"} << "";
+    QTest::addRow("three columns") << QByteArray("a,b,c\r\nd,e,f\r\n") << "three.csv" << detect
+                                   << QStringList{"three", "a", "b", "d", "e"}
+                                   << QStringList{"The file has 3 columns: the first two are taken as word and meaning."}
+                                   << "";
+    QTest::addRow("header forced") << QByteArray("Spanish;English\r\nsol;sun\r\n") << "h.csv" << int(HeaderChoice::Header)
+                                   << QStringList{"h", "sol", "sun"} << QStringList{} << "";
+    QTest::addRow("header words kept as a pair") << QByteArray("term,definition\r\nsol,sun\r\n") << "k.csv"
+                                                 << int(HeaderChoice::NoHeader)
+                                                 << QStringList{"k", "term", "definition", "sol", "sun"} << QStringList{}
+                                                 << "";
+    QTest::addRow("every refusal") << QByteArray(",nothing\r\n<New List>,x\r\nNo Lists,y\r\n\xC5\x82\xC3\xB3" "d\xC5\xBA,boat\r\n"
+                                                 "ok,fine\r\nq,\"a\r\nb\"\r\nlast,\"open")
+                                   << "bad.csv" << detect << QStringList{"bad", "ok", "fine"}
+                                   << QStringList{"1: the word is empty",
+                                                  "2: \"<New List>\" marks the word list file's structure and cannot be a word or meaning",
+                                                  "3: \"No Lists\" marks the word list file's structure and cannot be a word or meaning",
+                                                  "4: the character \"\u0142\" (U+0142) cannot be stored in the word list file",
+                                                  "6: a line break inside the meaning", "8: a quote that is never closed"}
+                                   << "";
+
+    const QString lessons = QStringLiteral("<lessons><container><name>L1</name><container><name>L2</name>"
+                                           "<entry id=\"2\"/></container><entry id=\"0\"/></container></lessons>\n");
+    QTest::addRow("KVTML, ids out of order, nested lessons")
+        << kvtml(QStringLiteral("<identifiers><identifier id=\"0\"/><identifier id=\"1\"/></identifiers><entries>")
+                 + entry(0, translation(1, "Hund") + translation(0, "dog")) + entry(2, translation(0, "cat") + translation(1, "Katze"))
+                 + entry(1, translation(0, "lonely") + translation(1, "einsam")) + QStringLiteral("</entries>\n") + lessons)
+        << "k.kvtml" << detect << QStringList{"From KDE", "dog", "Hund", "cat", "Katze", "lonely", "einsam"}
+        << QStringList{} << "";
+    QTest::addRow("KVTML, missing translations")
+        << kvtml(QStringLiteral("<entries>\n") + entry(0, translation(0, "only word")) + entry(1, translation(1, "only meaning"))
+                     + entry(2, translation(0, "both") + translation(1, "beide")) + QStringLiteral("</entries>\n"),
+                 QString())
+        << "Untitled.kvtml" << detect << QStringList{"Untitled", "both", "beide"}
+        << QStringList{"6: the meaning is empty", "7: the word is empty"} << "";
+    QTest::addRow("KVTML, one translation")
+        << kvtml(QStringLiteral("<entries>") + entry(0, translation(0, "a")) + QStringLiteral("</entries>")) << "one.kvtml"
+        << detect << QStringList{} << QStringList{} << "holds only one language";
+    QTest::addRow("KVTML, truncated") << kvtml(QStringLiteral("<entries>") + entry(0, translation(0, "a") + translation(1, "b")))
+                                             .chopped(30)
+                                      << "cut.kvtml" << detect << QStringList{} << QStringList{}
+                                      << "is not a readable XML file";
+    QTest::addRow("a PNG") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24) << "pic.png" << detect
+                           << QStringList{} << QStringList{} << "is not a text file";
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(15);
+    random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+    QTest::addRow("random bytes") << noise << "noise.bin" << detect << QStringList{} << QStringList{}
+                                  << "is not a text file";
+    QTest::addRow("one column") << QByteArray("just\r\nwords\r\n") << "col.txt" << detect << QStringList{}
+                                << QStringList{} << "holds no word and meaning pairs";
+    QTest::addRow("name clash") << QByteArray("sol,sun\r\n") << "Animals.csv" << detect << QStringList{}
+                                << QStringList{} << "There is already a list named \"Animals\"";
+
+    QByteArray many;
+    QStringList manyBlock{"many"};
+    for (int i = 1; i <= 605; ++i) {
+        many += QByteArray::number(i) + ",m" + QByteArray::number(i) + "\r\n";
+        if (i <= 600)
+            manyBlock << QString::number(i) << QStringLiteral("m%1").arg(i);
+    }
+    QTest::addRow("605 pairs") << many << "many.csv" << detect << manyBlock
+                               << QStringList{"A list holds at most 600 words: the first 600 are taken and 5 more are left out."}
+                               << "";
+}
+
+void ExchangeTest::import()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, fileName);
+    QFETCH(int, header);
+    QFETCH(QStringList, block);
+    QFETCH(QStringList, report);
+    QFETCH(QString, error);
+
+    TestEnv env;
+    env.write(fileName, file);
+    const exchange::FileRead read = exchange::readImportFile(env.path(fileName));
+    QVERIFY(read.ok());
+    const ImportResult result = readImport(read.bytes, env.path(fileName), HeaderChoice(header));
+    QString failure = result.error;
+    if (result.ok()) {
+        QCOMPARE(::report(result), report);
+        const auto saved = exchange::appendList(result.name, result.pairs);
+        failure = saved.message;
+    } else {
+        QVERIFY2(result.error.contains(fileName), qPrintable(result.error));
+    }
+    if (error.isEmpty()) {
+        QCOMPARE(failure, QString());
+        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore() + storeBytes(QStringList{"<New List>"} + block));
+    } else {
+        QVERIFY2(failure.contains(error), qPrintable(failure));
+        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
+    }
+}
+
+void ExchangeTest::roundTrip_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addRow("CSV") << "all.csv";
+    QTest::addRow("KVTML") << "all.kvtml";
+}
+
+void ExchangeTest::roundTrip()
+{
+    QFETCH(QString, fileName);
+    QVector<WordPair> pairs;
+    for (const QChar c : printableCp1252())
+        pairs.append({QString(c), QStringLiteral("x%1 %1").arg(c)});
+    pairs.append({QStringLiteral("  padded "), QStringLiteral("\"quoted\", \"twice\"")});
+
+    const QByteArray bytes = exportFormatFor(fileName) == ExportFormat::Csv ? csvBytes(pairs)
+                                                                             : kvtmlBytes("All", pairs).bytes;
+    const ImportResult back = readImport(bytes, fileName);
+    QCOMPARE(back.error, QString());
+    QCOMPARE(back.refused, QVector<RefusedRow>());
+    QCOMPARE(back.pairs, pairs);
+}
+
+void ExchangeTest::csvBytesAreSpreadsheetStyle()
+{
+    const QVector<WordPair> pairs{{"a", "b"}, {"x, y", "say \"hi\""}, {" pad", "\u00E9t\u00E9"}};
+    QCOMPARE(csvBytes(pairs), QByteArray("\xEF\xBB\xBF"
+                                         "a,b\r\n\"x, y\",\"say \"\"hi\"\"\"\r\n\" pad\",\xC3\xA9t\xC3\xA9\r\n"));
+}
+
+void ExchangeTest::kvtmlRefusesControlCharacters()
+{
+    const KvtmlBytes out = kvtmlBytes("L", {{"fine", "ok"}, {"be\x01l", "bell"}});
+    QVERIFY(!out.ok());
+    QVERIFY2(out.refusal.contains("Pair 2") && out.refusal.contains("U+0001"), qPrintable(out.refusal));
+}
+
+void ExchangeTest::largeFileIsNotRead()
+{
+    TestEnv env;
+    QFile big(env.path("big.csv"));
+    QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(50 * 1024 * 1024));
+    big.close();
+    const exchange::FileRead read = exchange::readImportFile(env.path("big.csv"));
+    QVERIFY(!read.ok());
+    QVERIFY2(read.error.contains("big.csv") && read.error.contains("larger than 4 MB"), qPrintable(read.error));
+    QVERIFY(read.bytes.isEmpty());
+}
+
+void ExchangeTest::worksheetPdf()
+{
+    TestEnv env;
+    QVector<WordPair> pairs;
+    for (int i = 1; i <= 600; ++i)
+        pairs.append({QStringLiteral("w%1x").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("m%1y").arg(i, 3, 10, QLatin1Char('0'))});
+    QCOMPARE(worksheet::pageCount(600), 25);
+    QCOMPARE(worksheet::pageCount(24), 1);
+    QCOMPARE(worksheet::pageCount(0), 1);
+
+    for (const auto blank : {worksheet::Blank::None, worksheet::Blank::Meaning}) {
+        const QString pdf = env.path("sheet.pdf");
+        QCOMPARE(worksheet::savePdf(pdf, "Six hundred", pairs, blank), QString());
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(60000));
+        const QString out = QString::fromUtf8(text.readAllStandardOutput());
+        QCOMPARE(out.count(u'\f'), 25);
+        QVERIFY(out.contains("Six hundred") && out.contains("Page 25 of 25"));
+        for (const WordPair &pair : pairs) {
+            QVERIFY2(out.contains(pair.word), qPrintable(pair.word));
+            QCOMPARE(out.contains(pair.meaning), blank == worksheet::Blank::None);
+        }
+    }
+}
+
+void ExchangeTest::importThroughManagerThenPractise()
+{
+    TestEnv env;
+    registerManageScreens(screens());
+    registerExchangeScreens(screens());
+    registerFlashcardScreens(screens());
+    env.write("class.csv", "word,meaning\r\nsol,sun\r\nluna,moon\r\n,empty\r\n");
+    QString answer;
+    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
+    const auto done = qScopeGuard([] { exchange::setFileDialogHandler({}); });
+
+    // Cancelling the file dialog goes back to the menu, nothing written.
+    triggerMenuItem(screens().show(ScreenId::Manager), "Import a List...");
+    settle();
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
+
+    answer = env.path("class.csv");
+    triggerMenuItem(screens().find(ScreenId::Manager), "Import a List...");
+    settle();
+    auto *import = screens().find<ImportList>(ScreenId::ImportList);
+    QVERIFY(import && !screens().exists(ScreenId::Manager));
+    QCOMPARE(import->NameBox->text(), QString("class"));
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
+    QVERIFY(import->HeaderBox->isChecked());
+    QCOMPARE(rows(import->Refused), QStringList{"Line 4: the word is empty"});
+    QTest::mouseClick(import->HeaderBox, Qt::LeftButton);
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 3"));
+    QTest::mouseClick(import->HeaderBox, Qt::LeftButton);
+    QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
+
+    import->NameBox->setText("Animals");
+    QTest::mouseClick(import->Import, Qt::LeftButton);
+    QVERIFY(env.messages.last().text.startsWith("There is already a list named \"Animals\""));
+    QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
+    QVERIFY(screens().isShown(ScreenId::ImportList));
+
+    import->NameBox->setText("Spanish");
+    QTest::mouseClick(import->Import, Qt::LeftButton);
+    settle();
+    QCOMPARE(env.read("thelists.dat"),
+             TestEnv::defaultStore() + storeBytes({"<New List>", "Spanish", "sol", "sun", "luna", "moon"}));
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
+
+    screens().close(ScreenId::Manager);
+    auto *options = qobject_cast<frmTitle *>(screens().show(ScreenId::frmTitle));
+    chooseList(options->TheLists, "Spanish");
+    QTest::mouseClick(options->Begin, Qt::LeftButton);
+    settle();
+    auto *card = screens().find<Main>(ScreenId::Main);
+    QVERIFY(card);
+    QCOMPARE(card->TheWord->text(), QString("luna"));
+    QCOMPARE(card->TheDefinition->text(), QString("moon"));
+}
+
+void ExchangeTest::exportAndPrintScreens()
+{
+    TestEnv env;
+    registerManageScreens(screens());
+    registerExchangeScreens(screens());
+    QString answer;
+    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
+    const QString printed = env.path("printed.pdf");
+    exchange::setPrintDialogHandler([printed](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    const auto done = qScopeGuard([] {
+        exchange::setFileDialogHandler({});
+        exchange::setPrintDialogHandler({});
+    });
+
+    triggerMenuItem(screens().show(ScreenId::Manager), "Export a List...");
+    auto *exporter = screens().find<ExportList>(ScreenId::ExportList);
+    QVERIFY(exporter && !screens().exists(ScreenId::Manager));
+    QCOMPARE(rows(exporter->TheLists), (QStringList{"Animals", "Colours"}));
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::ChooseAList));
+    chooseList(exporter->TheLists, "Colours");
+    answer = env.path("colours.csv");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
+    answer = env.path("colours");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
+    answer = env.path("colours.kvtml");
+    QTest::mouseClick(exporter->Export, Qt::LeftButton);
+    QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+    QTest::mouseClick(exporter->Finished, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ExportList));
+
+    triggerMenuItem(screens().find(ScreenId::Manager), "Print a List...");
+    auto *print = screens().find<PrintList>(ScreenId::PrintList);
+    QVERIFY(print);
+    chooseList(print->TheLists, "Animals");
+    QTest::mouseClick(print->Print, Qt::LeftButton);
+    QVERIFY(env.read("printed.pdf").startsWith("%PDF"));
+    print->BlankWords->setChecked(true);
+    answer = env.path("sheet");
+    QTest::mouseClick(print->SavePdf, Qt::LeftButton);
+    QProcess text;
+    text.start("pdftotext", {env.path("sheet.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(out.contains("perro") && !out.contains("horse"));
+    QTest::mouseClick(print->Finished, Qt::LeftButton);
+    QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::PrintList));
+}
+
+void ExchangeTest::verbFunctions()
+{
+    TestEnv env;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    env.write("sp.txt", "sol = sun\r\nluna\r\n");
+    QCOMPARE(importVerb(env.path("sp.txt"), std::nullopt, HeaderChoice::Detect, outStream, errStream), 0);
+    QCOMPARE(out, QString("Added the list \"sp\" with 1 words from %1.\n").arg(env.path("sp.txt")));
+    QCOMPARE(err, QString("%1:2: not taken: the meaning is empty\n").arg(env.path("sp.txt")));
+    QCOMPARE(importVerb(env.path("sp.txt"), QString(), HeaderChoice::Detect, outStream, errStream), 1);
+    QVERIFY(err.endsWith("lingo-spark: Please type a name for the list.\n"));
+    out.clear();
+    QCOMPARE(listsVerb(outStream, errStream), 0);
+    QCOMPARE(out, QString("Animals\nColours\nsp\n"));
+    QCOMPARE(exportVerb("sp", env.path("sp.csv"), outStream, errStream), 0);
+    QCOMPARE(env.read("sp.csv"), QByteArray("\xEF\xBB\xBFsol,sun\r\n"));
+}
+
+void ExchangeTest::verbsWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<QStringList>("added"); // the store's lines after the default store
+
+    QTest::addRow("lists") << QStringList{"lists"} << 0 << "Animals\nColours\n" << "" << QStringList{};
+    QTest::addRow("import, header kept") << QStringList{"import", "@/w.csv", "--name", "Vocab", "--no-header"} << 0
+                                         << "Added the list \"Vocab\" with 2 words from @/w.csv.\n" << ""
+                                         << QStringList{"<New List>", "Vocab", "word", "meaning", "sol", "sun"};
+    QTest::addRow("import, name clash") << QStringList{"import", "@/w.csv", "--name", "Colours"} << 1 << ""
+                                        << "lingo-spark: There is already a list named \"Colours\"" << QStringList{};
+    QTest::addRow("import, a picture") << QStringList{"import", "@/p.png"} << 1 << ""
+                                       << "lingo-spark: @/p.png is not a text file" << QStringList{};
+    QTest::addRow("import, both header options") << QStringList{"import", "@/w.csv", "--header", "--no-header"} << 2
+                                                 << "" << "cannot both be given" << QStringList{};
+    QTest::addRow("export KVTML") << QStringList{"export", "Colours", "@/c.kvtml"} << 0
+                                  << "Wrote the 2 words of \"Colours\" to @/c.kvtml.\n" << "" << QStringList{};
+    QTest::addRow("export, no such list") << QStringList{"export", "Nope", "@/n.csv"} << 1 << ""
+                                          << "lingo-spark: there is no list named \"Nope\"" << QStringList{};
+    QTest::addRow("export, unknown ending") << QStringList{"export", "Colours", "@/c.doc"} << 1 << ""
+                                            << "must end in .csv or .kvtml" << QStringList{};
+}
+
+void ExchangeTest::verbsWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QStringList, added);
+    const QString program = QCoreApplication::applicationDirPath() + "/../lingo-spark";
+    if (!QFile::exists(program))
+        QSKIP("the program is not built");
+
+    TestEnv env;
+    env.write("w.csv", "word,meaning\r\nsol,sun\r\n");
+    env.write("p.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const QString folder = env.path(".").chopped(2);
+    for (QString &arg : args)
+        arg.replace("@", folder);
+    QProcess run;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LINGO_SPARK_DATA"})
+        environment.remove(name);
+    run.setProcessEnvironment(environment);
+    run.start(program, args + QStringList{"--data", folder});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(QString::fromUtf8(run.readAllStandardOutput()), out.replace("@", folder));
+    const QString errors = QString::fromUtf8(run.readAllStandardError());
+    QVERIFY2(err.isEmpty() ? errors.isEmpty() : errors.contains(err.replace("@", folder)), qPrintable(errors));
+    QCOMPARE(run.exitCode(), status);
+    QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore() + storeBytes(added));
+    if (args.first() == "export" && status == 0)
+        QCOMPARE(readImport(env.read("c.kvtml"), "c.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+}
+
+QTEST_MAIN(ExchangeTest)
+#include "test_exchange.moc"
