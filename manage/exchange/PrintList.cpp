@@ -2,7 +2,7 @@
 
 #include "ExchangeDialogs.h"
 #include "ExchangeFiles.h"
-#include "TeacherListChooser.h"
+#include "app/ListChooser.h"
 
 #include "app/Controls.h"
 #include "app/MessageBox.h"
