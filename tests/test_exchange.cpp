@@ -387,8 +387,8 @@ void ExchangeTest::importThroughManagerThenPractise()
     settle();
     auto *card = screens().find<Main>(ScreenId::Main);
     QVERIFY(card);
-    QCOMPARE(card->TheWord->text(), QString("luna"));
-    QCOMPARE(card->TheDefinition->text(), QString("moon"));
+    QCOMPARE(card->viewer().wordCaption(), QString("luna"));
+    QCOMPARE(card->viewer().meaningCaption(), QString("moon"));
 }
 
 void ExchangeTest::exportAndPrintScreens()
