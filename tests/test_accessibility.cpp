@@ -1,8 +1,8 @@
 // Every screen as a screen reader or an accessibility client meets it through
 // Qt's accessibility interfaces: every control it can press or type into has
 // a name, every label is announced as the text it shows, the scroll bars
-// speak and take the screen's numbers, and option buttons toggled by a client
-// act as when clicked.
+// speak and take the screen's numbers, option buttons toggled by a client
+// act as when clicked, and every menu item has a key of its own.
 #include "AllScreens.h"
 #include "app/ClickLabel.h"
 #include "app/NumberScrollBar.h"
@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -121,6 +122,30 @@ void checkNames(Screen *screen)
     QStringList faults;
     collectFaults(accessible(screen), faults);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QStringLiteral("\n"))));
+}
+
+// Within each menu, every item a key can reach has a mnemonic of its own.
+void checkMnemonics(Screen *screen)
+{
+    auto *bar = qobject_cast<QMenuBar *>(screen->menuWidget());
+    if (!bar)
+        return;
+    QList<QList<QAction *>> menus{bar->actions()};
+    for (QAction *title : bar->actions())
+        if (title->menu())
+            menus.append(title->menu()->actions());
+    for (const QList<QAction *> &actions : menus) {
+        QSet<QChar> keys;
+        for (QAction *action : actions) {
+            const QString text = action->text();
+            if (action->isSeparator() || visibleCaption(text).trimmed().isEmpty())
+                continue;
+            const qsizetype at = text.indexOf(u'&');
+            QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
+            QVERIFY2(!keys.contains(text[at + 1].toLower()), qPrintable(text + " shares its key"));
+            keys.insert(text[at + 1].toLower());
+        }
+    }
 }
 
 void doAction(QObject *object, const QString &action)
@@ -215,6 +240,10 @@ void quizQuestion(Screen *screen, TestEnv &)
     QVERIFY(quiz);
     QVERIFY(!Shared.QuestionText.isEmpty());
     QCOMPARE(nameOf(quiz->findChild<QLabel *>(QStringLiteral("Questionlabel"))), Shared.QuestionText);
+    QStringList titles; // as they always read
+    for (QAction *title : quiz->menuBar()->actions())
+        titles << title->text();
+    QCOMPARE(titles, QStringList({"&Go", "&Options"}));
 }
 
 void zapOptions(Screen *screen, TestEnv &)
@@ -347,6 +376,7 @@ private slots:
         QVERIFY(screen && screen->isVisible());
 
         checkNames(screen);
+        checkMnemonics(screen);
         if (const auto check = checks().find(r.id); check != checks().end() && !QTest::currentTestFailed())
             check->second(screen, env);
     }
