@@ -77,13 +77,6 @@ Quiz *startQuiz(const QString &list, int kind, int questions)
     return qobject_cast<Quiz *>(screens().show(ScreenId::Quiz));
 }
 
-QByteArray storeWithDegenerateLists()
-{
-    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", "Empty",
-                           "<New List>", "Lonely", "sun", "sol", "<New List>", "Echo", "hola", "hello", "hola", "hi",
-                           "hola", "hey"});
-}
-
 } // namespace
 
 class QuizScreensTest : public QObject {

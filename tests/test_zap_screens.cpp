@@ -20,14 +20,6 @@
 
 namespace {
 
-QByteArray zapStore()
-{
-    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", //
-                           "Same", "x", "one", "x", "two", "<New List>",                                //
-                           "One", "solo", "only", "<New List>",                                          //
-                           "Empty"});
-}
-
 // Starts a game from the options screen with the given sound choice.
 Zap *startGame(bool sound)
 {
@@ -58,10 +50,10 @@ class ZapScreensTest : public QObject {
 private slots:
     void optionsTakeSpeedAndSoundAndRefuseListsThatCannotPlay()
     {
-        TestEnv env(zapStore());
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
         Shared.SoundFlag = 1;
-        Shared.CurrentList = "Same";
+        Shared.CurrentList = "Echo";
         auto *options = qobject_cast<ZapOptions *>(screens().show(ScreenId::ZapOptions));
         QCOMPARE(options->windowTitle(), QString("Word Zap! Options"));
         QVERIFY(options->SoundONOp->isChecked());
@@ -74,7 +66,7 @@ private slots:
         QTest::mouseClick(options->Label2, Qt::LeftButton);
         QVERIFY(options->SoundOFFOp->isChecked());
 
-        for (const char *list : {"Same", "One", "Empty"}) {
+        for (const char *list : {"Echo", "Lonely", "Empty"}) {
             env.messages.clear();
             Shared.CurrentList = list;
             QTest::mouseClick(options->Command1, Qt::LeftButton);
@@ -127,7 +119,7 @@ private slots:
         QFETCH(QString, score);
         QFETCH(QString, verdict);
         QFETCH(QString, rating);
-        TestEnv env(zapStore());
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
         Shared.SoundFlag = 1;
         Zap *zap = startGame(sound);
@@ -216,9 +208,9 @@ private slots:
 
     void theGameRefusesAListThatCannotPlayWithoutHanging()
     {
-        TestEnv env(zapStore());
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
-        Shared.CurrentList = "Same";
+        Shared.CurrentList = "Echo";
         screens().show(ScreenId::Zap);
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].title, QString("Hey!"));

@@ -1,5 +1,7 @@
 #include "support/ScreenTestSupport.h"
 
+#include "support/TestSupport.h"
+
 #include <QListWidget>
 #include <QTest>
 
@@ -45,6 +47,13 @@ const std::vector<ScreenRow> &everyScreen()
     };
     static_assert(int(ScreenId::SoundOptions) + 1 == 35, "a new screen belongs in this table");
     return all;
+}
+
+QByteArray storeWithDegenerateLists()
+{
+    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", "Empty",
+                           "<New List>", "Lonely", "sun", "sol", "<New List>", "Echo", "hola", "hello", "hola", "hi",
+                           "hola", "hey"});
 }
 
 QAbstractButton *button(QWidget *screen, const QString &caption)

@@ -19,6 +19,10 @@ struct ScreenRow {
 };
 const std::vector<ScreenRow> &everyScreen();
 
+// "Animals" (3 pairs) and lists no activity can use: "Empty", "Lonely" (one
+// pair) and "Echo" (three pairs of the same word).
+QByteArray storeWithDegenerateLists();
+
 // Shared state as a screen opened in the middle of normal use finds it: the
 // "Animals" list loaded with its first pair current, a quiz and a game under
 // way, and the list editor's choices made.
