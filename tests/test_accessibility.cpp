@@ -205,6 +205,15 @@ void flashCardOptions(Screen *screen, TestEnv &)
     doAction(f->Option3, QAccessibleActionInterface::toggleAction());
     const bool random = Shared.CardOrder == 2;
     QVERIFY(letterOrder && meaningSide && random);
+
+    // The order toggled last is the order the cards come in.
+    doAction(f->Option2, QAccessibleActionInterface::toggleAction());
+    f->TheLists->setCurrentRow(0);
+    QTest::keyClicks(f->Letter, QStringLiteral("c"));
+    doAction(f->Begin, QAccessibleActionInterface::pressAction());
+    QVERIFY(screens().exists(ScreenId::Main));
+    QCOMPARE(Shared.CardOrder, 3);
+    QCOMPARE(Shared.StartLetter, QStringLiteral("c"));
 }
 
 void quizOptions(Screen *screen, TestEnv &)

@@ -284,20 +284,6 @@ private slots:
         QCOMPARE(Shared.CurrentList, "Colours");
     }
 
-    void beginWithoutAListShowsTheReminder()
-    {
-        TestEnv env;
-        registerQuizScreens(screens());
-        auto *options = screens().show(ScreenId::QuizOptions);
-        click(options, "Begin!");
-        QVERIFY(screens().isShown(ScreenId::ChooseAList));
-        settle(); // the reminder beeps once it is painted
-        QCOMPARE(env.takeSounds(), QStringList{"beep"});
-        QCOMPARE(Shared.ListChoice, -1);
-        QVERIFY(screens().exists(ScreenId::QuizOptions));
-        QVERIFY(!screens().exists(ScreenId::Quiz));
-    }
-
     void listsThatCannotMakeAQuizAreRefused_data()
     {
         QTest::addColumn<QString>("list");

@@ -1,11 +1,10 @@
 // The program as a user meets it off the scripted path: windows closed from
-// the title bar, option buttons chosen by any means, clicks on labels, the
-// beep of a notice and the teacher's list chooser.
+// the title bar, clicks on labels, the beep of a notice and the teacher's
+// list chooser.
 #include "app/ClickLabel.h"
 #include "app/First.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
-#include "flashcards/FlashcardScreens.h"
 #include "games/GameOption.h"
 #include "games/GamesMenuScreens.h"
 #include "games/hangman/HangmanScreens.h"
@@ -20,25 +19,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QRadioButton>
 #include <QTest>
 #include <QWindow>
 
 namespace {
 
 const QByteArray SoundOff = "OPENDOOR\r\nx\r\nSound Off\r\n";
-
-// An option button without text, known by the caption beside it.
-QRadioButton *optionButton(QWidget *screen, const QString &caption)
-{
-    for (QRadioButton *b : screen->findChildren<QRadioButton *>())
-        if (b->accessibleName() == caption)
-            return b;
-    qFatal("no option \"%s\"", qPrintable(caption));
-}
 
 // Notes, for each system beep, whether the notice on top was on screen and
 // painted while it sounded.
@@ -154,22 +142,6 @@ private slots:
         screens().close(ScreenId::AboutForm);
         settle();
         QVERIFY(env.programEnded());
-    }
-
-    // The order chosen as a screen reader's toggle action does is the
-    // order the cards come in.
-    void aToggledFlashCardOrderIsTheOneUsed()
-    {
-        TestEnv env;
-        registerFlashcardScreens(screens());
-        Screen *screen = screens().show(ScreenId::frmTitle);
-        optionButton(screen, "Alphabetical, starting with the letter...")->toggle();
-        selectList(screen, "Animals");
-        QTest::keyClicks(screen->findChild<QLineEdit *>(), "c");
-        click(screen, "Click Here to Begin");
-        QVERIFY(screens().exists(ScreenId::Main));
-        QCOMPARE(Shared.CardOrder, 3);
-        QCOMPARE(Shared.StartLetter, "c");
     }
 
     void aClickOnTheDefinitionIsNoMiss()
