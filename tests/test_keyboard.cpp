@@ -6,15 +6,11 @@
 #include "manage/editor/EditorHandOver.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSet>
 #include <QTest>
 
 namespace {
@@ -64,51 +60,6 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyMenuHasDistinctMnemonicsAndUnchangedCaptions()
-    {
-        TestEnv env(Store);
-        registerAllScreens(screens());
-        int menusSeen = 0;
-        for (ScreenId id : {ScreenId::First, ScreenId::frmTitle, ScreenId::Main, ScreenId::QuizOptions, ScreenId::Quiz,
-                            ScreenId::GameOption, ScreenId::Hangman, ScreenId::Scramble, ScreenId::ZapOptions,
-                            ScreenId::Zap, ScreenId::Manager, ScreenId::MakeNewList, ScreenId::EditList}) {
-            Shared.CurrentList = QStringLiteral("Animals"); // the options screens clear it
-            Screen *screen = screens().show(id);
-            QVERIFY2(screen, qPrintable(QString::number(int(id))));
-            const auto check = [&](const QList<QAction *> &actions) {
-                QSet<QChar> keys;
-                for (QAction *action : actions) {
-                    const QString text = action->text();
-                    if (action->isSeparator() || visibleCaption(text).trimmed().isEmpty())
-                        continue;
-                    const qsizetype at = text.indexOf(u'&');
-                    QVERIFY2(at >= 0 && at + 1 < text.size(), qPrintable(text));
-                    const QChar key = text[at + 1].toLower();
-                    QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1 shares its key").arg(text)));
-                    keys.insert(key);
-                }
-            };
-            auto *bar = qobject_cast<QMenuBar *>(screen->menuWidget());
-            QVERIFY(bar);
-            check(bar->actions());
-            for (QAction *title : bar->actions())
-                if (title->menu()) {
-                    check(title->menu()->actions());
-                    ++menusSeen;
-                }
-            screens().close(id);
-            settle();
-        }
-        QVERIFY(menusSeen >= 20);
-        // The captions read as they always did.
-        auto *quiz = screens().show(ScreenId::Quiz);
-        QStringList titles;
-        for (QAction *title : quiz->menuWidget()->actions())
-            titles << visibleCaption(title->text());
-        QCOMPARE(titles, QStringList({"Go", "Options"}));
-        QCOMPARE(quiz->menuWidget()->actions().first()->text(), QString("&Go"));
-    }
-
     void mainMenuToQuizAndAnAnswerByKeys()
     {
         TestEnv env(Store, "pw\r\nx\r\nSound Off\r\n");

@@ -7,6 +7,7 @@
 #include "app/core/SharedState.h"
 #include "manage/editor/EditorHandOver.h"
 #include "manage/exchange/ExchangeDialogs.h"
+#include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>
@@ -39,59 +40,6 @@
 #include <vector>
 
 namespace {
-
-struct Row {
-    ScreenId id;
-    const char *name;
-    // Shown first, so the screen has what it is usually shown over.
-    std::vector<ScreenId> beneath;
-};
-
-const std::vector<Row> &rows()
-{
-    using S = ScreenId;
-    static const std::vector<Row> all = {
-        {S::First, "First", {}},
-        {S::AboutForm, "AboutForm", {S::First}},
-        {S::ChooseAList, "ChooseAList", {S::QuizOptions}},
-        {S::Error, "Error", {}},
-        {S::frmTitle, "frmTitle", {}},
-        {S::Main, "Main", {}},
-        {S::QuizOptions, "QuizOptions", {}},
-        {S::Quiz, "Quiz", {}},
-        {S::summary, "summary", {S::Quiz}},
-        {S::GameOption, "GameOption", {}},
-        {S::Hangman, "Hangman", {}},
-        {S::GiveHint, "GiveHint", {S::Hangman}},
-        {S::youwin, "youwin", {S::Hangman}},
-        {S::LoseForm, "LoseForm", {S::Hangman}},
-        {S::Scramble, "Scramble", {}},
-        {S::ScrambleWin, "ScrambleWin", {S::Scramble}},
-        {S::ScrambleLose, "ScrambleLose", {S::Scramble}},
-        {S::Concentration, "Concentration", {}},
-        {S::ZapOptions, "ZapOptions", {}},
-        {S::Zap, "Zap", {}},
-        {S::ZapDone, "ZapDone", {}},
-        {S::PasswordForm, "PasswordForm", {S::First}},
-        {S::ChangePassword, "ChangePassword", {S::Manager}},
-        {S::Manager, "Manager", {}},
-        {S::CreateList, "CreateList", {}},
-        {S::MakeNewList, "MakeNewList", {}},
-        {S::SureForm, "SureForm", {S::MakeNewList}},
-        {S::EditChooseList, "EditChooseList", {}},
-        {S::EditList, "EditList", {}},
-        {S::ChangeListName, "ChangeListName", {S::EditList}},
-        {S::DeletWordSure, "DeletWordSure", {S::EditList}},
-        {S::EditWord, "EditWord", {S::EditList}},
-        {S::AddWord, "AddWord", {S::EditList}},
-        {S::DeleteList, "DeleteList", {}},
-        {S::SoundOptions, "SoundOptions", {S::Manager}},
-        {S::ImportList, "ImportList", {}},
-        {S::ExportList, "ExportList", {}},
-        {S::PrintList, "PrintList", {}},
-    };
-    return all;
-}
 
 // Several lists: one long enough for every game, one too short for
 // Concentration, one empty, one of accented words, one whose words are all
@@ -182,7 +130,7 @@ QList<Screen *> visibleScreens()
 
 QString nameOf(ScreenId id)
 {
-    for (const Row &row : rows())
+    for (const ScreenRow &row : everyScreen())
         if (row.id == id)
             return QString::fromLatin1(row.name);
     return QStringLiteral("?");
@@ -198,31 +146,18 @@ void pump()
 // What a save must leave: a store every screen can read back.
 QString storeFault(const QByteArray &bytes)
 {
-    if (!bytes.endsWith("\r\n"))
-        return QStringLiteral("the store does not end in CR LF");
     const auto lines = ReadStoreLines();
-    if (!lines)
-        return QStringLiteral("the store cannot be read");
+    if (!bytes.endsWith("\r\n") || !lines)
+        return QStringLiteral("the store cannot be read or does not end in CR LF");
     if (lines->size() == 1 && lines->first() == NoListsLine)
         return {};
-    int sinceName = -1;
-    for (qsizetype i = 0; i <= lines->size(); ++i) {
-        const bool end = i == lines->size() || lines->at(i) == NewListLine;
-        if (end) {
-            if (sinceName < 0)
-                return QStringLiteral("a list without a name at line %1").arg(i + 1);
-            if (sinceName % 2 != 0)
-                return QStringLiteral("a word without a meaning before line %1").arg(i + 1);
-            sinceName = -1;
+    // Each list: a name that is not empty, then whole pairs.
+    for (qsizetype i = 0, start = 0; i <= lines->size(); ++i) {
+        if (i < lines->size() && lines->at(i) != NewListLine)
             continue;
-        }
-        if (sinceName < 0) {
-            if (lines->at(i).isEmpty())
-                return QStringLiteral("an empty list name at line %1").arg(i + 1);
-            sinceName = 0;
-        } else {
-            ++sinceName;
-        }
+        if (i == start || lines->at(start).isEmpty() || (i - start - 1) % 2 != 0)
+            return QStringLiteral("a list without a name or with a word without a meaning before line %1").arg(i + 1);
+        start = i + 1;
     }
     const Module1 kept = Shared;
     QString fault;
@@ -237,33 +172,17 @@ QString storeFault(const QByteArray &bytes)
 
 class Monkey {
 public:
-    Monkey(TestEnv &env, const Row &row, quint32 seed, Watchdog &watchdog)
+    Monkey(TestEnv &env, const ScreenRow &row, quint32 seed, Watchdog &watchdog)
         : m_env(env), m_row(row), m_random(seed), m_watchdog(watchdog)
     {
     }
 
     void prepare()
     {
+        prepareSharedState();
         Shared.SoundFlag = 1;
-        Shared.CurrentList = QStringLiteral("Animals");
         Shared.ListChoice = 1;
-        LoadList();
-        Shared.CurrentWord = Shared.Words[1];
-        Shared.CurrentMeaning = Shared.Meanings[1];
-        Shared.CardOrder = 1;
-        Shared.CardSide = 1;
-        Shared.QuizType = 3;
-        Shared.QuestionsLeft = 5;
-        Shared.RightCount = 3;
-        Shared.WrongCount = 2;
-        Shared.ScrambleTime = 17;
-        Shared.ZapSpeed = 650;
         Shared.ZapSound = -1;
-        Shared.ZapScore = 150;
-        Shared.NewListName = QStringLiteral("Fresh list");
-        Shared.EditedListName = Shared.CurrentList;
-        Shared.NewPassword = QStringLiteral("OPENDOOR");
-        listEditorChoice() = {Shared.CurrentList, 0};
     }
 
     void showRowScreen()
@@ -513,7 +432,7 @@ private:
     }
 
     TestEnv &m_env;
-    const Row &m_row;
+    const ScreenRow &m_row;
     QRandomGenerator m_random;
     Watchdog &m_watchdog;
     QByteArray m_store;
@@ -553,14 +472,14 @@ private slots:
     void randomInputOnEveryScreen_data()
     {
         QTest::addColumn<int>("index");
-        for (int i = 0; i < int(rows().size()); ++i)
-            QTest::addRow("%s", rows()[i].name) << i;
+        for (int i = 0; i < int(everyScreen().size()); ++i)
+            QTest::addRow("%s", everyScreen()[i].name) << i;
     }
 
     void randomInputOnEveryScreen()
     {
         QFETCH(int, index);
-        const Row &row = rows()[index];
+        const ScreenRow &row = everyScreen()[index];
         // LINGO_MONKEY_SEED repeats a failing run; LINGO_MONKEY_EVENTS makes
         // a longer one.
         const quint32 seed = quint32(envNumber("LINGO_MONKEY_SEED", 20240611)) + quint32(index) * 7919u;

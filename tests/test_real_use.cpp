@@ -1,73 +1,32 @@
 // The program as a user meets it off the scripted path: windows closed from
-// the title bar, option buttons chosen by any means, clicks on labels, the
-// beep of a notice and the teacher's list chooser.
+// the title bar, clicks on labels, the beep of a notice and the teacher's
+// list chooser.
 #include "app/ClickLabel.h"
 #include "app/First.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
-#include "flashcards/FlashcardScreens.h"
 #include "games/GameOption.h"
 #include "games/GamesMenuScreens.h"
 #include "games/hangman/HangmanScreens.h"
 #include "games/zap/Zap.h"
-#include "games/zap/ZapOptions.h"
 #include "games/zap/ZapScreens.h"
 #include "manage/ManageScreens.h"
 #include "manage/editor/EditChooseList.h"
 #include "manage/editor/ListEditorScreens.h"
 #include "quiz/QuizScreens.h"
+#include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <QWindow>
 
 namespace {
 
 const QByteArray SoundOff = "OPENDOOR\r\nx\r\nSound Off\r\n";
-
-// The button or clickable label showing this caption.
-QAbstractButton *button(QWidget *screen, const QString &caption)
-{
-    for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
-        if (visibleCaption(b->text()) == caption)
-            return b;
-    qFatal("no control \"%s\"", qPrintable(caption));
-}
-
-// An option button without text, known by the caption beside it.
-QRadioButton *optionButton(QWidget *screen, const QString &caption)
-{
-    for (QRadioButton *b : screen->findChildren<QRadioButton *>())
-        if (b->accessibleName() == caption)
-            return b;
-    qFatal("no option \"%s\"", qPrintable(caption));
-}
-
-void click(QWidget *screen, const QString &caption)
-{
-    QTest::mouseClick(button(screen, caption), Qt::LeftButton);
-}
-
-void select(QWidget *screen, const QString &list)
-{
-    auto *box = screen->findChild<QListWidget *>();
-    box->setCurrentItem(box->findItems(list, Qt::MatchExactly).value(0));
-}
-
-// A click where the user points, delivered to whatever control is there.
-void clickAt(Screen *screen, QPoint point)
-{
-    QWidget *target = screen->area()->childAt(point);
-    QVERIFY(target);
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(screen->area(), point));
-}
 
 // Notes, for each system beep, whether the notice on top was on screen and
 // painted while it sounded.
@@ -155,7 +114,7 @@ private slots:
 
         click(first, "Games");
         Screen *menu = screens().find(ScreenId::GameOption);
-        select(menu, "Animals");
+        selectList(menu, "Animals");
         click(menu, "Word Zap!");
         Screen *options = screens().find(ScreenId::ZapOptions);
         QVERIFY(options);
@@ -183,69 +142,6 @@ private slots:
         screens().close(ScreenId::AboutForm);
         settle();
         QVERIFY(env.programEnded());
-    }
-
-    void flashCardOptionsActHoweverTheyAreChosen_data()
-    {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<int>("order");
-        QTest::addColumn<int>("side");
-        QTest::addRow("starting letter, toggle action") << "Alphabetical, starting with the letter..." << 3 << 1;
-        QTest::addRow("random, toggle action") << "Random" << 2 << 1;
-        QTest::addRow("meaning side, toggle action") << "Show me the meaning and let me guess the word" << 1 << 2;
-    }
-    void flashCardOptionsActHoweverTheyAreChosen()
-    {
-        QFETCH(QString, option);
-        QFETCH(int, order);
-        QFETCH(int, side);
-        TestEnv env;
-        registerFlashcardScreens(screens());
-        Screen *screen = screens().show(ScreenId::frmTitle);
-        auto *button = optionButton(screen, option);
-        button->toggle(); // what a screen reader's toggle action does
-        QVERIFY(button->isChecked());
-        QCOMPARE(Shared.CardOrder, order);
-        QCOMPARE(Shared.CardSide, side);
-        auto *letter = screen->findChild<QLineEdit *>();
-        QCOMPARE(letter->isVisible(), order == 3);
-        if (order != 3)
-            return;
-        // The order chosen is the order used.
-        select(screen, "Animals");
-        QTest::keyClicks(letter, "c");
-        click(screen, "Click Here to Begin");
-        QVERIFY(screens().exists(ScreenId::Main));
-        QCOMPARE(Shared.CardOrder, 3);
-        QCOMPARE(Shared.StartLetter, "c");
-    }
-
-    void optionsChosenByToggleAreTheOnesUsed()
-    {
-        TestEnv env(TestEnv::defaultStore(), SoundOff);
-        registerQuizScreens(screens());
-        registerZapScreens(screens());
-        registerManageScreens(screens());
-
-        Screen *quiz = screens().show(ScreenId::QuizOptions);
-        select(quiz, "Animals");
-        optionButton(quiz, "Quiz me on Meanings")->toggle();
-        click(quiz, "Begin!");
-        QCOMPARE(Shared.QuizType, 2);
-
-        Shared.SoundFlag = 1;
-        Shared.CurrentList = "Animals";
-        auto *zap = qobject_cast<ZapOptions *>(screens().show(ScreenId::ZapOptions));
-        QVERIFY(zap->SoundONOp->isChecked());
-        zap->SoundOFFOp->toggle();
-        click(zap, "Start!");
-        QCOMPARE(Shared.ZapSound, 0);
-
-        env.write("lsdata.dat", "pw\r\nx\r\nSound On\r\n");
-        Screen *sound = screens().show(ScreenId::SoundOptions);
-        optionButton(sound, "Sound is  OFF  by default. (Best for running over networks)")->toggle();
-        click(sound, "Save");
-        QCOMPARE(env.read("lsdata.dat"), "pw\r\nx\r\nSound Off\r\n");
     }
 
     void aClickOnTheDefinitionIsNoMiss()
@@ -321,7 +217,7 @@ private slots:
         QVERIFY(screens().exists(ScreenId::EditChooseList));
         QVERIFY(!screens().exists(ScreenId::EditList));
 
-        select(chooser, "Zebras");
+        selectList(chooser, "Zebras");
         click(chooser, "OK");
         QVERIFY(screens().exists(ScreenId::EditList));
         QCOMPARE(Shared.CurrentList, "Zebras");

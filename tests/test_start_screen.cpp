@@ -1,50 +1,48 @@
 // links: lingo_app
-#include "app/First.h"
 #include "app/ScreenManager.h"
+#include "app/Twips.h"
 #include "app/core/SharedState.h"
+#include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class StartScreenTest : public QObject {
     Q_OBJECT
 
-private:
-    static QPushButton *button(Screen *screen, const QString &caption)
-    {
-        for (auto *b : screen->findChildren<QPushButton *>())
-            if (b->text() == caption)
-                return b;
-        return nullptr;
-    }
-
-    static void runAnimation(First *first)
-    {
-        for (int i = 0; i < 100 && !first->animation().finished; ++i)
-            first->Timer1_Timer();
-    }
-
 private slots:
-    void animationEndsWithThunderOnlyWhenSoundIsOn()
+    void animationRunsToItsEndAndThundersOnlyWhenSoundIsOn_data()
     {
-        for (const bool soundOn : {true, false}) {
-            TestEnv env(TestEnv::defaultStore(), soundOn ? "pw\r\nx\r\nSound On\r\n" : "pw\r\nx\r\nsound on\r\n");
-            auto *first = qobject_cast<First *>(screens().show(ScreenId::First));
-            QVERIFY(first);
-            QCOMPARE(Shared.SoundFlag, soundOn ? 1 : 0);
-            int ticks = 0;
-            while (!first->animation().finished && ticks < 100) {
-                first->Timer1_Timer();
-                ++ticks;
-            }
-            QCOMPARE(ticks, 46);
-            QCOMPARE(first->animation().lightTop, 60);
-            QCOMPARE(first->animation().label1Left, 710);
-            QCOMPARE(first->animation().label2Left, 3960);
-            QCOMPARE(env.takeSounds(), soundOn ? QStringList{"thunder2.wav"} : QStringList{});
-        }
+        QTest::addColumn<QByteArray>("soundLine");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addRow("Sound On") << QByteArray("Sound On") << true;
+        QTest::addRow("any other line") << QByteArray("sound on") << false;
+    }
+    void animationRunsToItsEndAndThundersOnlyWhenSoundIsOn()
+    {
+        QFETCH(QByteArray, soundLine);
+        QFETCH(bool, soundOn);
+        TestEnv env(TestEnv::defaultStore(), "pw\r\nx\r\n" + soundLine + "\r\n");
+        Screen *first = screens().show(ScreenId::First);
+        QLabel *lingo = nullptr, *halfSpark = nullptr, *spark = nullptr;
+        for (auto *label : first->findChildren<QLabel *>())
+            if (label->text().isEmpty() || label->text() == "Lingo" || label->text() == "Spark")
+                (label->text() == "Lingo" ? lingo : label->text() == "Spark" ? halfSpark : spark) = label;
+        QVERIFY(lingo && halfSpark && spark);
+        const QRect startOfLingo = lingo->geometry();
+        auto *timer = first->findChild<QTimer *>();
+        QVERIFY(timer && timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 10000);
+        // The halves slide in from the sides, the spark down between them.
+        QVERIFY(lingo->geometry() != startOfLingo);
+        QCOMPARE(lingo->geometry(), twRect(710, 900, 3270, 1350));
+        QCOMPARE(halfSpark->geometry(), twRect(3960, 900, 2775, 1350));
+        QCOMPARE(spark->geometry(), twRect(3360, 60, 1215, 1695));
+        QCOMPARE(env.takeSounds(), soundOn ? QStringList{"thunder2.wav"} : QStringList{});
+        QCOMPARE(Shared.SoundFlag, soundOn ? 1 : 0);
     }
 
     void emptyStoreOffersOnlyManagementAboutAndQuit()

@@ -9,6 +9,7 @@
 #include "app/NumberScrollBar.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
+#include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 
 #include <QLabel>
@@ -19,19 +20,6 @@
 
 namespace {
 
-QByteArray zapStore()
-{
-    return TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>", //
-                           "Same", "x", "one", "x", "two", "<New List>",                                //
-                           "One", "solo", "only", "<New List>",                                          //
-                           "Empty"});
-}
-
-QByteArray settings(bool soundOn)
-{
-    return soundOn ? "pw\r\nx\r\nSound On\r\n" : "pw\r\nx\r\nSound Off\r\n";
-}
-
 // Starts a game from the options screen with the given sound choice.
 Zap *startGame(bool sound)
 {
@@ -40,23 +28,6 @@ Zap *startGame(bool sound)
     QTest::mouseClick(sound ? options->Label1 : options->Label2, Qt::LeftButton);
     QTest::mouseClick(options->Command1, Qt::LeftButton);
     return screens().find<Zap>(ScreenId::Zap);
-}
-
-// A real click at a point of the window, delivered to whatever is there.
-void clickAt(Zap *zap, QPoint point, bool pressOnly = false)
-{
-    QWidget *target = zap->area()->childAt(point);
-    QVERIFY(target);
-    const QPoint local = target->mapFrom(zap->area(), point);
-    if (pressOnly)
-        QTest::mousePress(target, Qt::LeftButton, {}, local);
-    else
-        QTest::mouseClick(target, Qt::LeftButton, {}, local);
-}
-
-QPoint centreOf(QWidget *w)
-{
-    return w->geometry().center();
 }
 
 // A point of the play area that no target or label covers.
@@ -79,10 +50,10 @@ class ZapScreensTest : public QObject {
 private slots:
     void optionsTakeSpeedAndSoundAndRefuseListsThatCannotPlay()
     {
-        TestEnv env(zapStore(), settings(true));
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
         Shared.SoundFlag = 1;
-        Shared.CurrentList = "Same";
+        Shared.CurrentList = "Echo";
         auto *options = qobject_cast<ZapOptions *>(screens().show(ScreenId::ZapOptions));
         QCOMPARE(options->windowTitle(), QString("Word Zap! Options"));
         QVERIFY(options->SoundONOp->isChecked());
@@ -95,7 +66,7 @@ private slots:
         QTest::mouseClick(options->Label2, Qt::LeftButton);
         QVERIFY(options->SoundOFFOp->isChecked());
 
-        for (const char *list : {"Same", "One", "Empty"}) {
+        for (const char *list : {"Echo", "Lonely", "Empty"}) {
             env.messages.clear();
             Shared.CurrentList = list;
             QTest::mouseClick(options->Command1, Qt::LeftButton);
@@ -121,94 +92,91 @@ private slots:
         QVERIFY(zap->LoseLabel->text().startsWith("You missed! The correct answer was  --"));
     }
 
-    void aGameIsPlayedThroughTheScreensWithItsSounds()
+    // One turn of each ending, then the minute runs out while the game's
+    // timers still fire: one box, the score handed on, the end sounds.
+    void aTurnAndTheEndOfTheMinute_data()
     {
-        TestEnv env(zapStore(), settings(true));
+        QTest::addColumn<QString>("shot");
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("nextTurn"); // else the time is up in the turn's pause
+        QTest::addColumn<QString>("score");
+        QTest::addColumn<QString>("verdict");
+        QTest::addColumn<QString>("rating");
+        const QString missed = "You missed! The correct answer was  --%1--";
+        QTest::addRow("the right word") << "right" << true << true << "Score:  50" << "Great Shot!" << "Not too bad...";
+        QTest::addRow("the right word, sound off")
+            << "right" << false << false << "Score:  50" << "Great Shot!" << "Not too bad...";
+        QTest::addRow("a wrong word") << "wrong" << true << true << "Score: -50"
+                                      << "You shot the wrong word! The correct answer was  --%1--" << "Oops!";
+        QTest::addRow("the empty window") << "window" << true << false << "Score: -50" << missed << "Oops!";
+        QTest::addRow("no shot in time") << "none" << true << true << "Score: -50" << missed << "Oops!";
+    }
+    void aTurnAndTheEndOfTheMinute()
+    {
+        QFETCH(QString, shot);
+        QFETCH(bool, sound);
+        QFETCH(bool, nextTurn);
+        QFETCH(QString, score);
+        QFETCH(QString, verdict);
+        QFETCH(QString, rating);
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
         Shared.SoundFlag = 1;
-        Zap *zap = startGame(true);
+        Zap *zap = startGame(sound);
         QVERIFY(zap);
+        const QStringList ricochet = sound ? QStringList{"ricochet.wav"} : QStringList{};
         QCOMPARE(zap->ScoreLabel->text(), QString("Score:  0000"));
         QCOMPARE(zap->TimerLabel->text(), QString("Time:   60"));
-        QVERIFY(!zap->ReadyLabel->isHidden());
-        QVERIFY(!zap->TimeTimer->isActive());
         QCOMPARE(zap->DefLabel->text(), Shared.CurrentMeaning);
+        QVERIFY(!zap->TimeTimer->isActive());
 
         // A click on the window while Ready waits only ricochets.
         clickAt(zap, EmptySpot);
-        QCOMPARE(env.takeSounds(), QStringList{"ricochet.wav"});
+        QCOMPARE(env.takeSounds(), ricochet);
         QCOMPARE(zap->game()->score(), 0);
-
         QTest::mouseClick(zap->ReadyLabel, Qt::LeftButton);
-        QCOMPARE(env.takeSounds(), QStringList{"ricochet.wav"});
-        QVERIFY(zap->ReadyLabel->isHidden());
-        QVERIFY(zap->Timer1->isActive());
+        QCOMPARE(env.takeSounds(), ricochet);
+        QVERIFY(zap->ReadyLabel->isHidden() && zap->Timer1->isActive() && zap->TimeTimer->isActive());
         QCOMPARE(zap->Timer1->interval(), 650);
-        QVERIFY(zap->TimeTimer->isActive());
         QVERIFY(layerIsBlank(zap->ringLayer()));
 
-        // The right word, pressed where it stands: a shot, never a miss.
+        // A word is pressed where it stands; the fifteenth vanishing tick
+        // ends a turn without a shot.
         const int right = Shared.RightAnswer - 1;
         QCOMPARE(zap->Target[right]->text(), Shared.CurrentWord);
-        clickAt(zap, centreOf(zap->Target[right]), true);
-        QCOMPARE(env.takeSounds(), QStringList{"ricochet.wav"});
-        QCOMPARE(zap->ScoreLabel->text(), QString("Score:  50"));
-        QCOMPARE(zap->LoseLabel->text(), QString("Great Shot!"));
-        QVERIFY(!zap->LoseLabel->isHidden());
-        QVERIFY(!zap->Timer1->isActive());
-        QVERIFY(!layerIsBlank(zap->ringLayer()));
+        if (shot == "right" || shot == "wrong")
+            clickAt(zap, zap->Target[shot == "right" ? right : (right == 0 ? 1 : 0)]->geometry().center(), true);
+        if (shot == "window")
+            clickAt(zap, EmptySpot);
+        if (shot == "none") {
+            for (int tick = 0; tick < 14; ++tick)
+                zap->Timer1_Timer();
+            QVERIFY(zap->Target[3]->isHidden() && !zap->Target[4]->isHidden() && zap->LoseLabel->isHidden());
+            zap->Timer1_Timer();
+            QVERIFY(zap->Target[4]->isHidden() && zap->BackShape1[4]->isHidden());
+        }
+        QCOMPARE(env.takeSounds(), shot == "none" ? QStringList{} : ricochet);
+        QCOMPARE(zap->ScoreLabel->text(), score);
+        QCOMPARE(zap->LoseLabel->text(), verdict.arg(Shared.CurrentWord));
+        QVERIFY(!zap->LoseLabel->isHidden() && !zap->Timer1->isActive());
+        QCOMPARE(layerIsBlank(zap->ringLayer()), shot == "window" || shot == "none"); // rings where a word was hit
         const QColor before = zap->LoseLabel->backgroundColor();
         zap->Timer2_Timer();
-        QVERIFY(zap->LoseLabel->backgroundColor() != before);
+        QCOMPARE(zap->LoseLabel->backgroundColor() != before, shot == "right"); // a great shot flashes
 
         // The clock goes on through the pause; the next turn clears the rings.
         zap->TimeTimer_Timer();
         QCOMPARE(zap->TimerLabel->text(), QString("Time:   59"));
-        QTest::mouseClick(zap->LoseLabel, Qt::LeftButton);
-        QVERIFY(env.takeSounds().isEmpty());
-        QVERIFY(zap->LoseLabel->isHidden());
-        QVERIFY(!zap->ReadyLabel->isHidden());
-        QVERIFY(layerIsBlank(zap->ringLayer()));
-        QVERIFY(zap->TimeTimer->isActive());
-
-        // A click on the empty window during a turn is a miss.
-        zap->ReadyLabel_Click();
-        env.takeSounds();
-        clickAt(zap, EmptySpot);
-        QCOMPARE(env.takeSounds(), QStringList{"ricochet.wav"});
-        QCOMPARE(zap->ScoreLabel->text(), QString("Score:  0"));
-        QCOMPARE(zap->LoseLabel->text(), "You missed! The correct answer was  --" + Shared.CurrentWord + "--");
-
-        // A wrong word: -50, below zero.
-        clickAt(zap, EmptySpot);
-        zap->ReadyLabel_Click();
-        env.takeSounds();
-        const int wrong = Shared.RightAnswer == 1 ? 1 : 0;
-        zap->Target_MouseDown(wrong);
-        QCOMPARE(env.takeSounds(), QStringList{"ricochet.wav"});
-        QCOMPARE(zap->ScoreLabel->text(), QString("Score: -50"));
-        QCOMPARE(zap->LoseLabel->text(),
-                 "You shot the wrong word! The correct answer was  --" + Shared.CurrentWord + "--");
-
-        // Never shooting: the fifteenth vanishing tick loses the turn.
-        zap->LoseLabel_Click();
-        zap->ReadyLabel_Click();
-        env.takeSounds();
-        for (int tick = 0; tick < 14; ++tick)
-            zap->Timer1_Timer();
-        QVERIFY(zap->Target[3]->isHidden() && !zap->Target[4]->isHidden());
-        QVERIFY(zap->LoseLabel->isHidden());
-        zap->Timer1_Timer();
-        QVERIFY(zap->Target[4]->isHidden() && zap->BackShape1[4]->isHidden());
-        QCOMPARE(zap->ScoreLabel->text(), QString("Score: -100"));
-        QVERIFY(!zap->LoseLabel->isHidden());
+        if (nextTurn) {
+            QTest::mouseClick(zap->LoseLabel, Qt::LeftButton);
+            QVERIFY(zap->LoseLabel->isHidden() && !zap->ReadyLabel->isHidden() && zap->TimeTimer->isActive());
+            QVERIFY(layerIsBlank(zap->ringLayer()));
+        }
         QVERIFY(env.takeSounds().isEmpty());
 
-        // Time is up once, though the timers fire while its message is open.
         int timeUpBoxes = 0;
         setMessageBoxHandler([&](const QString &text, const QString &title, MsgButtons) {
-            if (text == "Time Is Up!" && title == "Time up!")
-                ++timeUpBoxes;
+            timeUpBoxes += text == "Time Is Up!" && title == "Time up!";
             zap->TimeTimer_Timer();
             zap->Timer1_Timer();
             return MsgAnswer::Ok;
@@ -216,55 +184,33 @@ private slots:
         for (int second = 0; second < 59; ++second)
             zap->TimeTimer_Timer();
         QCOMPARE(timeUpBoxes, 1);
-        QCOMPARE(env.takeSounds(), (QStringList{"glasbk.wav", "whew.wav"}));
-        QCOMPARE(Shared.ZapScore, -100);
+        QCOMPARE(env.takeSounds(), sound ? QStringList({"glasbk.wav", "whew.wav"}) : QStringList{});
+        QCOMPARE(Shared.ZapScore, score.mid(7).toInt());
         QVERIFY(!screens().exists(ScreenId::Zap));
         auto *done = screens().find<ZapDone>(ScreenId::ZapDone);
         QVERIFY(done);
         QCOMPARE(done->windowTitle(), QString("Score"));
-        QCOMPARE(done->Label1->text(), QString("Oops!"));
-        QCOMPARE(done->Label2->text(), QString("You scored -100 points!"));
+        QCOMPARE(done->Label1->text(), rating);
+        QCOMPARE(done->Label2->text(), "You scored " + score.mid(7) + " points!");
 
-        // "Try Again" opens the options afresh with the default sound choice.
+        // "Try Again" opens the options afresh with the default sound choice;
+        // the other button goes back to the main menu.
         Shared.SoundFlag = 0;
-        QTest::mouseClick(done->Command1, Qt::LeftButton);
-        auto *options = screens().find<ZapOptions>(ScreenId::ZapOptions);
-        QVERIFY(options);
-        QVERIFY(options->SoundOFFOp->isChecked());
-        QCOMPARE(options->SpeedBar->number(), 650);
+        QTest::mouseClick(sound ? done->Command1 : done->Command2, Qt::LeftButton);
         QVERIFY(!screens().exists(ScreenId::ZapDone));
-    }
-
-    void timeUpDuringTheGreatShotPauseHandsTheScoreOn()
-    {
-        TestEnv env(zapStore(), settings(false));
-        registerZapScreens(screens());
-        Zap *zap = startGame(false);
-        clickAt(zap, EmptySpot);
-        zap->ReadyLabel_Click();
-        zap->Target_MouseDown(Shared.RightAnswer - 1);
-        QCOMPARE(zap->LoseLabel->text(), QString("Great Shot!"));
-        for (int second = 0; second < 60; ++second)
-            zap->TimeTimer_Timer();
-        QCOMPARE(env.messages.size(), 1);
-        QCOMPARE(env.messages[0].text, QString("Time Is Up!"));
-        auto *done = screens().find<ZapDone>(ScreenId::ZapDone);
-        QVERIFY(done);
-        QCOMPARE(done->Label1->text(), QString("Not too bad..."));
-        QCOMPARE(done->Label2->text(), QString("You scored  50 points!"));
-        // "Sound Off" was chosen: nothing played anywhere.
-        QVERIFY(env.takeSounds().isEmpty());
-
-        QTest::mouseClick(done->Command2, Qt::LeftButton);
-        QVERIFY(screens().isShown(ScreenId::First));
+        QCOMPARE(screens().isShown(ScreenId::First), !sound);
         QVERIFY(!env.programEnded());
+        auto *options = screens().find<ZapOptions>(ScreenId::ZapOptions);
+        QCOMPARE(options != nullptr, sound);
+        if (options)
+            QVERIFY(options->SoundOFFOp->isChecked() && options->SpeedBar->number() == 650);
     }
 
     void theGameRefusesAListThatCannotPlayWithoutHanging()
     {
-        TestEnv env(zapStore(), settings(true));
+        TestEnv env(storeWithDegenerateLists());
         registerZapScreens(screens());
-        Shared.CurrentList = "Same";
+        Shared.CurrentList = "Echo";
         screens().show(ScreenId::Zap);
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].title, QString("Hey!"));
