@@ -16,6 +16,7 @@
 #include "games/zap/ZapOptions.h"
 #include "manage/SoundOptions.h"
 #include "quiz/Quiz.h"
+#include "manage/exchange/ExchangeDialogs.h"
 #include "quiz/QuizOptions.h"
 #include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
@@ -23,6 +24,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -378,6 +380,12 @@ private slots:
         TestEnv env(sampleStore());
         registerAllScreens(screens());
         prepareSharedState();
+        // The import screen asks for its file as it opens; answer with one.
+        env.write(QStringLiteral("import.csv"), "sol,sun\r\nluna,moon\r\n");
+        exchange::setFileDialogHandler([&env](exchange::FileDialog, const QString &, const QString &) {
+            return env.path(QStringLiteral("import.csv"));
+        });
+        const auto restore = qScopeGuard([] { exchange::setFileDialogHandler({}); });
         for (ScreenId id : r.beneath)
             screens().show(id);
         Screen *screen = screens().show(r.id);
