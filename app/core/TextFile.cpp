@@ -31,7 +31,7 @@ bool isBreak(char c)
 // The first CR or LF from `p` on, or `end`. Sixteen bytes at a time where
 // the processor allows: a store's lines are short, and a call per line of
 // memchr for each of the two bytes costs more than the scan itself.
-const char *findBreak(const char *p, const char *end)
+[[gnu::always_inline]] inline const char *findBreak(const char *p, const char *end)
 {
 #ifdef __SSE2__
     const __m128i cr = _mm_set1_epi8('\r');
@@ -53,11 +53,16 @@ qsizetype countLineFeeds(const char *p, const char *end)
 {
     qsizetype count = 0;
 #ifdef __SSE2__
+    // Byte-wide counters, summed before any of them can pass 255.
     const __m128i lf = _mm_set1_epi8('\n');
     while (end - p >= 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        count += __builtin_popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lf))));
-        p += 16;
+        __m128i counters = _mm_setzero_si128();
+        for (int i = 0; i < 255 && end - p >= 16; ++i, p += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(block, lf));
+        }
+        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+        count += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
     }
 #endif
     return count + std::count(p, end, '\n');
@@ -160,11 +165,9 @@ QList<QByteArray> splitLines(QByteArray bytes)
         return {};
     char *const base = bytes.data();
     QByteArray::DataPointer &whole = bytes.data_ptr();
-    // Filled in place rather than appended to: the list's slots are made in
-    // one go, and a file with lone CRs as line ends only grows it further.
-    QList<QByteArray> lines(countLineFeeds(base, base + bytes.size()) + 1);
-    QByteArray *slot = lines.data();
-    qsizetype count = 0;
+    // A file with lone CRs as line ends grows the list beyond this; others never do.
+    QList<QByteArray> lines;
+    lines.reserve(countLineFeeds(base, base + bytes.size()) + 1);
     const char *const end = base + bytes.size();
     // The scanner's walk, written out here so that the million lines of a
     // large store do not cost a call each.
@@ -176,19 +179,11 @@ QList<QByteArray> splitLines(QByteArray bytes)
         // The line break (or the buffer's own terminator) becomes the
         // line's terminator: a line ends in '\0' like any QByteArray's data.
         *stop = '\0';
-        QByteArray shared(QByteArray::DataPointer(whole.d_ptr(), begin, stop - begin));
-        if (count < lines.size()) {
-            slot[count] = std::move(shared);
-        } else {
-            lines.append(std::move(shared));
-            slot = lines.data();
-        }
-        ++count;
+        lines.emplace_back(QByteArray::DataPointer(whole.d_ptr(), begin, stop - begin));
         begin = base + (next - base);
     }
-    lines.resize(count);
     // One count for all the lines instead of an atomic step per line.
-    whole.d_ptr()->ref_.fetchAndAddRelaxed(int(count));
+    whole.d_ptr()->ref_.fetchAndAddRelaxed(int(lines.size()));
     return lines;
 }
 
