@@ -127,7 +127,12 @@ bool LineScanner::skipPast(QByteArrayView wanted)
     return false;
 }
 
-std::optional<QByteArray> readBytes(const QString &path)
+namespace {
+
+// Reads in pieces small enough to stay in the processor's cache, so that
+// counting the line feeds of each piece just read costs no extra pass over
+// the memory of a large file.
+std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
 {
     if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
         return std::nullopt;
@@ -139,11 +144,14 @@ std::optional<QByteArray> readBytes(const QString &path)
     // One byte more lets the read that finds the end fit without a regrowth.
     const qsizetype hint = ::fstat(fd, &info) == 0 && info.st_size > 0 ? qsizetype(info.st_size) : 0;
     QByteArray bytes(hint + 1, Qt::Uninitialized);
+    constexpr qsizetype Piece = 512 * 1024;
     qsizetype used = 0;
+    qsizetype feeds = 0;
     for (;;) {
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2 + 4096);
-        const ssize_t got = ::read(fd, bytes.data() + used, size_t(bytes.size() - used));
+        char *const to = bytes.data() + used;
+        const ssize_t got = ::read(fd, to, size_t(std::min(bytes.size() - used, Piece)));
         if (got == 0)
             break;
         if (got < 0) {
@@ -152,14 +160,18 @@ std::optional<QByteArray> readBytes(const QString &path)
             ::close(fd); // a folder, an I/O error, a share gone away
             return std::nullopt;
         }
+        if (lineFeeds)
+            feeds += countLineFeeds(to, to + got);
         used += got;
     }
     ::close(fd);
     bytes.truncate(used);
+    if (lineFeeds)
+        *lineFeeds = feeds;
     return bytes;
 }
 
-QList<QByteArray> splitLines(QByteArray bytes)
+QList<QByteArray> splitLines(QByteArray bytes, qsizetype lineFeeds)
 {
     if (bytes.isEmpty())
         return {};
@@ -167,7 +179,7 @@ QList<QByteArray> splitLines(QByteArray bytes)
     QByteArray::DataPointer &whole = bytes.data_ptr();
     // A file with lone CRs as line ends grows the list beyond this; others never do.
     QList<QByteArray> lines;
-    lines.reserve(countLineFeeds(base, base + bytes.size()) + 1);
+    lines.reserve(lineFeeds + 1);
     const char *const end = base + bytes.size();
     // The scanner's walk, written out here so that the million lines of a
     // large store do not cost a call each.
@@ -187,12 +199,20 @@ QList<QByteArray> splitLines(QByteArray bytes)
     return lines;
 }
 
+} // namespace
+
+std::optional<QByteArray> readBytes(const QString &path)
+{
+    return readWhole(path, nullptr);
+}
+
 std::optional<QList<QByteArray>> readLines(const QString &path)
 {
-    auto bytes = readBytes(path);
+    qsizetype lineFeeds = 0;
+    auto bytes = readWhole(path, &lineFeeds);
     if (!bytes)
         return std::nullopt;
-    return splitLines(std::move(*bytes));
+    return splitLines(std::move(*bytes), lineFeeds);
 }
 
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
