@@ -171,31 +171,48 @@ std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
     return bytes;
 }
 
-QList<QByteArray> splitLines(QByteArray bytes, qsizetype lineFeeds)
+// The lines are copied into blocks of a few kilobytes, each line a slice of
+// its block sharing the block's allocation: a few thousand allocations for
+// a store of a million lines instead of one per line. Blocks stay small
+// because a slice that grows (an append) is given room for everything
+// before it in its block as well.
+QList<QByteArray> splitLines(const QByteArray &bytes, qsizetype lineFeeds)
 {
-    if (bytes.isEmpty())
-        return {};
-    char *const base = bytes.data();
-    QByteArray::DataPointer &whole = bytes.data_ptr();
-    // A file with lone CRs as line ends grows the list beyond this; others never do.
+    constexpr qsizetype BlockSize = 4096;
     QList<QByteArray> lines;
+    if (bytes.isEmpty())
+        return lines;
+    // A file with lone CRs as line ends grows the list beyond this; others never do.
     lines.reserve(lineFeeds + 1);
-    const char *const end = base + bytes.size();
-    // The scanner's walk, written out here so that the million lines of a
-    // large store do not cost a call each.
-    for (char *begin = base; begin < end;) {
-        char *const stop = base + (findBreak(begin, end) - base);
+    const char *const end = bytes.constData() + bytes.size();
+    QByteArray block;
+    qsizetype used = 0;
+    int slices = 0;
+    const auto closeBlock = [&] {
+        if (slices > 0)
+            block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices); // one step for all its lines
+        slices = 0;
+    };
+    for (const char *begin = bytes.constData(); begin < end;) {
+        const char *const stop = findBreak(begin, end);
         const char *const next = stop == end                                           ? end
                                  : *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2
                                                                                        : stop + 1;
-        // The line break (or the buffer's own terminator) becomes the
-        // line's terminator: a line ends in '\0' like any QByteArray's data.
-        *stop = '\0';
-        lines.emplace_back(QByteArray::DataPointer(whole.d_ptr(), begin, stop - begin));
-        begin = base + (next - base);
+        const qsizetype size = stop - begin;
+        if (used + size + 1 > block.size()) {
+            closeBlock();
+            block = QByteArray(std::max(BlockSize, size + 1), Qt::Uninitialized);
+            used = 0;
+        }
+        char *const to = block.data() + used;
+        std::memcpy(to, begin, size_t(size));
+        to[size] = '\0'; // each line ends in '\0', like any QByteArray's data
+        lines.emplace_back(QByteArray::DataPointer(block.data_ptr().d_ptr(), to, size));
+        ++slices;
+        used += size + 1;
+        begin = next;
     }
-    // One count for all the lines instead of an atomic step per line.
-    whole.d_ptr()->ref_.fetchAndAddRelaxed(int(lines.size()));
+    closeBlock();
     return lines;
 }
 
@@ -212,7 +229,7 @@ std::optional<QList<QByteArray>> readLines(const QString &path)
     auto bytes = readWhole(path, &lineFeeds);
     if (!bytes)
         return std::nullopt;
-    return splitLines(std::move(*bytes), lineFeeds);
+    return splitLines(*bytes, lineFeeds);
 }
 
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
