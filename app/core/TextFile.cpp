@@ -176,7 +176,7 @@ std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
 // a store of a million lines instead of one per line. Blocks stay small
 // because a slice that grows (an append) is given room for everything
 // before it in its block as well.
-QList<QByteArray> splitLines(const QByteArray &bytes, qsizetype lineFeeds)
+QList<QByteArray> splitLines(QByteArray bytes, qsizetype lineFeeds)
 {
     constexpr qsizetype BlockSize = 4096;
     QList<QByteArray> lines;
@@ -184,33 +184,37 @@ QList<QByteArray> splitLines(const QByteArray &bytes, qsizetype lineFeeds)
         return lines;
     // A file with lone CRs as line ends grows the list beyond this; others never do.
     lines.reserve(lineFeeds + 1);
-    const char *const end = bytes.constData() + bytes.size();
+    char *const base = bytes.data();
+    const char *const end = base + bytes.size();
+    // Each line break becomes its line's '\0' (the last line's is the
+    // buffer's own), and a run of whole lines is copied into a block at once.
     QByteArray block;
-    qsizetype used = 0;
+    const char *runStart = base;
+    const char *runEnd = base;
     int slices = 0;
     const auto closeBlock = [&] {
-        if (slices > 0)
-            block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices); // one step for all its lines
+        if (slices == 0)
+            return;
+        std::memcpy(block.data(), runStart, size_t(runEnd - runStart + 1));
+        block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices); // one step for all its lines
         slices = 0;
     };
-    for (const char *begin = bytes.constData(); begin < end;) {
-        const char *const stop = findBreak(begin, end);
+    for (char *begin = base; begin < end;) {
+        char *const stop = base + (findBreak(begin, end) - base);
         const char *const next = stop == end                                           ? end
                                  : *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2
                                                                                        : stop + 1;
-        const qsizetype size = stop - begin;
-        if (used + size + 1 > block.size()) {
+        *stop = '\0';
+        if (slices == 0 || stop - runStart + 1 > block.size()) {
             closeBlock();
-            block = QByteArray(std::max(BlockSize, size + 1), Qt::Uninitialized);
-            used = 0;
+            block = QByteArray(std::max(BlockSize, qsizetype(stop - begin + 1)), Qt::Uninitialized);
+            runStart = begin;
         }
-        char *const to = block.data() + used;
-        std::memcpy(to, begin, size_t(size));
-        to[size] = '\0'; // each line ends in '\0', like any QByteArray's data
-        lines.emplace_back(QByteArray::DataPointer(block.data_ptr().d_ptr(), to, size));
+        runEnd = stop;
+        lines.emplace_back(
+            QByteArray::DataPointer(block.data_ptr().d_ptr(), block.data() + (begin - runStart), stop - begin));
         ++slices;
-        used += size + 1;
-        begin = next;
+        begin = base + (next - base);
     }
     closeBlock();
     return lines;
@@ -229,7 +233,7 @@ std::optional<QList<QByteArray>> readLines(const QString &path)
     auto bytes = readWhole(path, &lineFeeds);
     if (!bytes)
         return std::nullopt;
-    return splitLines(*bytes, lineFeeds);
+    return splitLines(std::move(*bytes), lineFeeds);
 }
 
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
