@@ -31,7 +31,7 @@ bool isBreak(char c)
 // The first CR or LF from `p` on, or `end`. Sixteen bytes at a time where
 // the processor allows: a store's lines are short, and a call per line of
 // memchr for each of the two bytes costs more than the scan itself.
-const char *findBreak(const char *p, const char *end)
+[[gnu::always_inline]] inline const char *findBreak(const char *p, const char *end)
 {
 #ifdef __SSE2__
     const __m128i cr = _mm_set1_epi8('\r');
@@ -53,11 +53,16 @@ qsizetype countLineFeeds(const char *p, const char *end)
 {
     qsizetype count = 0;
 #ifdef __SSE2__
+    // Byte-wide counters, summed before any of them can pass 255.
     const __m128i lf = _mm_set1_epi8('\n');
     while (end - p >= 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        count += __builtin_popcount(unsigned(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lf))));
-        p += 16;
+        __m128i counters = _mm_setzero_si128();
+        for (int i = 0; i < 255 && end - p >= 16; ++i, p += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(block, lf));
+        }
+        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+        count += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
     }
 #endif
     return count + std::count(p, end, '\n');
@@ -122,7 +127,12 @@ bool LineScanner::skipPast(QByteArrayView wanted)
     return false;
 }
 
-std::optional<QByteArray> readBytes(const QString &path)
+namespace {
+
+// Reads in pieces small enough to stay in the processor's cache, so that
+// counting the line feeds of each piece just read costs no extra pass over
+// the memory of a large file.
+std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
 {
     if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
         return std::nullopt;
@@ -134,11 +144,14 @@ std::optional<QByteArray> readBytes(const QString &path)
     // One byte more lets the read that finds the end fit without a regrowth.
     const qsizetype hint = ::fstat(fd, &info) == 0 && info.st_size > 0 ? qsizetype(info.st_size) : 0;
     QByteArray bytes(hint + 1, Qt::Uninitialized);
+    constexpr qsizetype Piece = 512 * 1024;
     qsizetype used = 0;
+    qsizetype feeds = 0;
     for (;;) {
         if (used == bytes.size())
             bytes.resize(bytes.size() * 2 + 4096);
-        const ssize_t got = ::read(fd, bytes.data() + used, size_t(bytes.size() - used));
+        char *const to = bytes.data() + used;
+        const ssize_t got = ::read(fd, to, size_t(std::min(bytes.size() - used, Piece)));
         if (got == 0)
             break;
         if (got < 0) {
@@ -147,57 +160,80 @@ std::optional<QByteArray> readBytes(const QString &path)
             ::close(fd); // a folder, an I/O error, a share gone away
             return std::nullopt;
         }
+        if (lineFeeds)
+            feeds += countLineFeeds(to, to + got);
         used += got;
     }
     ::close(fd);
     bytes.truncate(used);
+    if (lineFeeds)
+        *lineFeeds = feeds;
     return bytes;
 }
 
-QList<QByteArray> splitLines(QByteArray bytes)
+// The lines are copied into blocks of a few kilobytes, each line a slice of
+// its block sharing the block's allocation: a few thousand allocations for
+// a store of a million lines instead of one per line. Blocks stay small
+// because a slice that grows (an append) is given room for everything
+// before it in its block as well.
+QList<QByteArray> splitLines(QByteArray bytes, qsizetype lineFeeds)
 {
+    constexpr qsizetype BlockSize = 4096;
+    QList<QByteArray> lines;
     if (bytes.isEmpty())
-        return {};
+        return lines;
+    // A file with lone CRs as line ends grows the list beyond this; others never do.
+    lines.reserve(lineFeeds + 1);
     char *const base = bytes.data();
-    QByteArray::DataPointer &whole = bytes.data_ptr();
-    // Filled in place rather than appended to: the list's slots are made in
-    // one go, and a file with lone CRs as line ends only grows it further.
-    QList<QByteArray> lines(countLineFeeds(base, base + bytes.size()) + 1);
-    QByteArray *slot = lines.data();
-    qsizetype count = 0;
     const char *const end = base + bytes.size();
-    // The scanner's walk, written out here so that the million lines of a
-    // large store do not cost a call each.
+    // Each line break becomes its line's '\0' (the last line's is the
+    // buffer's own), and a run of whole lines is copied into a block at once.
+    QByteArray block;
+    const char *runStart = base;
+    const char *runEnd = base;
+    int slices = 0;
+    const auto closeBlock = [&] {
+        if (slices == 0)
+            return;
+        std::memcpy(block.data(), runStart, size_t(runEnd - runStart + 1));
+        block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices); // one step for all its lines
+        slices = 0;
+    };
     for (char *begin = base; begin < end;) {
         char *const stop = base + (findBreak(begin, end) - base);
         const char *const next = stop == end                                           ? end
                                  : *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2
                                                                                        : stop + 1;
-        // The line break (or the buffer's own terminator) becomes the
-        // line's terminator: a line ends in '\0' like any QByteArray's data.
         *stop = '\0';
-        QByteArray shared(QByteArray::DataPointer(whole.d_ptr(), begin, stop - begin));
-        if (count < lines.size()) {
-            slot[count] = std::move(shared);
-        } else {
-            lines.append(std::move(shared));
-            slot = lines.data();
+        if (slices == 0 || stop - runStart + 1 > block.size()) {
+            closeBlock();
+            block = QByteArray(std::max(BlockSize, qsizetype(stop - begin + 1)), Qt::Uninitialized);
+            runStart = begin;
         }
-        ++count;
+        runEnd = stop;
+        lines.emplace_back(
+            QByteArray::DataPointer(block.data_ptr().d_ptr(), block.data() + (begin - runStart), stop - begin));
+        ++slices;
         begin = base + (next - base);
     }
-    lines.resize(count);
-    // One count for all the lines instead of an atomic step per line.
-    whole.d_ptr()->ref_.fetchAndAddRelaxed(int(count));
+    closeBlock();
     return lines;
+}
+
+} // namespace
+
+std::optional<QByteArray> readBytes(const QString &path)
+{
+    return readWhole(path, nullptr);
 }
 
 std::optional<QList<QByteArray>> readLines(const QString &path)
 {
-    auto bytes = readBytes(path);
+    qsizetype lineFeeds = 0;
+    auto bytes = readWhole(path, &lineFeeds);
     if (!bytes)
         return std::nullopt;
-    return splitLines(std::move(*bytes));
+    return splitLines(std::move(*bytes), lineFeeds);
 }
 
 SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)

@@ -31,12 +31,10 @@ private:
 // in place while it is read, which would kill a mapped reader.
 std::optional<QByteArray> readBytes(const QString &path);
 
-// The lines of `bytes`. They share its one buffer rather than each owning a
-// copy, so a store of a million lines is read without a million
-// allocations; changing a line copies it first, as for any shared
-// QByteArray, and the buffer lives as long as any of its lines.
-QList<QByteArray> splitLines(QByteArray bytes);
-
+// The file's lines. Lines share blocks of a few kilobytes rather than each
+// owning an allocation, so a store of a million lines is read without a
+// million allocations; changing a line copies it first, as for any shared
+// QByteArray.
 std::optional<QList<QByteArray>> readLines(const QString &path);
 
 struct SaveResult {
