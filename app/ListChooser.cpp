@@ -56,10 +56,13 @@ bool takeListChoice(QListWidget *theLists)
     return true;
 }
 
-void fillTeacherListChooser(QListWidget *theLists)
+bool fillTeacherListChooser(QListWidget *theLists)
 {
+    bool readable = true;
     // An empty store's one line is no list to work on.
-    fillSorted(theLists, StoreIsEmpty() ? QStringList() : ReadListNames());
+    const QStringList names = StoreIsEmpty(&readable) ? QStringList() : ReadListNames(&readable);
+    fillSorted(theLists, readable ? names : QStringList());
+    return readable;
 }
 
 bool takeTeacherListChoice(QListWidget *theLists)

@@ -16,8 +16,8 @@ bool takeListChoice(QListWidget *theLists);
 // The teacher screens' form of the chooser. ListChoice is the pupils'
 // preselection, so these neither read nor write it: the box is filled in the
 // same order with nothing preselected, and an empty store ("No Lists") shows
-// an empty box.
-void fillTeacherListChooser(QListWidget *theLists);
+// an empty box. False when the store could not be read (the box is empty).
+bool fillTeacherListChooser(QListWidget *theLists);
 // CurrentList from the selection; without one, CurrentList empty, the
 // reminder and the beep. Returns whether a list was selected.
 bool takeTeacherListChoice(QListWidget *theLists);

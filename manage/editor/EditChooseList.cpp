@@ -2,6 +2,9 @@
 
 #include "EditorHandOver.h"
 #include "app/ListChooser.h"
+#include "app/MessageBox.h"
+#include "app/core/ListStore.h"
+#include "manage/UnreadFile.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
@@ -36,8 +39,10 @@ EditChooseList::EditChooseList()
 void EditChooseList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    fillTeacherListChooser(TheLists);
+    const bool readable = fillTeacherListChooser(TheLists);
     TheLists->setFocus();
+    if (!readable)
+        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
 }
 
 void EditChooseList::Command1_Click()

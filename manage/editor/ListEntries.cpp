@@ -45,6 +45,15 @@ QString nameTakenMessage(const QString &name)
         .arg(name);
 }
 
+QString freeListName(const QList<QByteArray> &storeLines, const QString &name)
+{
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
+        if (!nameTaken(storeLines, candidate))
+            return candidate;
+    }
+}
+
 QString listFullMessage()
 {
     return QStringLiteral("A list can hold at most %1 words, and this list is full.").arg(MaxPairs);

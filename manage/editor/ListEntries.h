@@ -22,5 +22,8 @@ bool nameTaken(const QList<QByteArray> &storeLines, const QString &name, const Q
 
 QString nameTakenMessage(const QString &name);
 
+// "name (2)", "name (3)", ...: the first that no list of the store has.
+QString freeListName(const QList<QByteArray> &storeLines, const QString &name);
+
 // A list holds at most MaxPairs pairs: the practice screens hold no more.
 QString listFullMessage();

@@ -1,5 +1,6 @@
 #include "MakeNewList.h"
 
+#include "ListEntries.h"
 #include "ListSaves.h"
 
 #include "app/Controls.h"
@@ -148,6 +149,20 @@ bool MakeNewList::saveList()
     case dataupdate::Outcome::Saved:
         return true;
     case dataupdate::Outcome::Refused:
+        // The name was free when the teacher chose it; another computer took
+        // it since. This screen has no name box, so offer a free name rather
+        // than leave the typed words with no way to be saved.
+        if (nameTaken(result.lines, m_draft.name())) {
+            const QString other = freeListName(result.lines, m_draft.name());
+            const QString question =
+                QStringLiteral("Another computer saved a list named \"%1\" while you were typing this one.\n\n"
+                               "Save your list as \"%2\" instead?")
+                    .arg(m_draft.name(), other);
+            if (MsgBox(question, QStringLiteral("Hey!"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
+                return false;
+            m_draft.rename(other);
+            return saveList();
+        }
         heyMessage(result.message, this);
         return false;
     default:

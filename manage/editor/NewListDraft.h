@@ -19,6 +19,7 @@ public:
     AddOutcome addPair(const QString &word, const QString &meaning);
 
     const QString &name() const { return m_name; }
+    void rename(QString name) { m_name = std::move(name); }
     const QVector<WordPair> &pairs() const { return m_pairs; }
     int pairCount() const { return int(m_pairs.size()); }
 

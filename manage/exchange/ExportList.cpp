@@ -9,7 +9,9 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "manage/UnreadFile.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -47,8 +49,10 @@ ExportList::ExportList()
 void ExportList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    fillTeacherListChooser(TheLists);
+    const bool readable = fillTeacherListChooser(TheLists);
     TheLists->setFocus();
+    if (!readable)
+        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
 }
 
 void ExportList::Export_Click()

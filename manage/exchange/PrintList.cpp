@@ -8,7 +8,9 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "manage/UnreadFile.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -60,8 +62,10 @@ PrintList::PrintList()
 void PrintList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    fillTeacherListChooser(TheLists);
+    const bool readable = fillTeacherListChooser(TheLists);
     TheLists->setFocus();
+    if (!readable)
+        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
 }
 
 worksheet::Blank PrintList::blank() const
