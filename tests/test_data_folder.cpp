@@ -18,8 +18,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
 
 QByteArray readFile(const QString &path)
@@ -102,15 +101,11 @@ void DataFolderTest::eachSourceWinsOverTheLaterOnes()
     DataFolderSources sources;
     sources.option = option;
     sources.environment = environment.isEmpty() ? QString() : root.filePath(environment);
-    const QString userFile = root.filePath(QStringLiteral("config/user/lingo-spark.conf"));
-    const QString systemFile = root.filePath(QStringLiteral("config/system/lingo-spark.conf"));
-    if (!userConfig.isEmpty()) {
-        writeFile(userFile, QString(userConfig).replace(QStringLiteral("%1"), root.path()).toUtf8());
-        sources.configFiles.append(userFile);
-    }
-    if (!systemConfig.isEmpty()) {
-        writeFile(systemFile, QString(systemConfig).replace(QStringLiteral("%1"), root.path()).toUtf8());
-        sources.configFiles.append(systemFile);
+    for (const auto &[text, place] : {std::pair{userConfig, "user"}, std::pair{systemConfig, "system"}}) {
+        if (text.isEmpty())
+            continue;
+        sources.configFiles.append(root.filePath(QStringLiteral("config/%1/lingo-spark.conf").arg(place)));
+        writeFile(sources.configFiles.last(), QString(text).replace(QStringLiteral("%1"), root.path()).toUtf8());
     }
     sources.defaultFolder = root.filePath(QStringLiteral("default"));
 
@@ -165,26 +160,25 @@ void DataFolderTest::aNamedFolderIsOnlyChecked()
 
 void DataFolderTest::theDefaultFolderGetsOnlyMissingFiles()
 {
-    const QString shipped = QStringLiteral(LINGO_DATA_DIR);
+    const QDir shipped(QStringLiteral(LINGO_DATA_DIR));
     QTemporaryDir root;
-    const QString fresh = root.filePath(QStringLiteral("share/lingo-spark"));
-    QVERIFY(prepareDataFolder({fresh, {}, true}, shipped).isEmpty());
-    QCOMPARE(QDir(fresh).entryList(QDir::Files, QDir::Name), (QStringList{"lsdata.dat", "thelists.dat"}));
+    const QDir fresh(root.filePath("share/lingo-spark"));
+    QVERIFY(prepareDataFolder({fresh.path(), {}, true}, shipped.path()).isEmpty());
+    QCOMPARE(fresh.entryList(QDir::Files, QDir::Name), (QStringList{"lsdata.dat", "thelists.dat"}));
     for (const QString &name : dataFileNames())
-        QCOMPARE(readFile(QDir(fresh).filePath(name)), readFile(QDir(shipped).filePath(name)));
+        QCOMPARE(readFile(fresh.filePath(name)), readFile(shipped.filePath(name)));
 
     // A teacher's own lists stay; only the missing settings come in.
-    QVERIFY(QFile::remove(QDir(fresh).filePath(QStringLiteral("lsdata.dat"))));
-    writeFile(QDir(fresh).filePath(QStringLiteral("thelists.dat")), "Mine\r\nun\r\none\r\n");
-    QVERIFY(prepareDataFolder({fresh, {}, true}, shipped).isEmpty());
-    QCOMPARE(readFile(QDir(fresh).filePath(QStringLiteral("thelists.dat"))), QByteArray("Mine\r\nun\r\none\r\n"));
-    QCOMPARE(readFile(QDir(fresh).filePath(QStringLiteral("lsdata.dat"))),
-             readFile(QDir(shipped).filePath(QStringLiteral("lsdata.dat"))));
+    QVERIFY(QFile::remove(fresh.filePath("lsdata.dat")));
+    writeFile(fresh.filePath("thelists.dat"), "Mine\r\nun\r\none\r\n");
+    QVERIFY(prepareDataFolder({fresh.path(), {}, true}, shipped.path()).isEmpty());
+    QCOMPARE(readFile(fresh.filePath("thelists.dat")), QByteArray("Mine\r\nun\r\none\r\n"));
+    QCOMPARE(readFile(fresh.filePath("lsdata.dat")), readFile(shipped.filePath("lsdata.dat")));
 
     // Nothing to seed from: said, and naming the file.
-    const QString other = root.filePath(QStringLiteral("other"));
-    const QString problem = prepareDataFolder({other, {}, true}, root.filePath(QStringLiteral("nowhere")));
-    QVERIFY2(problem.contains(QStringLiteral("thelists.dat")) && problem.contains(other), qPrintable(problem));
+    const QString other = root.filePath("other");
+    const QString problem = prepareDataFolder({other, {}, true}, root.filePath("nowhere"));
+    QVERIFY2(problem.contains("thelists.dat") && problem.contains(other), qPrintable(problem));
 }
 
 void DataFolderTest::programFilesComeFromTheProgramFolder()
@@ -193,12 +187,11 @@ void DataFolderTest::programFilesComeFromTheProgramFolder()
     // installed program's share/lingo-spark is preferred when it is there.
     QCOMPARE(QDir(programFolder()).canonicalPath(), QDir(QStringLiteral(LINGO_DATA_DIR)).canonicalPath());
     QTemporaryDir install;
-    QVERIFY(QDir().mkpath(install.filePath(QStringLiteral("usr/bin"))));
-    QCOMPARE(findProgramFolder(install.filePath(QStringLiteral("usr/bin")), QStringLiteral("/fallback")),
-             QStringLiteral("/fallback"));
-    QVERIFY(QDir().mkpath(install.filePath(QStringLiteral("usr/share/lingo-spark"))));
-    QCOMPARE(findProgramFolder(install.filePath(QStringLiteral("usr/bin")), QStringLiteral("/fallback")),
-             install.filePath(QStringLiteral("usr/share/lingo-spark")));
+    const QString bin = install.filePath("usr/bin");
+    QVERIFY(QDir().mkpath(bin));
+    QCOMPARE(findProgramFolder(bin, "/fallback"), QString("/fallback"));
+    QVERIFY(QDir().mkpath(install.filePath("usr/share/lingo-spark")));
+    QCOMPARE(findProgramFolder(bin, "/fallback"), install.filePath("usr/share/lingo-spark"));
 
     // A data folder with pictures and sounds of its own changes nothing.
     QTemporaryDir data;
@@ -219,25 +212,21 @@ void DataFolderTest::programFilesComeFromTheProgramFolder()
 
 void DataFolderTest::windowsNeedADisplay_data()
 {
-    QTest::addColumn<QString>("platform");
-    QTest::addColumn<QString>("x11");
-    QTest::addColumn<QString>("wayland");
+    QTest::addColumn<QStringList>("platformX11Wayland");
     QTest::addColumn<bool>("available");
-    QTest::addRow("nothing") << "" << "" << "" << false;
-    QTest::addRow("X") << "" << ":0" << "" << true;
-    QTest::addRow("Wayland") << "" << "" << "wayland-0" << true;
-    QTest::addRow("xcb asked, only Wayland") << "xcb" << "" << "wayland-0" << false;
-    QTest::addRow("offscreen") << "offscreen" << "" << "" << true;
-    QTest::addRow("wayland, then xcb") << "wayland;xcb" << ":1" << "" << true;
+    QTest::addRow("nothing") << QStringList{"", "", ""} << false;
+    QTest::addRow("X") << QStringList{"", ":0", ""} << true;
+    QTest::addRow("Wayland") << QStringList{"", "", "wayland-0"} << true;
+    QTest::addRow("xcb asked, only Wayland") << QStringList{"xcb", "", "wayland-0"} << false;
+    QTest::addRow("offscreen") << QStringList{"offscreen", "", ""} << true;
+    QTest::addRow("wayland, then xcb") << QStringList{"wayland;xcb", ":1", ""} << true;
 }
 
 void DataFolderTest::windowsNeedADisplay()
 {
-    QFETCH(QString, platform);
-    QFETCH(QString, x11);
-    QFETCH(QString, wayland);
+    QFETCH(QStringList, platformX11Wayland);
     QFETCH(bool, available);
-    QCOMPARE(displayAvailable(platform, x11, wayland), available);
+    QCOMPARE(displayAvailable(platformX11Wayland[0], platformX11Wayland[1], platformX11Wayland[2]), available);
 }
 
 QTEST_MAIN(DataFolderTest)
