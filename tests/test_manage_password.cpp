@@ -6,9 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -16,28 +14,12 @@ namespace {
 const QString alertText = "The default password for Teacher Management is OPENDOOR. If you plan to use this on a computer "
                           "available to students, you should change the password to keep the files secure.";
 
-QPushButton *shownButton(Screen *screen, const QString &caption)
-{
-    for (auto *b : screen->findChildren<QPushButton *>())
-        if (b->text() == caption && !b->isHidden())
-            return b;
-    return nullptr;
-}
-
 QLineEdit *box(Screen *screen, const QString &name = "Password")
 {
     for (auto *edit : screen->findChildren<QLineEdit *>())
         if (edit->accessibleName() == name)
             return edit;
     return nullptr;
-}
-
-bool labelShown(Screen *screen, const QString &text)
-{
-    for (auto *label : screen->findChildren<QLabel *>())
-        if (label->text() == text && !label->isHidden())
-            return true;
-    return false;
 }
 
 // The start screen with its menu's "Teacher Management" chosen.
@@ -52,8 +34,7 @@ Screen *openGate()
 
 Screen *openChangePassword()
 {
-    screens().show(ScreenId::Manager);
-    QTest::mouseClick(shownButton(screens().find(ScreenId::Manager), "Change Password"), Qt::LeftButton);
+    click(screens().show(ScreenId::Manager), "Change Password");
     return screens().find(ScreenId::ChangePassword);
 }
 
@@ -88,10 +69,8 @@ private slots:
         QTest::keyClick(box(gate), Qt::Key(key));
         settle();
         QVERIFY(screens().isShown(ScreenId::Manager));
-        QVERIFY(!screens().exists(ScreenId::First));
-        QVERIFY(!screens().exists(ScreenId::PasswordForm));
+        QVERIFY(!screens().exists(ScreenId::First) && !screens().exists(ScreenId::PasswordForm));
         QVERIFY(env.takeSounds().isEmpty());
-        QVERIFY(!env.programEnded());
     }
 
     void shippedPasswordAlertsAndCancelKeepsWhatWasTyped()
@@ -103,22 +82,20 @@ private slots:
         QCOMPARE(env.messages[0].title, "Password Alert");
         QCOMPARE(env.messages[0].text, alertText);
 
-        QTest::keyClicks(box(gate), "open");
-        QTest::mouseClick(shownButton(gate, "Cancel"), Qt::LeftButton);
+        QTest::keyClicks(box(gate), "abcdefghijk");
+        QCOMPARE(box(gate)->displayText(), QString(10, '*')); // ten characters at most, masked
+        click(gate, "Cancel");
         QVERIFY(!gate->isVisible());
         QVERIFY(screens().isShown(ScreenId::First));
-
         QCOMPARE(openGate(), gate);
         QVERIFY(gate->isVisible());
-        QCOMPARE(box(gate)->text(), "open");
+        QCOMPARE(box(gate)->text(), "abcdefghij");
         QCOMPARE(env.messages.size(), 1);
-        QVERIFY(env.takeSounds().isEmpty());
 
-        // An ordinary password gives no alert.
         TestEnv other(TestEnv::defaultStore(), "lemon\r\nx\r\nSound On\r\n");
         registerManageScreens(screens());
         openGate();
-        QVERIFY(other.messages.isEmpty());
+        QVERIFY(other.messages.isEmpty()); // an ordinary password gives no alert
     }
 
     void wrongPasswordBeepsAndClosesTheGate()
@@ -128,54 +105,51 @@ private slots:
         Screen *gate = openGate();
         QCOMPARE(env.messages.size(), 1); // the shipped password in another case still alerts
         QTest::keyClicks(box(gate), "opendoor ");
-        QTest::mouseClick(shownButton(gate, "OK"), Qt::LeftButton);
+        click(gate, "OK");
         settle();
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
-        QVERIFY(!screens().exists(ScreenId::PasswordForm));
-        QVERIFY(!screens().exists(ScreenId::Manager));
+        QVERIFY(!screens().exists(ScreenId::PasswordForm) && !screens().exists(ScreenId::Manager));
         QVERIFY(screens().isShown(ScreenId::First));
-
-        // Choosing the menu again starts afresh: empty box, alert again.
-        gate = openGate();
+        gate = openGate(); // afresh: empty box, alert again
         QCOMPARE(box(gate)->text(), QString());
         QCOMPARE(env.messages.size(), 2);
     }
 
-    void passwordBoxMasksWithStarsAndTakesTenCharacters()
+    void noStoredPasswordKeepsTheGateShut_data()
     {
-        TestEnv env;
-        registerManageScreens(screens());
-        QLineEdit *edit = box(openGate());
-        QTest::keyClicks(edit, "abcdefghijk");
-        QCOMPARE(edit->text(), "abcdefghij");
-        QCOMPARE(edit->displayText(), QString(10, '*'));
+        QTest::addColumn<bool>("fileGone");
+        QTest::addRow("empty first line") << false;
+        QTest::addRow("no settings file") << true;
     }
 
     void noStoredPasswordKeepsTheGateShut()
     {
+        QFETCH(bool, fileGone);
         TestEnv env(TestEnv::defaultStore(), "\r\nx\r\nSound On\r\n");
+        if (fileGone)
+            QFile::remove(env.path("lsdata.dat"));
         registerManageScreens(screens());
-        Screen *gate = openGate();
-        QTest::keyClick(box(gate), Qt::Key_Return); // the empty box against the empty password
+        QTest::keyClick(box(openGate()), Qt::Key_Return); // the empty box against the empty password
         settle();
-        QVERIFY(!screens().exists(ScreenId::Manager));
-        QVERIFY(!screens().exists(ScreenId::PasswordForm));
+        QVERIFY(!screens().exists(ScreenId::Manager) && !screens().exists(ScreenId::PasswordForm));
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.contains("lsdata.dat"));
+    }
 
-        QFile::remove(env.path("lsdata.dat"));
-        openGate();
-        QTest::keyClick(box(screens().find(ScreenId::PasswordForm)), Qt::Key_Return);
-        settle();
-        QVERIFY(!screens().exists(ScreenId::Manager));
-        QCOMPARE(env.messages.size(), 2);
-        QVERIFY(env.messages[1].text.contains("lsdata.dat"));
+    void changeRewritesLineOneOnlyAndTheNewPasswordAdmits_data()
+    {
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<QByteArray>("restAfter");
+        const QByteArray rest = "\xe9t\xe9  kept as it is \x81\r\nSound Off\r\nline four\r\n";
+        QTest::addRow("other lines kept") << rest << rest;
+        QTest::addRow("short file filled to three lines") << QByteArray() << QByteArray("\r\n\r\n");
     }
 
     void changeRewritesLineOneOnlyAndTheNewPasswordAdmits()
     {
-        const QByteArray rest = "\xe9t\xe9  kept as it is \x81\r\nSound Off\r\nline four\r\n";
+        QFETCH(QByteArray, rest);
+        QFETCH(QByteArray, restAfter);
         TestEnv env(TestEnv::defaultStore(), "Secret\r\n" + rest);
         registerManageScreens(screens());
         Screen *dialog = openChangePassword();
@@ -184,23 +158,20 @@ private slots:
         QCOMPARE(box(dialog, "New Password:")->echoMode(), QLineEdit::Password);
 
         fillChange(dialog, "Secret", "Lemon", "Lemon");
-        QTest::mouseClick(shownButton(dialog, "OK"), Qt::LeftButton);
-        QCOMPARE(env.read("lsdata.dat"), "Lemon\r\n" + rest);
+        click(dialog, "OK");
+        QCOMPARE(env.read("lsdata.dat"), "Lemon\r\n" + restAfter);
         QCOMPARE(Shared.NewPassword, "Lemon");
         QCOMPARE(env.takeSounds(), QStringList{"beep"});
         QVERIFY(labelShown(dialog, "Password Change Successful!"));
-        QVERIFY(!labelShown(dialog, "Old Password:"));
-        QVERIFY(box(dialog, "Old Password:")->isHidden());
+        QVERIFY(!labelShown(dialog, "Old Password:") && box(dialog, "Old Password:")->isHidden());
         QVERIFY(!shownButton(dialog, "Cancel"));
-
-        QTest::mouseClick(shownButton(dialog, "OK"), Qt::LeftButton);
+        click(dialog, "OK");
         settle();
         QVERIFY(!screens().exists(ScreenId::ChangePassword));
         QVERIFY(screens().isActive(ScreenId::Manager));
 
         screens().close(ScreenId::Manager);
         Screen *gate = openGate();
-        QVERIFY(env.messages.isEmpty());
         QTest::keyClicks(box(gate), "lemon");
         QTest::keyClick(box(gate), Qt::Key_Return);
         settle();
@@ -235,32 +206,6 @@ private slots:
         QCOMPARE(env.read("lsdata.dat"), "OPENDOOR\r\nx\r\nSound On\r\n");
         QVERIFY(shownButton(dialog, "Cancel"));
         QVERIFY(!labelShown(dialog, "Password Change Successful!"));
-    }
-
-    void shortSettingsFileIsWrittenWithThreeLines()
-    {
-        TestEnv env(TestEnv::defaultStore(), "pw\r\n");
-        registerManageScreens(screens());
-        Screen *dialog = openChangePassword();
-        fillChange(dialog, "pw", "new", "new");
-        QTest::mouseClick(shownButton(dialog, "OK"), Qt::LeftButton);
-        QCOMPARE(env.read("lsdata.dat"), "new\r\n\r\n\r\n");
-    }
-
-    void activatingTheMenuClosesTheChangeWithoutWriting()
-    {
-        TestEnv env;
-        registerManageScreens(screens());
-        Screen *dialog = openChangePassword();
-        settle();
-        fillChange(dialog, "OPENDOOR", "lemon", "lemon");
-        screens().activate(ScreenId::Manager);
-        settle();
-        QVERIFY(!screens().exists(ScreenId::ChangePassword));
-        QCOMPARE(env.read("lsdata.dat"), "OPENDOOR\r\nx\r\nSound On\r\n");
-        dialog = openChangePassword();
-        QCOMPARE(box(dialog, "Old Password:")->text(), QString());
-        QVERIFY(!env.programEnded());
     }
 };
 

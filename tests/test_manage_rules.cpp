@@ -59,16 +59,6 @@ private slots:
         QCOMPARE(liststore::deleteListAt(bytes(store), position), bytes(after));
     }
 
-    void deletingEveryListInTurnLeavesNoLists()
-    {
-        QList<QByteArray> lines = bytes(abc);
-        lines = liststore::deleteListAt(lines, 0);
-        lines = liststore::deleteListAt(lines, 0);
-        QCOMPARE(lines, bytes({"C", "c1", "o1"}));
-        lines = liststore::deleteListAt(lines, 0);
-        QCOMPARE(lines, bytes({"No Lists"}));
-    }
-
     void blocksAreFoundByPosition()
     {
         const QList<QByteArray> lines = bytes(abc);

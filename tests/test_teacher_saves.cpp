@@ -21,7 +21,6 @@
 #include <QListWidget>
 #include <QLockFile>
 #include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -38,29 +37,6 @@
 namespace {
 
 const QString changedMeanwhile = "This list was changed on another computer since you opened it.";
-
-QPushButton *shownButton(Screen *screen, const QString &caption)
-{
-    for (auto *b : screen->findChildren<QPushButton *>())
-        if (b->text() == caption && !b->isHidden())
-            return b;
-    return nullptr;
-}
-
-void click(Screen *screen, const QString &caption)
-{
-    QPushButton *button = shownButton(screen, caption);
-    QVERIFY2(button, qPrintable(caption));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-QStringList rows(QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out.append(list->item(i)->text());
-    return out;
-}
 
 // Another computer: this test run again as a separate process that replaces
 // a data file, under its lock, by the bytes of another file.
@@ -365,70 +341,58 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::MakeNewList));
         QCOMPARE(maker->draft().pairCount(), 1);
 
-        // Lists added meanwhile under other names stay beside the new one.
-        Shared.NewListName = "Trees";
-        screens().close(ScreenId::MakeNewList);
-        maker = qobject_cast<MakeNewList *>(screens().show(ScreenId::MakeNewList));
-        maker->TheWord->setText("oak");
-        maker->TheMeaning->setText("roble");
-        const QByteArray withFruit = withBirds + TestEnv::lines({"<New List>", "Fruit", "apple", "manzana"});
-        otherComputerWrites(env.path("thelists.dat"), withFruit);
-        click(maker, "Finished");
-        settle();
-        QVERIFY(!screens().exists(ScreenId::MakeNewList));
-        QCOMPARE(env.read("thelists.dat"), withFruit + TestEnv::lines({"<New List>", "Trees", "oak", "roble"}));
+    }
+
+    void deletionFindsTheChosenListAsItIsNow_data()
+    {
+        QTest::addColumn<QByteArray>("other");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("shown");
+        const QByteArray a = TestEnv::lines({"A", "a1", "m1"});
+        const QByteArray c = TestEnv::lines({"<New List>", "C", "c1", "o1"});
+        const QByteArray c2 = TestEnv::lines({"<New List>", "C", "c2", "o2"});
+        const QByteArray d = TestEnv::lines({"<New List>", "D", "d1", "p1"});
+        QTest::addRow("already deleted") << a + c << 1 << int(MsgAnswer::Yes)
+                                         << "This list was already deleted on another computer." << a + c
+                                         << QStringList{"A", "C"};
+        QTest::addRow("changed, No") << a + c2 + d << 2 << int(MsgAnswer::No)
+                                     << "This list was changed on another computer. Delete it anyway?" << a + c2 + d
+                                     << QStringList{"A", "C", "D"};
+        QTest::addRow("changed, Yes") << a + c2 + d << 2 << int(MsgAnswer::Yes)
+                                      << "This list was changed on another computer. Delete it anyway?" << a + d
+                                      << QStringList{"A", "D"};
+        QTest::addRow("other lists changed") << a + TestEnv::lines({"<New List>", "B", "b9", "n9"}) + d << 0
+                                             << int(MsgAnswer::Yes) << QString()
+                                             << TestEnv::lines({"B", "b9", "n9"}) + d << QStringList{"B", "D"};
     }
 
     void deletionFindsTheChosenListAsItIsNow()
     {
-        const QByteArray a = TestEnv::lines({"A", "a1", "m1"});
-        const QByteArray b = TestEnv::lines({"<New List>", "B", "b1", "n1"});
-        const QByteArray c = TestEnv::lines({"<New List>", "C", "c1", "o1"});
-        const QByteArray c2 = TestEnv::lines({"<New List>", "C", "c2", "o2"});
-        const QByteArray d = TestEnv::lines({"<New List>", "D", "d1", "p1"});
-        TestEnv env(a + b + c);
+        QFETCH(QByteArray, other);
+        QFETCH(int, row);
+        QFETCH(int, answer);
+        QFETCH(QString, told);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, shown);
+        TestEnv env(TestEnv::lines({"A", "a1", "m1", "<New List>", "B", "b1", "n1", "<New List>", "C", "c1", "o1"}));
         registerManageScreens(screens());
         Screen *screen = screens().show(ScreenId::DeleteList);
         auto *box = screen->findChild<QListWidget *>();
-        const QString store = env.path("thelists.dat");
-        const auto deleteRow = [&](int row) {
-            box->setCurrentRow(row);
-            click(screen, "Delete");
-            click(screen, "Yes");
-            settle();
-        };
-
-        otherComputerWrites(store, a + c);
-        deleteRow(1);
-        QCOMPARE(env.messages.size(), 1);
-        QCOMPARE(env.messages[0].text, "This list was already deleted on another computer.");
-        QCOMPARE(env.read("thelists.dat"), a + c);
-        QCOMPARE(rows(box), (QStringList{"A", "C"}));
+        otherComputerWrites(env.path("thelists.dat"), other);
+        env.answerNext(MsgAnswer(answer));
+        box->setCurrentRow(row); // of A, B, C as the box was filled
+        click(screen, "Delete");
+        click(screen, "Yes");
+        settle();
+        QCOMPARE(env.messages.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QCOMPARE(env.messages[0].text, told);
+        QCOMPARE(env.read("thelists.dat"), after);
+        QCOMPARE(rows(box), shown);
         QVERIFY(shownButton(screen, "Delete"));
-
-        // Changed since the box was filled: asked, and No deletes nothing.
-        otherComputerWrites(store, a + c2 + d);
-        env.answerNext(MsgAnswer::No);
-        deleteRow(1);
-        QCOMPARE(env.messages.size(), 2);
-        QCOMPARE(env.messages[1].text, "This list was changed on another computer. Delete it anyway?");
-        QCOMPARE(env.read("thelists.dat"), a + c2 + d);
-        QCOMPARE(rows(box), (QStringList{"A", "C", "D"}));
-
-        otherComputerWrites(store, a + c + d);
-        env.answerNext(MsgAnswer::Yes);
-        deleteRow(1);
-        QCOMPARE(env.messages.size(), 3);
-        QCOMPARE(env.read("thelists.dat"), a + d);
-        QCOMPARE(rows(box), (QStringList{"A", "D"}));
-
-        // Changes to other lists do not stand in the way.
-        const QByteArray e = TestEnv::lines({"<New List>", "E", "e1", "q1"});
-        otherComputerWrites(store, a + TestEnv::lines({"<New List>", "D", "d9", "p9"}) + e);
-        deleteRow(0);
-        QCOMPARE(env.messages.size(), 3);
-        QCOMPARE(env.read("thelists.dat"), TestEnv::lines({"D", "d9", "p9"}) + e);
-        QCOMPARE(rows(box), (QStringList{"D", "E"}));
     }
 
     void settingsSavedOnTheFileAsItIsNow()
@@ -509,23 +473,6 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::SoundOptions));
         refused("sound");
         screens().close(ScreenId::SoundOptions);
-
-        Screen *change = screens().show(ScreenId::ChangePassword);
-        const auto boxes = change->findChildren<QLineEdit *>();
-        boxes[0]->setText("OPENDOOR");
-        boxes[1]->setText("lemon");
-        boxes[2]->setText("lemon");
-        click(change, "OK");
-        QCOMPARE(boxes[1]->text(), "lemon");
-        refused("password");
-        screens().close(ScreenId::ChangePassword);
-
-        Screen *deletion = screens().show(ScreenId::DeleteList);
-        deletion->findChild<QListWidget *>()->setCurrentRow(0);
-        click(deletion, "Delete");
-        click(deletion, "Yes");
-        refused("deletion");
-        screens().close(ScreenId::DeleteList);
 
         EditList *editor = openEditor("Animals");
         deleteWord(editor, 0);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 
@@ -123,6 +124,37 @@ QPushButton *findButton(QWidget *screen, const QString &caption)
         if (button->text() == caption)
             return button;
     return nullptr;
+}
+
+QPushButton *shownButton(QWidget *screen, const QString &caption)
+{
+    for (auto *button : screen->findChildren<QPushButton *>())
+        if (button->text() == caption && !button->isHidden())
+            return button;
+    return nullptr;
+}
+
+void click(QWidget *screen, const QString &caption)
+{
+    QPushButton *button = shownButton(screen, caption);
+    QVERIFY2(button, qPrintable("no button " + caption));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+bool labelShown(QWidget *screen, const QString &text)
+{
+    for (auto *label : screen->findChildren<QLabel *>())
+        if (label->text() == text && !label->isHidden())
+            return true;
+    return false;
+}
+
+QStringList rows(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->item(i)->text());
+    return out;
 }
 
 void triggerMenu(Screen *screen, const QString &caption)

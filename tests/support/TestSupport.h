@@ -6,6 +6,7 @@
 #include "app/core/SharedState.h"
 
 #include <QByteArray>
+#include <QListWidget>
 #include <QPushButton>
 #include <QList>
 #include <QString>
@@ -71,6 +72,18 @@ void click(QWidget *widget);
 
 // The push button of `screen` showing `caption`; nullptr when there is none.
 QPushButton *findButton(QWidget *screen, const QString &caption);
+
+// The same among the buttons not hidden (a screen may swap its buttons).
+QPushButton *shownButton(QWidget *screen, const QString &caption);
+
+// A click on the shown button `caption` of `screen`; fails the test when there is none.
+void click(QWidget *screen, const QString &caption);
+
+// Whether a label of `screen` not hidden shows `text`.
+bool labelShown(QWidget *screen, const QString &text);
+
+// The texts of a list box's rows.
+QStringList rows(const QListWidget *list);
 
 // Triggers the menu item of `screen` whose visible caption is `caption`;
 // fails the test when there is none.
