@@ -333,14 +333,21 @@ private slots:
         maker->TheMeaning->setText("buho");
         const QByteArray withBirds = withPets + TestEnv::lines({"<New List>", "Birds", "duck", "pato"});
         otherComputerWrites(env.path("thelists.dat"), withBirds);
+        // "Are you sure...?" Yes; a free name offered: No keeps the work, unsaved.
+        env.answerNext(MsgAnswer::Yes);
+        env.answerNext(MsgAnswer::No);
         click(maker, "Finished");
         settle();
         QCOMPARE(env.read("thelists.dat"), withBirds);
-        QCOMPARE(env.messages.size(), 3); // "Are you sure...?", then the refusal
-        QVERIFY(env.messages[2].text.contains("There is already a list named \"Birds\""));
+        QCOMPARE(env.messages.size(), 3);
+        QVERIFY(env.messages[2].text.contains("Save your list as \"Birds (2)\" instead?"));
         QVERIFY(screens().isShown(ScreenId::MakeNewList));
         QCOMPARE(maker->draft().pairCount(), 1);
 
+        click(maker, "Finished");
+        settle();
+        QCOMPARE(env.read("thelists.dat"), withBirds + TestEnv::lines({"<New List>", "Birds (2)", "owl", "buho"}));
+        QVERIFY(!screens().exists(ScreenId::MakeNewList));
     }
 
     void deletionFindsTheChosenListAsItIsNow_data()

@@ -67,11 +67,6 @@ QAbstractButton *button(QWidget *screen, const QString &caption)
     qFatal("no control \"%s\"", qPrintable(caption));
 }
 
-void click(QWidget *screen, const QString &caption)
-{
-    QTest::mouseClick(button(screen, caption), Qt::LeftButton);
-}
-
 void selectList(QWidget *screen, const QString &list)
 {
     auto *lists = screen->findChild<QListWidget *>();

@@ -60,7 +60,6 @@ template <class T = QWidget> T *child(QWidget *screen, const QString &name)
 
 // The button or clickable label showing this caption.
 QAbstractButton *button(QWidget *screen, const QString &caption);
-void click(QWidget *screen, const QString &caption);
 
 // Clicks the list of this name in the screen's list box.
 void selectList(QWidget *screen, const QString &list);

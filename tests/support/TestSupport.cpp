@@ -136,7 +136,10 @@ QPushButton *shownButton(QWidget *screen, const QString &caption)
 
 void click(QWidget *screen, const QString &caption)
 {
-    QPushButton *button = shownButton(screen, caption);
+    QAbstractButton *button = shownButton(screen, caption);
+    for (QAbstractButton *b : screen->findChildren<QAbstractButton *>())
+        if (!button && !b->isHidden() && visibleCaption(b->text()) == caption)
+            button = b;
     QVERIFY2(button, qPrintable("no button " + caption));
     QTest::mouseClick(button, Qt::LeftButton);
 }

@@ -76,7 +76,8 @@ QPushButton *findButton(QWidget *screen, const QString &caption);
 // The same among the buttons not hidden (a screen may swap its buttons).
 QPushButton *shownButton(QWidget *screen, const QString &caption);
 
-// A click on the shown button `caption` of `screen`; fails the test when there is none.
+// A click on the shown button or clickable label of `screen` showing
+// `caption` (mnemonic marks left out); fails the test when there is none.
 void click(QWidget *screen, const QString &caption);
 
 // Whether a label of `screen` not hidden shows `text`.
