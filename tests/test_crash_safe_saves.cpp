@@ -6,9 +6,7 @@
 #include "app/core/SharedState.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,10 +37,7 @@ QList<QByteArray> settingsVersion(char tag)
 
 QByteArray asFile(const QList<QByteArray> &lines)
 {
-    QByteArray out;
-    for (const QByteArray &line : lines)
-        out += line + "\r\n";
-    return out;
+    return lines.join("\r\n") + "\r\n";
 }
 
 QByteArray readRaw(const QString &path)
@@ -77,11 +72,8 @@ private slots:
         Shared.AppPath = dir.path();
         QVERIFY(WriteStoreLines(storeVersion('A')));
         QVERIFY(WriteSettingsLines(settingsVersion('A')));
-        for (const char *name : teacherFiles) {
-            QFile copy(dir.filePath(name));
-            QVERIFY(copy.open(QIODevice::WriteOnly));
-            copy.write(name);
-        }
+        for (const char *name : teacherFiles)
+            QVERIFY(textfile::writeLines(dir.filePath(name), {name}));
         const QByteArray storeFiles[] = {asFile(storeVersion('A')), asFile(storeVersion('B'))};
         const QByteArray settingsFiles[] = {asFile(settingsVersion('A')), asFile(settingsVersion('B'))};
 
@@ -99,13 +91,11 @@ private slots:
             QTest::qSleep(int(5 + rng() % 60));
             kill(child, SIGKILL);
             int status = 0;
-            waitpid(child, &status, 0);
-            kills += WIFSIGNALED(status) ? 1 : 0;
+            kills += waitpid(child, &status, 0) == child && WIFSIGNALED(status);
 
-            const QByteArray store = readRaw(storePath());
+            const QByteArray store = readRaw(storePath()), settings = readRaw(settingsPath());
             QVERIFY2(store == storeFiles[0] || store == storeFiles[1],
                      qPrintable(QString("store of %1 bytes after kill %2").arg(store.size()).arg(round)));
-            const QByteArray settings = readRaw(settingsPath());
             QVERIFY2(settings == settingsFiles[0] || settings == settingsFiles[1], settings.constData());
             // Whatever a kill left behind is not what the readers read.
             QVERIFY(asFile(*ReadStoreLines()) == store);
@@ -117,7 +107,7 @@ private slots:
         QVERIFY(WriteStoreLines(storeVersion('A')));
         QVERIFY(WriteSettingsLines(settingsVersion('A')));
         for (const char *name : teacherFiles)
-            QCOMPARE(readRaw(dir.filePath(name)), QByteArray(name));
+            QCOMPARE(readRaw(dir.filePath(name)), asFile({name}));
     }
 };
 

@@ -40,14 +40,11 @@ QList<QByteArray> pairLinesFor(const QByteArray &name)
     return lines;
 }
 
-QList<QByteArray> baseStore()
+// A store of the base list and settings whose fourth line counts the saves.
+void writeBase()
 {
-    return QList<QByteArray>{BaseList} + pairLinesFor(BaseList);
-}
-
-QList<QByteArray> baseSettings()
-{
-    return {"Secret", "line two", "Sound Off", "0"};
+    QVERIFY(textfile::writeLines(storePath(), QList<QByteArray>{BaseList} + pairLinesFor(BaseList)));
+    QVERIFY(textfile::writeLines(settingsPath(), {"Secret", "line two", "Sound Off", "0"}));
 }
 
 // Why the lines are not a store of whole lists, or nothing when they are.
@@ -109,16 +106,10 @@ int runWriter(int id, int saves)
             --i;
             continue;
         }
-        if (!result) {
-            say("failed " + result.message.toUtf8());
-            return 1;
-        }
+        if (!result)
+            return say("failed " + result.message.toUtf8()), 1;
         say((remove ? "deleted " : "added ") + name);
-        if (remove)
-            mine.removeFirst();
-        else
-            mine << name;
-
+        remove ? mine.removeFirst() : mine.append(name);
         if (i % 2 == 1)
             continue;
         const QByteArray sound = (id + i) % 4 < 2 ? SoundOnLine.toByteArray() : SoundOffLine.toByteArray();
@@ -130,10 +121,8 @@ int runWriter(int id, int saves)
             lines[3] = written;
             return dataupdate::Change::write(lines);
         });
-        if (!set) {
-            say("failed " + set.message.toUtf8());
-            return 1;
-        }
+        if (!set)
+            return say("failed " + set.message.toUtf8()), 1;
         say("sound " + written + " " + sound);
     }
     say("busy " + QByteArray::number(busy));
@@ -150,16 +139,12 @@ int runReader(const QString &stopFile)
         ++reads;
         bool readable = false;
         const QStringList names = ReadListNames(&readable);
-        if (!readable || names.value(0) != BaseList) {
-            say("problem: list names");
-            return 1;
-        }
+        if (!readable || names.value(0) != BaseList)
+            return say("problem: list names"), 1;
         Shared.CurrentList = names[int(rng() % names.size())];
         // The list may be deleted between the two reads; then it loads nothing.
-        if (LoadList(&readable) && Shared.WordCount != (Shared.CurrentList == QLatin1String(BaseList) ? 40 : PairsPerList)) {
-            say("problem: " + Shared.CurrentList.toUtf8() + " loaded " + QByteArray::number(Shared.WordCount));
-            return 1;
-        }
+        if (LoadList(&readable) && Shared.WordCount != (Shared.CurrentList == QLatin1String(BaseList) ? 40 : PairsPerList))
+            return say("problem: " + Shared.CurrentList.toUtf8() + " loaded " + QByteArray::number(Shared.WordCount)), 1;
         const auto bytes = textfile::readBytes(storePath());
         const auto lines = ReadStoreLines();
         const auto settings = ReadSettingsLines();
@@ -167,10 +152,8 @@ int runReader(const QString &stopFile)
                                                                                         : storeProblem(*lines);
         if (problem.isEmpty())
             problem = settings ? settingsProblem(*settings) : "settings unreadable";
-        if (!problem.isEmpty()) {
-            say("problem: " + problem.toUtf8());
-            return 1;
-        }
+        if (!problem.isEmpty())
+            return say("problem: " + problem.toUtf8()), 1;
     }
     say("reads " + QByteArray::number(reads));
     return 0;
@@ -187,27 +170,14 @@ int runHolder()
     return 1;
 }
 
-struct Writer {
-    QProcess process;
-    QList<QByteArray> out;
-};
-
-QStringList childArguments(const QString &folder, const QStringList &mode)
-{
-    return QStringList{"--child", folder} + mode;
-}
-
 // Starts this program as a child, optionally under another account.
 void startChild(QProcess &process, const QString &folder, const QStringList &mode, int uid = -1, int gid = -1)
 {
-    const QString self = QCoreApplication::applicationFilePath();
-    if (uid < 0) {
-        process.start(self, childArguments(folder, mode));
-        return;
-    }
-    process.start("setpriv", QStringList{"--reuid=" + QString::number(uid), "--regid=" + QString::number(gid),
-                                         "--groups=" + QString::number(gid), self} +
-                                 childArguments(folder, mode));
+    QStringList args = QStringList{QCoreApplication::applicationFilePath(), "--child", folder} + mode;
+    if (uid >= 0)
+        args = QStringList{"--reuid=" + QString::number(uid), "--regid=" + QString::number(gid),
+                           "--groups=" + QString::number(gid)} + args;
+    process.start(uid >= 0 ? "setpriv" : args.takeFirst(), args);
 }
 
 QList<QByteArray> finishedLines(QProcess &process, int timeoutMs = 120000)
@@ -232,11 +202,6 @@ void killWhileHolding(const QString &folder, int uid = -1, int gid = -1)
     QVERIFY(lock.exists());
 }
 
-void writeFile(const QString &path, const QList<QByteArray> &lines)
-{
-    QVERIFY(textfile::writeLines(path, lines));
-}
-
 } // namespace
 
 class SharedSavesTest : public QObject {
@@ -252,49 +217,45 @@ private slots:
     {
         QTemporaryDir dir;
         Shared.AppPath = dir.path();
-        writeFile(storePath(), baseStore());
-        writeFile(settingsPath(), baseSettings());
+        writeBase();
         // A teacher's own copies beside the data files are never touched.
         const QList<QByteArray> keep{"kept", "as it is"};
         for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
-            writeFile(dir.filePath(name), keep);
+            QVERIFY(textfile::writeLines(dir.filePath(name), keep));
         const QString stop = dir.filePath("stop");
 
         QProcess readers[2];
         for (QProcess &reader : readers)
             startChild(reader, dir.path(), {"--reader", stop});
         constexpr int Writers = 8, Saves = 50;
-        Writer writers[Writers];
+        QProcess writers[Writers];
         for (int id = 0; id < Writers; ++id)
-            startChild(writers[id].process, dir.path(), {"--writer", QString::number(id), QString::number(Saves)});
-        for (Writer &writer : writers)
-            writer.out = finishedLines(writer.process);
-        QFile stopping(stop);
-        QVERIFY(stopping.open(QIODevice::WriteOnly));
+            startChild(writers[id], dir.path(), {"--writer", QString::number(id), QString::number(Saves)});
+        QList<QByteArray> out;
+        for (QProcess &writer : writers) {
+            out += finishedLines(writer);
+            QCOMPARE(writer.exitCode(), 0);
+        }
+        QVERIFY(textfile::writeLines(stop, {}));
 
         QSet<QByteArray> expected;
         int added = 0, deleted = 0, soundSaves = 0, busy = 0;
         qint64 lastSound = 0;
         QByteArray lastSoundLine;
-        for (Writer &writer : writers) {
-            QCOMPARE(writer.process.exitCode(), 0);
-            for (const QByteArray &line : writer.out) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words[0] == "added") {
-                    expected.insert(words[1]);
-                    ++added;
-                } else if (words[0] == "deleted") {
-                    QVERIFY(expected.remove(words[1]));
-                    ++deleted;
-                } else if (words[0] == "sound") {
-                    ++soundSaves;
-                    if (words[1].toLongLong() > lastSound) {
-                        lastSound = words[1].toLongLong();
-                        lastSoundLine = line.mid(words[0].size() + words[1].size() + 2);
-                    }
-                } else if (words[0] == "busy") {
-                    busy += words[1].toInt();
-                }
+        // Each writer's lines are in its own order, so its delete follows its add.
+        for (const QByteArray &line : out) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words[0] == "added") {
+                expected.insert(words[1]);
+                ++added;
+            } else if (words[0] == "deleted") {
+                QVERIFY(expected.remove(words[1]));
+                ++deleted;
+            } else if (words[0] == "sound") {
+                if (++soundSaves; words[1].toLongLong() > lastSound)
+                    lastSound = words[1].toLongLong(), lastSoundLine = line.mid(words[0].size() + words[1].size() + 2);
+            } else if (words[0] == "busy") {
+                busy += words[1].toInt();
             }
         }
         QCOMPARE(added + deleted, Writers * Saves);
@@ -331,7 +292,7 @@ private slots:
     {
         QTemporaryDir dir;
         Shared.AppPath = dir.path();
-        writeFile(storePath(), baseStore());
+        writeBase();
         const auto addList = [](const QByteArray &name) {
             return dataupdate::updateStore([&name](const QList<QByteArray> &now) {
                 return dataupdate::Change::write(QList<QByteArray>(now) << NewListLine.toByteArray() << name
@@ -374,8 +335,8 @@ private slots:
     {
         QTemporaryDir dir;
         Shared.AppPath = dir.path();
-        writeFile(storePath(), baseStore());
-        writeFile(settingsPath(), baseSettings());
+        writeBase();
+        const QList<QByteArray> before = *ReadStoreLines();
         bool asked = false;
         const auto edit = [&asked](const QList<QByteArray> &now) {
             asked = true;
@@ -386,7 +347,7 @@ private slots:
         QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::ReadFailed);
         textfile::failReadsForTests({});
         QVERIFY(!asked);
-        QCOMPARE(*ReadStoreLines(), baseStore());
+        QCOMPARE(*ReadStoreLines(), before);
 
         const QString ro = dir.filePath("read-only");
         QVERIFY(QDir().mkdir(ro));
@@ -426,8 +387,7 @@ private slots:
         const QString folder = base.filePath("data");
         QVERIFY(QDir().mkdir(folder));
         Shared.AppPath = folder;
-        writeFile(storePath(), baseStore());
-        writeFile(settingsPath(), baseSettings());
+        writeBase();
         for (const QString &path : {folder, storePath(), settingsPath()}) {
             QVERIFY(::chown(QFile::encodeName(path).constData(), Teacher1, Teachers) == 0);
             QVERIFY(::chmod(QFile::encodeName(path).constData(), path == folder ? 02775 : 0664) == 0);
@@ -464,13 +424,10 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         Shared.AppPath = QFile::decodeName(argv[2]);
         const QByteArray mode = argv[3];
-        if (mode == "--writer" && argc == 6)
-            return runWriter(std::atoi(argv[4]), std::atoi(argv[5]));
-        if (mode == "--reader" && argc == 5)
-            return runReader(QFile::decodeName(argv[4]));
-        if (mode == "--hold")
-            return runHolder();
-        return 2;
+        return mode == "--writer" && argc == 6 ? runWriter(std::atoi(argv[4]), std::atoi(argv[5]))
+               : mode == "--reader" && argc == 5 ? runReader(QFile::decodeName(argv[4]))
+               : mode == "--hold"                ? runHolder()
+                                                 : 2;
     }
     QCoreApplication app(argc, argv);
     SharedSavesTest test;

@@ -34,8 +34,10 @@ QByteArray readRaw(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QStringList loaded()
+QStringList load(const QString &list)
 {
+    Shared.CurrentList = list;
+    LoadList();
     QStringList out;
     for (int i = 1; i <= Shared.WordCount; ++i)
         out << Shared.Words[i] + "=" + Shared.Meanings[i];
@@ -84,9 +86,7 @@ private slots:
         // Decoding then encoding gives back the very bytes, the five bytes
         // Windows-1252 leaves undefined included.
         QCOMPARE(cp1252::encode(cp1252::decode(all)).value(), all);
-        Shared.CurrentList = cp1252::decode("List " + all);
-        QVERIFY(LoadList());
-        QCOMPARE(Shared.WordCount, 1);
+        QCOMPARE(load(cp1252::decode("List " + all)).size(), 1);
         QCOMPARE(cp1252::encode(Shared.Words[1]).value(), all);
         QCOMPARE(ReadListNames(), (QStringList{cp1252::decode("List " + all), "B"}));
         QVERIFY(!cp1252::canEncode(QStringLiteral("\u0142")));
@@ -100,29 +100,24 @@ private slots:
         QTest::addColumn<QByteArray>("store");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QStringList>("expected");
-
-        QTest::addRow("first of two lists")
-            << crlf({"A", "a1", "m1", "a2", "m2", "<New List>", "B", "b1", "n1"}) << "A" << QStringList{"a1=m1", "a2=m2"};
-        QTest::addRow("last list") << crlf({"A", "a1", "m1", "<New List>", "B", "b1", "n1"}) << "B"
-                                   << QStringList{"b1=n1"};
-        QTest::addRow("empty block in the middle")
-            << crlf({"A", "a1", "m1", "<New List>", "E", "<New List>", "B", "b1", "n1"}) << "E" << QStringList{};
-        QTest::addRow("empty last block") << crlf({"A", "a1", "m1", "<New List>", "E"}) << "E" << QStringList{};
-        QTest::addRow("duplicate names load the first")
-            << crlf({"D", "x", "first", "<New List>", "D", "y", "second"}) << "D" << QStringList{"x=first"};
-        QTest::addRow("word equal to a later list's name")
-            << crlf({"A", "B", "not a name", "<New List>", "B", "b1", "n1"}) << "B" << QStringList{"b1=n1"};
-        QTest::addRow("name no longer in the store") << crlf({"A", "a1", "m1"}) << "Gone" << QStringList{};
+        const auto row = [](const char *name, const QList<QByteArray> &lines, const char *list, const QStringList &pairs) {
+            QTest::addRow("%s", name) << crlf(lines) << QString(list) << pairs;
+        };
+        row("first of two lists", {"A", "a1", "m1", "a2", "m2", "<New List>", "B", "b1", "n1"}, "A", {"a1=m1", "a2=m2"});
+        row("last list", {"A", "a1", "m1", "<New List>", "B", "b1", "n1"}, "B", {"b1=n1"});
+        row("empty block in the middle", {"A", "a1", "m1", "<New List>", "E", "<New List>", "B", "b1", "n1"}, "E", {});
+        row("empty last block", {"A", "a1", "m1", "<New List>", "E"}, "E", {});
+        row("duplicate names load the first", {"D", "x", "first", "<New List>", "D", "y", "second"}, "D", {"x=first"});
+        row("word equal to a later list's name", {"A", "B", "not a name", "<New List>", "B", "b1", "n1"}, "B", {"b1=n1"});
+        row("name no longer in the store", {"A", "a1", "m1"}, "Gone", {});
+        row("file ends after a word", {"A", "a1", "m1", "a2"}, "A", {"a1=m1", "a2="});
+        // The chooser names B, so A ends before it wherever the separator stands.
+        row("separator where a meaning stands", {"A", "a1", "<New List>", "B", "b1", "n1"}, "A", {"a1="});
+        row("empty lines are words and meanings", {"A", "", "", "w", ""}, "A", {"=", "w="});
         QTest::addRow("LF only") << QByteArray("A\na1\nm1\n<New List>\nB\nb1\nn1\n") << "B" << QStringList{"b1=n1"};
         QTest::addRow("CR only") << QByteArray("A\ra1\rm1\r<New List>\rB\rb1\rn1") << "A" << QStringList{"a1=m1"};
         QTest::addRow("mixed endings, no final break")
             << QByteArray("A\r\na1\nm1\ra2\r\nm2") << "A" << QStringList{"a1=m1", "a2=m2"};
-        QTest::addRow("file ends after a word") << crlf({"A", "a1", "m1", "a2"}) << "A" << QStringList{"a1=m1", "a2="};
-        // The chooser names B, so A ends before it wherever the separator stands.
-        QTest::addRow("separator where a meaning stands")
-            << crlf({"A", "a1", "<New List>", "B", "b1", "n1"}) << "A" << QStringList{"a1="};
-        QTest::addRow("empty lines are words and meanings")
-            << crlf({"A", "", "", "w", ""}) << "A" << QStringList{"=", "w="};
     }
 
     void loadList()
@@ -132,9 +127,7 @@ private slots:
         QFETCH(QStringList, expected);
         writeRaw(storePath(), store);
         Shared.WordCount = 99;
-        Shared.CurrentList = list;
-        LoadList();
-        QCOMPARE(loaded(), expected);
+        QCOMPARE(load(list), expected);
     }
 
     void sixHundredPairsAndMore()
@@ -147,34 +140,17 @@ private slots:
                 if (followed)
                     lines << NewListLine.toByteArray() << "Next" << "n" << "nm";
                 writeRaw(storePath(), crlf(lines));
-                Shared.CurrentList = "Big";
-                LoadList();
-                QCOMPARE(Shared.WordCount, 600);
-                QCOMPARE(Shared.Words[600], QString("w600"));
-                QCOMPARE(Shared.Meanings[600], QString("m600"));
-                Shared.CurrentList = "Next";
-                LoadList();
-                QCOMPARE(Shared.WordCount, followed ? 1 : 0);
+                QCOMPARE(load("Big").size(), 600);
+                QCOMPARE(Shared.Words[600] + Shared.Meanings[600], QString("w600m600"));
+                QCOMPARE(load("Next").size(), followed ? 1 : 0);
             }
         }
-    }
-
-    void loadKeepsStaleEntriesAboveTheCount()
-    {
-        QList<QByteArray> lines{"Long"};
-        for (int i = 1; i <= 30; ++i)
-            lines << "long" + QByteArray::number(i) << "m";
-        lines << NewListLine.toByteArray() << "Short";
-        for (int i = 1; i <= 10; ++i)
-            lines << "short" + QByteArray::number(i) << "m";
-        writeRaw(storePath(), crlf(lines));
-        Shared.CurrentList = "Long";
-        LoadList();
-        Shared.CurrentList = "Short";
-        LoadList();
-        QCOMPARE(Shared.WordCount, 10);
-        QCOMPARE(Shared.Words[10], QString("short10"));
-        QCOMPARE(Shared.Words[12], QString("long12"));
+        // A shorter list loaded after a longer one leaves the entries above
+        // its count as they were.
+        QCOMPARE(load("Big").size(), 600);
+        writeRaw(storePath(), crlf({"Short", "s1", "m"}));
+        QCOMPARE(load("Short"), QStringList{"s1=m"});
+        QCOMPARE(Shared.Words[12], QString("w12"));
     }
 
     void namesAndEmptiness()
@@ -196,17 +172,14 @@ private slots:
             const bool store = path == storePath();
             QCOMPARE(!ReadStoreLines(), store);
             QCOMPARE(!ReadSettingsLines(), !store);
-            bool readable = true;
-            ReadListNames(&readable);
-            QCOMPARE(readable, !store);
+            bool names = true, list = true, empty = true;
+            ReadListNames(&names);
             Shared.CurrentList = "A";
-            LoadList(&readable);
-            QCOMPARE(readable, !store);
-            StoreIsEmpty(&readable);
-            QCOMPARE(readable, !store);
+            LoadList(&list);
+            StoreIsEmpty(&empty);
+            QCOMPARE(QList<bool>({names, list, empty}), QList<bool>(3, !store));
         }
         textfile::failReadsForTests({});
-        QFile::remove(settingsPath());
         QFile::remove(storePath());
         bool readable = true;
         QVERIFY(ReadListNames(&readable).isEmpty());
@@ -214,6 +187,7 @@ private slots:
         QVERIFY(QDir(m_dir.path()).mkdir("thelists.dat")); // a folder in the file's place
         QVERIFY(!ReadStoreLines());
         QVERIFY(QDir(m_dir.path()).rmdir("thelists.dat"));
+        QFile::remove(settingsPath());
     }
 
     void failedSavesKeepTheOldFile()
@@ -231,31 +205,23 @@ private slots:
 
         // The folder vanished under the writer (root writes into read-only
         // folders, so taking the folder away is what makes it fail).
-        QTemporaryDir gone;
-        Shared.AppPath = gone.path() + "/missing";
+        Shared.AppPath = m_dir.filePath("missing");
         QVERIFY(!WriteStoreLines({"New"}));
         QVERIFY(!WriteSettingsLines({"pw"}));
         Shared.AppPath = m_dir.path();
-
         // No temporary file is left behind by a failed save.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"thelists.dat"});
-    }
 
-    void realFullDiskIsReported()
-    {
-        QTemporaryDir mountPoint;
-        if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0, "size=64k") != 0)
+        // A disk really full.
+        QTemporaryDir small;
+        if (::mount("tmpfs", QFile::encodeName(small.path()).constData(), "tmpfs", 0, "size=64k") != 0)
             QSKIP("cannot mount a small tmpfs here (needs root)");
-        Shared.AppPath = mountPoint.path();
-        const QByteArray old = crlf({"Small", "w", "m"});
+        Shared.AppPath = small.path();
         writeRaw(storePath(), old);
-        QList<QByteArray> huge{"Huge"};
-        for (int i = 0; i < 20000; ++i)
-            huge << "a fairly long word line number " + QByteArray::number(i);
-        const auto result = WriteStoreLines(huge);
+        const auto full = WriteStoreLines(QList<QByteArray>(20000, "a fairly long word line of a huge list"));
         const QByteArray after = readRaw(storePath());
-        ::umount(QFile::encodeName(mountPoint.path()).constData());
-        QVERIFY(!result);
+        ::umount(QFile::encodeName(small.path()).constData());
+        QVERIFY(!full);
         QCOMPARE(after, old);
     }
 
@@ -268,7 +234,6 @@ private slots:
         lines[2] = SoundOffLine.toByteArray();
         QVERIFY(WriteSettingsLines(lines));
         QCOMPARE(readRaw(settingsPath()), QByteArray("Secret\r\n\xE9t\xE9 line two\r\nSound Off\r\nextra\r\n"));
-
         for (const QByteArray &third : {QByteArray("sound on"), QByteArray("Sound On "), QByteArray()})
             QVERIFY(!soundLineIsOn({"pw", "x", third}));
 
