@@ -142,27 +142,22 @@ private slots:
         QCOMPARE(asked, (QList<int>{3, 3, 3, 3}));
     }
 
-    void viewerShowsTheEndOnBothHalvesWithoutCoveringThem_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addRow("word side") << 1;
-        QTest::addRow("meaning side") << 2;
-    }
     void viewerShowsTheEndOnBothHalvesWithoutCoveringThem()
     {
-        QFETCH(int, side);
-        CardViewer v(CardDeck::Alphabetical, side, {{"a", "1"}}, noDraws());
-        v.start({});
-        for (int i = 0; i < 20; ++i)
-            v.tick();
-        const RevealAnimation before = v.animation();
-        v.forward();
-        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
-        QCOMPARE(v.animation().wordCover, before.wordCover);
-        QCOMPARE(v.animation().meaningCover, before.meaningCover);
-        QVERIFY(!v.back());
-        QCOMPARE(side == 1 ? v.wordCaption() : v.meaningCaption(), QString(side == 1 ? "a" : "1"));
-        QCOMPARE(v.animation().wordCover, RevealAnimation{}.wordCover); // a real card is covered again
+        for (int side : {1, 2}) {
+            CardViewer v(CardDeck::Alphabetical, side, {{"a", "1"}}, noDraws());
+            v.start({});
+            for (int i = 0; i < 20; ++i)
+                v.tick();
+            const RevealAnimation before = v.animation();
+            v.forward();
+            QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
+            QCOMPARE(v.animation().wordCover, before.wordCover);
+            QCOMPARE(v.animation().meaningCover, before.meaningCover);
+            QVERIFY(!v.back());
+            QCOMPARE(side == 1 ? v.wordCaption() : v.meaningCaption(), QString(side == 1 ? "a" : "1"));
+            QCOMPARE(v.animation().wordCover, RevealAnimation{}.wordCover); // a real card is covered again
+        }
     }
 
     void revealButtonAndTheWordCover()
@@ -184,24 +179,18 @@ private slots:
         QVERIFY(!v.revealButtonShown());
     }
 
-    void viewerOfAnEmptyList_data()
-    {
-        QTest::addColumn<int>("order");
-        QTest::addRow("alphabetical") << 1;
-        QTest::addRow("random") << 2;
-        QTest::addRow("from a start letter") << 3;
-    }
     void viewerOfAnEmptyList()
     {
-        QFETCH(int, order);
-        CardViewer v(order, CardViewer::ShowWord, {}, [](int) { return 1; });
-        QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
-        // A blank first card (no end text yet); no word can start with any letter.
-        QCOMPARE(v.start("x"), order == 3);
-        QCOMPARE(v.wordCaption(), order == 3 ? QString("(No words in this list start with x!)") : QString());
-        QCOMPARE(v.meaningCaption(), QString());
-        v.forward();
-        QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
+        for (int order : {1, 2, 3}) {
+            CardViewer v(order, CardViewer::ShowWord, {}, [](int) { return 1; });
+            QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
+            // A blank first card (no end text yet); no word can start with any letter.
+            QCOMPARE(v.start("x"), order == 3);
+            QCOMPARE(v.wordCaption(), order == 3 ? QString("(No words in this list start with x!)") : QString());
+            QCOMPARE(v.meaningCaption(), QString());
+            v.forward();
+            QCOMPARE(QStringList({v.wordCaption(), v.meaningCaption()}), QStringList({End, End}));
+        }
     }
 };
 

@@ -59,28 +59,15 @@ QByteArray monkeyStore()
 
 const QByteArray MonkeySettings = "OPENDOOR\r\nx\r\nSound On\r\n";
 
-const std::set<ScreenId> &storeSavers()
-{
-    static const std::set<ScreenId> savers = {ScreenId::MakeNewList, ScreenId::SureForm, ScreenId::EditList,
-                                              ScreenId::DeleteList, ScreenId::CreateList,
-                                              ScreenId::ImportList};
-    return savers;
-}
-
-const std::set<ScreenId> &settingsSavers()
-{
-    static const std::set<ScreenId> savers = {ScreenId::ChangePassword, ScreenId::SoundOptions};
-    return savers;
-}
+const std::set<ScreenId> StoreSavers = {ScreenId::MakeNewList, ScreenId::SureForm, ScreenId::EditList,
+                                        ScreenId::DeleteList, ScreenId::CreateList, ScreenId::ImportList};
+const std::set<ScreenId> SettingsSavers = {ScreenId::ChangePassword, ScreenId::SoundOptions};
 
 // Aborts with the event being run when one event does not come back: a hang
 // must fail the test with a name, not run into the suite's time limit.
 class Watchdog {
 public:
-    Watchdog()
-        : m_thread([this] { run(); })
-    {
-    }
+    Watchdog() : m_thread([this] { run(); }) {}
     ~Watchdog()
     {
         m_stop = true;
@@ -214,8 +201,6 @@ public:
                 QStringLiteral("%1 event %2 on %3").arg(QLatin1String(m_row.name)).arg(done).arg(nameOf(targetId))));
             m_last = QString();
             oneEvent(target);
-            if (qEnvironmentVariableIsSet("LINGO_MONKEY_TRACE"))
-                std::fprintf(stderr, "%d %s: %s\n", done, qPrintable(nameOf(targetId)), qPrintable(m_last));
             pump();
             if (!checkFiles({targetId, active}) || !checkWindows())
                 return -1;
@@ -386,14 +371,11 @@ private:
     bool checkFiles(const std::set<ScreenId> &actors)
     {
         const auto actedBy = [&](const std::set<ScreenId> &savers) {
-            for (ScreenId id : actors)
-                if (savers.count(id))
-                    return true;
-            return false;
+            return std::any_of(actors.begin(), actors.end(), [&](ScreenId id) { return savers.count(id) > 0; });
         };
         const QByteArray store = m_env.read(QStringLiteral("thelists.dat"));
         if (store != m_store) {
-            if (!actedBy(storeSavers()))
+            if (!actedBy(StoreSavers))
                 return fail(QStringLiteral("the store changed after an event on a screen that does not save it"));
             if (const QString fault = storeFault(store); !fault.isEmpty())
                 return fail(QStringLiteral("a save left a bad store: ") + fault);
@@ -402,7 +384,7 @@ private:
         }
         const QByteArray settings = m_env.read(QStringLiteral("lsdata.dat"));
         if (settings != m_settings) {
-            if (!actedBy(settingsSavers()))
+            if (!actedBy(SettingsSavers))
                 return fail(QStringLiteral("the settings changed after an event on a screen that does not save them"));
             if (!settings.endsWith("\r\n") || settings.count("\r\n") < 3)
                 return fail(QStringLiteral("a save left a bad settings file"));

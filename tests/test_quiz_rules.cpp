@@ -29,46 +29,17 @@ class QuizRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void percentageIsTheExactIntegerPart_data()
+    void percentagesAndRatingBands()
     {
-        QTest::addColumn<int>("right");
-        QTest::addColumn<int>("asked");
-        QTest::addColumn<int>("percent");
-        QTest::addRow("2 of 3") << 2 << 3 << 66;
-        QTest::addRow("29 of 50") << 29 << 50 << 58;
-        QTest::addRow("57 of 100") << 57 << 100 << 57;
-        QTest::addRow("58 of 100") << 58 << 100 << 58;
-        QTest::addRow("10 of 10") << 10 << 10 << 100;
-        QTest::addRow("nothing asked") << 0 << 0 << 0;
-    }
-    void percentageIsTheExactIntegerPart()
-    {
-        QFETCH(int, right);
-        QFETCH(int, asked);
-        QFETCH(int, percent);
-        QCOMPARE(scorePercent(right, asked), percent);
-    }
-
-    void ratingBandsAtTheirEdges_data()
-    {
-        QTest::addColumn<int>("percent");
-        QTest::addColumn<QString>("rating");
-        const QString perfect = "Perfect Score!!!";
-        const QString good = "Good job!";
-        const QString more = "Looks like you could use a little more work.";
-        const QString oops = "Oops! Keep studying!!";
-        QTest::addRow("100") << 100 << perfect;
-        QTest::addRow("99") << 99 << good;
-        QTest::addRow("71") << 71 << good;
-        QTest::addRow("70") << 70 << more;
-        QTest::addRow("41") << 41 << more;
-        QTest::addRow("40") << 40 << oops;
-    }
-    void ratingBandsAtTheirEdges()
-    {
-        QFETCH(int, percent);
-        QFETCH(QString, rating);
-        QCOMPARE(ratingFor(percent), rating);
+        // right, asked, percent: the exact integer part.
+        const int percents[][3] = {{2, 3, 66}, {29, 50, 58}, {57, 100, 57}, {58, 100, 58}, {10, 10, 100}, {0, 0, 0}};
+        for (const auto &row : percents)
+            QVERIFY2(scorePercent(row[0], row[1]) == row[2], qPrintable(QString("%1 of %2").arg(row[0]).arg(row[1])));
+        const QString good = "Good job!", more = "Looks like you could use a little more work.";
+        const std::pair<int, QString> ratings[] = {{100, "Perfect Score!!!"}, {99, good}, {71, good},
+                                                   {70, more}, {41, more}, {40, "Oops! Keep studying!!"}};
+        for (const auto &[percent, rating] : ratings)
+            QVERIFY2(ratingFor(percent) == rating, qPrintable(QString::number(percent)));
     }
 
     void poolAsksEveryPairOnceBeforeAnyRepeats()

@@ -187,27 +187,14 @@ private slots:
         QVERIFY(hasTwoDifferentWords(words + QStringList{"different", "other"}));
     }
 
-    void resultsAreRatedByBand_data()
-    {
-        QTest::addColumn<int>("score");
-        QTest::addColumn<QString>("rating");
-        QTest::addRow("-50") << -50 << "Oops!";
-        QTest::addRow("0") << 0 << "Oops!";
-        QTest::addRow("1") << 1 << "Not too bad...";
-        QTest::addRow("99") << 99 << "Not too bad...";
-        QTest::addRow("100") << 100 << "Good Job!";
-        QTest::addRow("199") << 199 << "Good Job!";
-        QTest::addRow("200") << 200 << "Great Work!";
-        QTest::addRow("399") << 399 << "Great Work!";
-        QTest::addRow("400") << 400 << "FANTASTIC!!!!";
-        QTest::addRow("32767") << 32767 << "FANTASTIC!!!!";
-    }
-
     void resultsAreRatedByBand()
     {
-        QFETCH(int, score);
-        QFETCH(QString, rating);
-        QCOMPARE(RateScore(score), rating);
+        const std::pair<int, const char *> rows[] = {
+            {-50, "Oops!"}, {0, "Oops!"}, {1, "Not too bad..."}, {99, "Not too bad..."}, {100, "Good Job!"},
+            {199, "Good Job!"}, {200, "Great Work!"}, {399, "Great Work!"}, {400, "FANTASTIC!!!!"},
+            {32767, "FANTASTIC!!!!"}};
+        for (const auto &[score, rating] : rows)
+            QVERIFY2(RateScore(score) == QLatin1String(rating), qPrintable(QString::number(score)));
     }
 
     void blastCentreRoundsHalvesToEven()
