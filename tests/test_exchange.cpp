@@ -186,7 +186,8 @@ void ExchangeTest::import_data()
            "holds only one language");
     refuse("KVTML, truncated", kvtml("<entries>" + entry(0, translation(0, "a") + translation(1, "b"))).chopped(30),
            "cut.kvtml", "is not a readable XML file");
-    refuse("a PNG", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24), "pic.png", "is not a text file");
+    static const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10";
+    refuse("a PNG", QByteArray(png, sizeof png - 1), "pic.png", "is not a text file");
     QByteArray noise(4096, '\0');
     QRandomGenerator(15).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
     refuse("random bytes", noise, "noise.bin", "is not a text file");
