@@ -1,5 +1,11 @@
 #include "ExchangeDialogs.h"
 
+#include "ExchangeFiles.h"
+
+#include "app/ListChooser.h"
+#include "app/MessageBox.h"
+#include "app/core/SharedState.h"
+
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -38,6 +44,21 @@ void setFileDialogHandler(FileDialogHandler handler)
 void setPrintDialogHandler(PrintDialogHandler handler)
 {
     g_printHandler = std::move(handler);
+}
+
+std::optional<ChosenList> takeChosenList(QListWidget *lists, QWidget *screen)
+{
+    if (!takeTeacherListChoice(lists))
+        return std::nullopt;
+    const QString name = Shared.CurrentList;
+    auto pairs = pairsOfList(name);
+    if (!pairs) {
+        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name),
+               screen->windowTitle(), MsgButtons::Ok, screen);
+        fillTeacherListChooser(lists);
+        return std::nullopt;
+    }
+    return ChosenList{name, std::move(*pairs)};
 }
 
 } // namespace exchange

@@ -1,8 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <functional>
+#include "app/core/WordPair.h"
 
+#include <QString>
+#include <QVector>
+#include <functional>
+#include <optional>
+
+class QListWidget;
 class QPrinter;
 class QWidget;
 
@@ -18,6 +23,16 @@ QString chooseFile(QWidget *parent, FileDialog kind, const QString &caption, con
 
 // Lets the teacher choose a printer and its settings; false on cancel.
 bool choosePrinter(QWidget *parent, QPrinter &printer);
+
+struct ChosenList {
+    QString name;
+    QVector<WordPair> pairs;
+};
+
+// The list the teacher picked in `lists` with its pairs, read from the store
+// as it is now. Nothing when none is picked (the reminder was shown) or the
+// list can no longer be read (the teacher is told and the box refilled).
+std::optional<ChosenList> takeChosenList(QListWidget *lists, QWidget *screen);
 
 using FileDialogHandler = std::function<QString(FileDialog kind, const QString &caption, const QString &suggested)>;
 using PrintDialogHandler = std::function<bool(QPrinter &printer)>;

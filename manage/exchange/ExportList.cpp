@@ -10,7 +10,6 @@
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
-#include "app/core/SharedState.h"
 #include "manage/UnreadFile.h"
 
 #include <QDir>
@@ -57,16 +56,11 @@ void ExportList::Form_Load()
 
 void ExportList::Export_Click()
 {
-    if (!takeTeacherListChoice(TheLists))
+    const auto list = exchange::takeChosenList(TheLists, this);
+    if (!list)
         return;
-    const QString name = Shared.CurrentList;
-    const auto pairs = exchange::pairsOfList(name);
-    if (!pairs) {
-        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name), windowTitle(),
-               MsgButtons::Ok, this);
-        fillTeacherListChooser(TheLists);
-        return;
-    }
+    const QString &name = list->name;
+    const QVector<WordPair> &pairs = list->pairs;
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + QStringLiteral(".csv"));
     QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,
@@ -78,21 +72,21 @@ void ExportList::Export_Click()
 
     QByteArray bytes;
     if (exportFormatFor(path) == ExportFormat::Kvtml) {
-        const KvtmlBytes kvtml = kvtmlBytes(name, *pairs);
+        const KvtmlBytes kvtml = kvtmlBytes(name, pairs);
         if (!kvtml.ok()) {
             MsgBox(kvtml.refusal + QStringLiteral("\n\nNothing was written."), windowTitle(), MsgButtons::Ok, this);
             return;
         }
         bytes = kvtml.bytes;
     } else {
-        bytes = csvBytes(*pairs);
+        bytes = csvBytes(pairs);
     }
     if (const QString error = exchange::saveBytes(path, bytes); !error.isEmpty()) {
         MsgBox(error, windowTitle(), MsgButtons::Ok, this);
         return;
     }
     MsgBox(QStringLiteral("The %1 words of \"%2\" were written to %3.")
-               .arg(pairs->size())
+               .arg(pairs.size())
                .arg(name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
 }

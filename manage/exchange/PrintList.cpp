@@ -9,7 +9,6 @@
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
-#include "app/core/SharedState.h"
 #include "manage/UnreadFile.h"
 
 #include <QDir>
@@ -77,24 +76,9 @@ worksheet::Blank PrintList::blank() const
     return worksheet::Blank::None;
 }
 
-std::optional<PrintList::Chosen> PrintList::chosenList()
-{
-    if (!takeTeacherListChoice(TheLists))
-        return std::nullopt;
-    const QString name = Shared.CurrentList;
-    auto pairs = exchange::pairsOfList(name);
-    if (!pairs) {
-        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name), windowTitle(),
-               MsgButtons::Ok, this);
-        fillTeacherListChooser(TheLists);
-        return std::nullopt;
-    }
-    return Chosen{name, std::move(*pairs)};
-}
-
 void PrintList::Print_Click()
 {
-    const auto list = chosenList();
+    const auto list = exchange::takeChosenList(TheLists, this);
     if (!list)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -107,7 +91,7 @@ void PrintList::Print_Click()
 
 void PrintList::SavePdf_Click()
 {
-    const auto list = chosenList();
+    const auto list = exchange::takeChosenList(TheLists, this);
     if (!list)
         return;
     const QString suggested =

@@ -30,10 +30,5 @@ public:
     QPushButton *Finished;
 
 private:
-    struct Chosen {
-        QString name;
-        QVector<WordPair> pairs;
-    };
-    std::optional<Chosen> chosenList();
     worksheet::Blank blank() const;
 };
