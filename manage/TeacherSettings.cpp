@@ -4,16 +4,6 @@
 #include "app/core/SettingsFile.h"
 
 namespace teacher {
-namespace {
-
-void padToThreeLines(QList<QByteArray> &lines)
-{
-    while (lines.size() < 3)
-        lines.append(QByteArray());
-}
-
-} // namespace
-
 bool passwordAdmits(const QString &typed, const QString &stored)
 {
     return typed.toLower() == stored.toLower();
@@ -39,14 +29,14 @@ bool passwordChangeIsValid(const QString &oldPassword, const QString &newPasswor
 
 QList<QByteArray> withPassword(QList<QByteArray> lines, const QByteArray &password)
 {
-    padToThreeLines(lines);
+    padSettingsLines(lines);
     lines[0] = password;
     return lines;
 }
 
 QList<QByteArray> withSoundDefault(QList<QByteArray> lines, bool soundOn)
 {
-    padToThreeLines(lines);
+    padSettingsLines(lines);
     lines[2] = (soundOn ? SoundOnLine : SoundOffLine).toByteArray();
     return lines;
 }

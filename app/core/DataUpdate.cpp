@@ -106,8 +106,8 @@ Result updateSettings(const Edit &edit)
 {
     return updateFile(settingsPath(), [&edit](const QList<QByteArray> &now) {
         Change change = edit(now);
-        while (change.kind == Change::Kind::Write && change.lines.size() < 3)
-            change.lines.append(QByteArray());
+        if (change.kind == Change::Kind::Write)
+            padSettingsLines(change.lines);
         return change;
     });
 }

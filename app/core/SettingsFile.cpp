@@ -23,9 +23,14 @@ bool soundLineIsOn(const QList<QByteArray> &lines)
     return lines.size() >= 3 && lines[2] == SoundOnLine;
 }
 
-textfile::SaveResult WriteSettingsLines(QList<QByteArray> lines)
+void padSettingsLines(QList<QByteArray> &lines)
 {
     while (lines.size() < 3)
         lines.append(QByteArray());
+}
+
+textfile::SaveResult WriteSettingsLines(QList<QByteArray> lines)
+{
+    padSettingsLines(lines);
     return textfile::writeLines(settingsPath(), lines);
 }

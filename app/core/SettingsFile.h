@@ -21,5 +21,8 @@ std::optional<QList<QByteArray>> ReadSettingsLines();
 QString storedPassword(const QList<QByteArray> &lines);
 bool soundLineIsOn(const QList<QByteArray> &lines);
 
+// Missing lines of the three the format has added as empty ones.
+void padSettingsLines(QList<QByteArray> &lines);
+
 // Writes the whole file, always with at least the three lines the format has.
 textfile::SaveResult WriteSettingsLines(QList<QByteArray> lines);
