@@ -59,9 +59,12 @@ bool takeListChoice(QListWidget *theLists)
 bool fillTeacherListChooser(QListWidget *theLists)
 {
     bool readable = true;
-    // An empty store's one line is no list to work on.
-    const QStringList names = StoreIsEmpty(&readable) ? QStringList() : ReadListNames(&readable);
-    fillSorted(theLists, readable ? names : QStringList());
+    QStringList names = ReadListNames(&readable);
+    // The first name is the store's first line: "No Lists" there is an empty
+    // store, whose one line is no list to work on.
+    if (!readable || names.value(0) == QString::fromLatin1(NoListsLine))
+        names.clear();
+    fillSorted(theLists, names);
     return readable;
 }
 
