@@ -6,11 +6,9 @@
 #include "manage/editor/EditorHandOver.h"
 #include "support/TestSupport.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 
 namespace {
