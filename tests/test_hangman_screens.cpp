@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(env.takeSounds(), expected);
     }
 
-    void hintShowsTheMeaningAndClosesBehindTheGame()
+    void hintShowsTheMeaningAsPlainTextAndClosesBehindTheGame()
     {
         TestEnv env(store());
         Hangman *game = startGame("Solo", 0);
@@ -150,11 +150,16 @@ private slots:
         auto *hint = screens().find<GiveHint>(ScreenId::GiveHint);
         QVERIFY(hint && hint->isVisible());
         QCOMPARE(hint->Label1->text(), QStringLiteral("a pet"));
+        QCOMPARE(hint->Label1->textFormat(), Qt::PlainText);
         settle();
         screens().activate(ScreenId::Hangman);
         settle();
         QVERIFY(!screens().exists(ScreenId::GiveHint));
         QCOMPARE(game->round().missStep(), 1); // the hint costs nothing
+        click(game->Hint);
+        click(screens().find<GiveHint>(ScreenId::GiveHint)->Command1);
+        settle();
+        QVERIFY(!screens().exists(ScreenId::GiveHint) && screens().isShown(ScreenId::Hangman));
     }
 
     void listsWithoutAPlayableWord_data()
