@@ -9,7 +9,6 @@
 #include "games/hangman/HangmanScreens.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -49,7 +48,6 @@ private slots:
         TestEnv env(store());
         Hangman *game = startGame("Solo", 1);
         QVERIFY(game);
-        QCOMPARE(visibleCaption(game->SoundOn->action()->text()), QStringLiteral("Sound Effects-- On"));
         QVERIFY(!game->Letter[2]->isHidden() && game->Letter[3]->isHidden());
 
         typeGuess(game, "cxc"); // a find, a miss, the same guess again
