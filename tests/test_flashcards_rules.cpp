@@ -97,7 +97,6 @@ private slots:
             seen << card.word + "=" + card.meaning;
         }
         QCOMPARE(seen, shown);
-        QVERIFY(deck.position() <= deck.count() + 1);
     }
 
     void stepsBackFromTheEndsOfTheDeck()

@@ -9,7 +9,6 @@
 #include "games/hangman/HangmanScreens.h"
 #include "support/TestSupport.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -49,7 +48,6 @@ private slots:
         TestEnv env(store());
         Hangman *game = startGame("Solo", 1);
         QVERIFY(game);
-        QCOMPARE(visibleCaption(game->SoundOn->action()->text()), QStringLiteral("Sound Effects-- On"));
         QVERIFY(!game->Letter[2]->isHidden() && game->Letter[3]->isHidden());
 
         typeGuess(game, "cxc"); // a find, a miss, the same guess again
@@ -142,7 +140,7 @@ private slots:
         QCOMPARE(env.takeSounds(), expected);
     }
 
-    void hintShowsTheMeaningAndClosesBehindTheGame()
+    void hintShowsTheMeaningAsPlainTextAndClosesBehindTheGame()
     {
         TestEnv env(store());
         Hangman *game = startGame("Solo", 0);
@@ -150,11 +148,16 @@ private slots:
         auto *hint = screens().find<GiveHint>(ScreenId::GiveHint);
         QVERIFY(hint && hint->isVisible());
         QCOMPARE(hint->Label1->text(), QStringLiteral("a pet"));
+        QCOMPARE(hint->Label1->textFormat(), Qt::PlainText);
         settle();
         screens().activate(ScreenId::Hangman);
         settle();
         QVERIFY(!screens().exists(ScreenId::GiveHint));
         QCOMPARE(game->round().missStep(), 1); // the hint costs nothing
+        click(game->Hint);
+        click(screens().find<GiveHint>(ScreenId::GiveHint)->Command1);
+        settle();
+        QVERIFY(!screens().exists(ScreenId::GiveHint) && screens().isShown(ScreenId::Hangman));
     }
 
     void listsWithoutAPlayableWord_data()

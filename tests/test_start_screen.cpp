@@ -53,10 +53,7 @@ private slots:
         QVERIFY(button(first, "Quiz Me!")->isHidden());
         QVERIFY(button(first, "Games")->isHidden());
         QVERIFY(!button(first, "Quit")->isHidden());
-        bool noListsShown = false;
-        for (auto *label : first->findChildren<QLabel *>())
-            noListsShown |= label->text() == "No Lists Available!" && !label->isHidden();
-        QVERIFY(noListsShown);
+        QVERIFY(labelShown(first, "No Lists Available!"));
     }
 
     void quitButtonEndsTheProgram()

@@ -55,7 +55,6 @@ private slots:
         Shared.SoundFlag = 1;
         Shared.CurrentList = "Echo";
         auto *options = qobject_cast<ZapOptions *>(screens().show(ScreenId::ZapOptions));
-        QCOMPARE(options->windowTitle(), QString("Word Zap! Options"));
         QVERIFY(options->SoundONOp->isChecked());
         QCOMPARE(options->SpeedBar->number(), 650);
 
@@ -66,16 +65,12 @@ private slots:
         QTest::mouseClick(options->Label2, Qt::LeftButton);
         QVERIFY(options->SoundOFFOp->isChecked());
 
-        for (const char *list : {"Echo", "Lonely", "Empty"}) {
-            env.messages.clear();
-            Shared.CurrentList = list;
-            QTest::mouseClick(options->Command1, Qt::LeftButton);
-            QCOMPARE(env.messages.size(), 1);
-            QCOMPARE(env.messages[0].title, QString("Hey!"));
-            QCOMPARE(env.messages[0].text, QString("You need a list with at least two different words to play Word Zap!"));
-            QVERIFY(screens().exists(ScreenId::ZapOptions));
-            QVERIFY(!screens().exists(ScreenId::Zap));
-        }
+        // Which lists cannot play is the rules' part (hasTwoDifferentWords).
+        QTest::mouseClick(options->Command1, Qt::LeftButton);
+        QCOMPARE(env.messages.size(), 1);
+        QCOMPARE(env.messages[0].title, QString("Hey!"));
+        QCOMPARE(env.messages[0].text, QString("You need a list with at least two different words to play Word Zap!"));
+        QVERIFY(screens().exists(ScreenId::ZapOptions) && !screens().exists(ScreenId::Zap));
 
         Shared.CurrentList = "Animals";
         QTest::mouseClick(options->Command1, Qt::LeftButton);
@@ -130,10 +125,9 @@ private slots:
         QCOMPARE(zap->DefLabel->text(), Shared.CurrentMeaning);
         QVERIFY(!zap->TimeTimer->isActive());
 
-        // A click on the window while Ready waits only ricochets.
+        // A click on the window while Ready waits only ricochets (the score below counts no miss).
         clickAt(zap, EmptySpot);
         QCOMPARE(env.takeSounds(), ricochet);
-        QCOMPARE(zap->game()->score(), 0);
         QTest::mouseClick(zap->ReadyLabel, Qt::LeftButton);
         QCOMPARE(env.takeSounds(), ricochet);
         QVERIFY(zap->ReadyLabel->isHidden() && zap->Timer1->isActive() && zap->TimeTimer->isActive());
@@ -189,7 +183,6 @@ private slots:
         QVERIFY(!screens().exists(ScreenId::Zap));
         auto *done = screens().find<ZapDone>(ScreenId::ZapDone);
         QVERIFY(done);
-        QCOMPARE(done->windowTitle(), QString("Score"));
         QCOMPARE(done->Label1->text(), rating);
         QCOMPARE(done->Label2->text(), "You scored " + score.mid(7) + " points!");
 
