@@ -19,8 +19,6 @@
 
 #include <cstdio>
 #include <random>
-#include <signal.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,7 +84,6 @@ void say(const QByteArray &line)
 int runWriter(int id, int saves)
 {
     QList<QByteArray> mine;
-    int busy = 0;
     for (int i = 0; i < saves; ++i) {
         const bool remove = i % 3 == 2 && !mine.isEmpty();
         const QByteArray name = remove ? mine.first() : "W" + QByteArray::number(id) + "-" + QByteArray::number(i);
@@ -102,7 +99,6 @@ int runWriter(int id, int saves)
             return dataupdate::Change::write(lines);
         });
         if (result.outcome == dataupdate::Outcome::Busy) {
-            ++busy;
             --i;
             continue;
         }
@@ -125,7 +121,6 @@ int runWriter(int id, int saves)
             return say("failed " + set.message.toUtf8()), 1;
         say("sound " + written + " " + sound);
     }
-    say("busy " + QByteArray::number(busy));
     return 0;
 }
 
@@ -134,9 +129,7 @@ int runWriter(int id, int saves)
 int runReader(const QString &stopFile)
 {
     std::mt19937 rng(std::random_device{}());
-    int reads = 0;
     while (!QFileInfo::exists(stopFile)) {
-        ++reads;
         bool readable = false;
         const QStringList names = ReadListNames(&readable);
         if (!readable || names.value(0) != BaseList)
@@ -155,7 +148,6 @@ int runReader(const QString &stopFile)
         if (!problem.isEmpty())
             return say("problem: " + problem.toUtf8()), 1;
     }
-    say("reads " + QByteArray::number(reads));
     return 0;
 }
 
@@ -197,7 +189,7 @@ void killWhileHolding(const QString &folder, int uid = -1, int gid = -1)
     const QFileInfo lock(folder + "/thelists.dat.lock");
     QVERIFY(lock.exists());
     QVERIFY(lock.permissions().testFlag(QFileDevice::WriteGroup));
-    ::kill(pid_t(holder.processId()), SIGKILL);
+    holder.kill();
     QVERIFY(holder.waitForFinished(5000));
     QVERIFY(lock.exists());
 }
@@ -218,12 +210,7 @@ private slots:
         QTemporaryDir dir;
         Shared.AppPath = dir.path();
         writeBase();
-        // A teacher's own copies beside the data files are never touched.
-        const QList<QByteArray> keep{"kept", "as it is"};
-        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
-            QVERIFY(textfile::writeLines(dir.filePath(name), keep));
         const QString stop = dir.filePath("stop");
-
         QProcess readers[2];
         for (QProcess &reader : readers)
             startChild(reader, dir.path(), {"--reader", stop});
@@ -237,28 +224,24 @@ private slots:
             QCOMPARE(writer.exitCode(), 0);
         }
         QVERIFY(textfile::writeLines(stop, {}));
+        for (QProcess &reader : readers) {
+            const QList<QByteArray> problem = finishedLines(reader, 10000);
+            QVERIFY2(reader.exitCode() == 0, problem.value(0).constData());
+        }
 
-        QSet<QByteArray> expected;
-        int added = 0, deleted = 0, soundSaves = 0, busy = 0;
-        qint64 lastSound = 0;
-        QByteArray lastSoundLine;
         // Each writer's lines are in its own order, so its delete follows its add.
+        QSet<QByteArray> expected;
+        int lastCount = 0;
+        QByteArray lastSoundLine;
         for (const QByteArray &line : out) {
             const QList<QByteArray> words = line.split(' ');
-            if (words[0] == "added") {
+            if (words[0] == "added")
                 expected.insert(words[1]);
-                ++added;
-            } else if (words[0] == "deleted") {
+            else if (words[0] == "deleted")
                 QVERIFY(expected.remove(words[1]));
-                ++deleted;
-            } else if (words[0] == "sound") {
-                if (++soundSaves; words[1].toLongLong() > lastSound)
-                    lastSound = words[1].toLongLong(), lastSoundLine = line.mid(words[0].size() + words[1].size() + 2);
-            } else if (words[0] == "busy") {
-                busy += words[1].toInt();
-            }
+            else if (words[0] == "sound" && words[1].toInt() > lastCount)
+                lastCount = words[1].toInt(), lastSoundLine = words.mid(2).join(' ');
         }
-        QCOMPARE(added + deleted, Writers * Saves);
 
         const auto store = ReadStoreLines();
         QVERIFY(store);
@@ -267,25 +250,14 @@ private slots:
         names.removeFirst();
         QCOMPARE(QSet<QByteArray>(names.cbegin(), names.cend()), expected);
 
+        // Every settings save (each writer's even ones) counted once: none was
+        // lost to another's, and the sound line is that of the last to count.
         const auto settings = ReadSettingsLines();
         QVERIFY(settings);
         QCOMPARE(settingsProblem(*settings), QString());
-        // Every settings save counted once: none was lost to another's.
-        QCOMPARE(settings->at(3).toInt(), soundSaves);
-        QCOMPARE(lastSound, qint64(soundSaves));
+        QCOMPARE(settings->at(3).toInt(), Writers * ((Saves + 1) / 2));
+        QCOMPARE(lastCount, Writers * ((Saves + 1) / 2));
         QCOMPARE(settings->at(2), lastSoundLine);
-
-        for (const char *name : {"thelists.dat.backup", "lsdata.dat.before"})
-            QCOMPARE(textfile::readLines(dir.filePath(name)), keep);
-
-        int reads = 0;
-        for (QProcess &reader : readers) {
-            const QList<QByteArray> out = finishedLines(reader, 10000);
-            QVERIFY2(reader.exitCode() == 0, out.value(0).constData());
-            reads += out.value(0).split(' ').value(1).toInt();
-        }
-        qInfo("%d lists added, %d deleted, %d sound saves, %d busy retries; %d checked reads; %zu lists kept", added,
-              deleted, soundSaves, busy, reads, size_t(expected.size()));
     }
 
     void lockOfAKilledSaveOrAnotherComputer()
@@ -331,52 +303,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(lockPath));
     }
 
-    void savesThatCannotBeMade()
-    {
-        QTemporaryDir dir;
-        Shared.AppPath = dir.path();
-        writeBase();
-        const QList<QByteArray> before = *ReadStoreLines();
-        bool asked = false;
-        const auto edit = [&asked](const QList<QByteArray> &now) {
-            asked = true;
-            return dataupdate::Change::write(QList<QByteArray>(now) << "changed");
-        };
-
-        textfile::failReadsForTests(storePath());
-        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::ReadFailed);
-        textfile::failReadsForTests({});
-        QVERIFY(!asked);
-        QCOMPARE(*ReadStoreLines(), before);
-
-        const QString ro = dir.filePath("read-only");
-        QVERIFY(QDir().mkdir(ro));
-        QString why;
-        if (::mount(QFile::encodeName(dir.path()).constData(), QFile::encodeName(ro).constData(), nullptr, MS_BIND,
-                    nullptr) != 0)
-            QSKIP("cannot mount here (needs root)");
-        const bool readOnly = ::mount(nullptr, QFile::encodeName(ro).constData(), nullptr,
-                                      MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-        Shared.AppPath = ro;
-        const bool canWrite = dataupdate::canWriteDataFolder(&why);
-        const auto store = dataupdate::updateStore(edit);
-        const auto settings = dataupdate::updateSettings(edit);
-        ::umount(QFile::encodeName(ro).constData());
-        QVERIFY(readOnly);
-        QVERIFY(!canWrite);
-        QVERIFY(why.contains(ro) && why.contains("cannot be changed from this account"));
-        QCOMPARE(store.outcome, dataupdate::Outcome::ReadOnly);
-        QCOMPARE(settings.outcome, dataupdate::Outcome::ReadOnly);
-        QVERIFY(store.message.contains(ro));
-        QVERIFY(!asked);
-
-        Shared.AppPath = dir.path();
-        QVERIFY(dataupdate::canWriteDataFolder(&why));
-        Shared.AppPath = dir.filePath("gone");
-        QVERIFY(!dataupdate::canWriteDataFolder());
-        QCOMPARE(dataupdate::updateStore(edit).outcome, dataupdate::Outcome::WriteFailed);
-    }
-
     void twoAccountsOfOneGroup()
     {
         if (::geteuid() != 0)
@@ -398,7 +324,6 @@ private slots:
             startChild(writer, folder, {"--writer", QString::number(id), "2"}, uid, Teachers);
             const QList<QByteArray> out = finishedLines(writer, 30000);
             QVERIFY2(writer.exitCode() == 0, out.value(0).constData());
-            QVERIFY(out.contains("added W" + QByteArray::number(id) + "-0"));
         };
         saveAs(Teacher1, 1);
         saveAs(Teacher2, 2);
