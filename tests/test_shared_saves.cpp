@@ -1,7 +1,8 @@
 // links: lingo_core
 // Several programs saving into one data folder at once, as the computers of
 // a school do on a shared folder: real processes, each taking the file's
-// lock, re-reading, changing and replacing it, while others only read.
+// lock, re-reading, changing and replacing it, while others only read; and
+// saves killed at any moment.
 #include "app/core/DataUpdate.h"
 #include "app/core/ListStore.h"
 #include "app/core/SettingsFile.h"
@@ -149,6 +150,40 @@ int runReader(const QString &stopFile)
             return say("problem: " + problem.toUtf8()), 1;
     }
     return 0;
+}
+
+QList<QByteArray> storeVersion(char tag)
+{
+    QList<QByteArray> lines;
+    for (int list = 0; list < 40; ++list) {
+        if (list > 0)
+            lines << NewListLine.toByteArray();
+        lines << QByteArray("List ") + tag + QByteArray::number(list);
+        for (int pair = 0; pair < 600; ++pair)
+            lines << QByteArray("word ") + tag + QByteArray::number(pair) << "meaning " + QByteArray::number(pair);
+    }
+    return lines;
+}
+
+QList<QByteArray> settingsVersion(char tag)
+{
+    return {QByteArray("password") + tag, "kept line", tag == 'A' ? "Sound On" : "Sound Off"};
+}
+
+QByteArray asFile(const QList<QByteArray> &lines)
+{
+    return lines.join("\r\n") + "\r\n";
+}
+
+// Rewrites both files with alternating content until killed.
+int runRewriter()
+{
+    const QList<QByteArray> stores[] = {storeVersion('A'), storeVersion('B')};
+    const QList<QByteArray> settings[] = {settingsVersion('A'), settingsVersion('B')};
+    for (unsigned i = 0;; ++i) {
+        WriteStoreLines(stores[i % 2]);
+        WriteSettingsLines(settings[i % 2]);
+    }
 }
 
 // Takes the store's lock and keeps it until killed.
@@ -303,6 +338,45 @@ private slots:
         QVERIFY(!QFileInfo::exists(lockPath));
     }
 
+    void killedSavesLeaveOldOrNewContent()
+    {
+        QTemporaryDir dir;
+        Shared.AppPath = dir.path();
+        QVERIFY(WriteStoreLines(storeVersion('A')));
+        QVERIFY(WriteSettingsLines(settingsVersion('A')));
+        const char *const teacherFiles[] = {"thelists.dat.backup", "lsdata.dat.before", "thelists.dat.old123"};
+        for (const char *name : teacherFiles)
+            QVERIFY(textfile::writeLines(dir.filePath(name), {name}));
+        const QByteArray storeFiles[] = {asFile(storeVersion('A')), asFile(storeVersion('B'))};
+        const QByteArray settingsFiles[] = {asFile(settingsVersion('A')), asFile(settingsVersion('B'))};
+
+        std::mt19937 rng(1207);
+        for (int round = 0; round < 200; ++round) {
+            QProcess child;
+            startChild(child, dir.path(), {"--rewrite"});
+            QVERIFY(child.waitForStarted());
+            QTest::qSleep(int(5 + rng() % 60));
+            child.kill();
+            QVERIFY(child.waitForFinished());
+            QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+            const QByteArray store = textfile::readBytes(storePath()).value_or("<missing>");
+            const QByteArray settings = textfile::readBytes(settingsPath()).value_or("<missing>");
+            QVERIFY2(store == storeFiles[0] || store == storeFiles[1],
+                     qPrintable(QString("store of %1 bytes after kill %2").arg(store.size()).arg(round)));
+            QVERIFY2(settings == settingsFiles[0] || settings == settingsFiles[1], settings.constData());
+            // Whatever a kill left behind is not what the readers read.
+            QVERIFY(asFile(*ReadStoreLines()) == store);
+        }
+
+        // A save touches nothing but its own file: a teacher's copies beside
+        // the data files, named like the temporaries a save could leave, stay.
+        QVERIFY(WriteStoreLines(storeVersion('A')));
+        QVERIFY(WriteSettingsLines(settingsVersion('A')));
+        for (const char *name : teacherFiles)
+            QCOMPARE(textfile::readBytes(dir.filePath(name)).value_or(""), asFile({name}));
+    }
+
     void twoAccountsOfOneGroup()
     {
         if (::geteuid() != 0)
@@ -352,6 +426,7 @@ int main(int argc, char *argv[])
         return mode == "--writer" && argc == 6 ? runWriter(std::atoi(argv[4]), std::atoi(argv[5]))
                : mode == "--reader" && argc == 5 ? runReader(QFile::decodeName(argv[4]))
                : mode == "--hold"                ? runHolder()
+               : mode == "--rewrite"             ? runRewriter()
                                                  : 2;
     }
     QCoreApplication app(argc, argv);
