@@ -25,18 +25,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QStringEncoder>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray out("\xFF\xFE");
-    out.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    return out;
-}
 
 QByteArray kvtml(const QString &body, const QString &title = QStringLiteral("From KDE"))
 {
@@ -130,6 +124,7 @@ void ExchangeTest::import_data()
          {"French", "chien", "dog", "\u00E9l\u00E8ve", "pupil, student"});
     take("tabs, LF only", "house\tHaus\nfree time\tFreizeit, die\n", "German.tsv",
          {"German", "house", "Haus", "free time", "Freizeit, die"});
+    QStringEncoder utf16le(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     take("UTF-16 with BOM", utf16le(QStringLiteral("Stra\u00DFe\tstreet\r\nEuro\t\u20AC\r\n")), "U16.txt",
          {"U16", "Stra\u00DFe", "street", "Euro", "\u20AC"});
     take("decomposed accents", QStringLiteral("e\u0301te\u0301,summer\r\n").toUtf8(), "nfc.csv",
