@@ -206,7 +206,6 @@ private slots:
         // folders, so taking the folder away is what makes it fail).
         Shared.AppPath = m_dir.filePath("missing");
         QVERIFY(!WriteStoreLines({"New"}));
-        QVERIFY(!WriteSettingsLines({"pw"}));
         Shared.AppPath = m_dir.path();
         // No temporary file is left behind by a failed save.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"thelists.dat"});
