@@ -85,7 +85,6 @@ private slots:
 
         // Decoding then encoding gives back the very bytes, the five bytes
         // Windows-1252 leaves undefined included.
-        QCOMPARE(cp1252::encode(cp1252::decode(all)).value(), all);
         QCOMPARE(load(cp1252::decode("List " + all)).size(), 1);
         QCOMPARE(cp1252::encode(Shared.Words[1]).value(), all);
         QCOMPARE(ReadListNames(), (QStringList{cp1252::decode("List " + all), "B"}));
@@ -207,7 +206,6 @@ private slots:
         // folders, so taking the folder away is what makes it fail).
         Shared.AppPath = m_dir.filePath("missing");
         QVERIFY(!WriteStoreLines({"New"}));
-        QVERIFY(!WriteSettingsLines({"pw"}));
         Shared.AppPath = m_dir.path();
         // No temporary file is left behind by a failed save.
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"thelists.dat"});

@@ -5,10 +5,17 @@
 #include "app/core/SettingsFile.h"
 #include "app/core/SharedState.h"
 
+#include <QFile>
+
 namespace fuzz {
 
-QString checkReaders(const QByteArray &bytes, bool rewrite)
+QString checkReaders(const QByteArray &bytes, const QByteArray &settingsBytes, bool rewrite)
 {
+    for (const auto &[path, content] : {std::pair{storePath(), bytes}, std::pair{settingsPath(), settingsBytes}}) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+            return "cannot write " + path;
+    }
     const auto lines = ReadStoreLines();
     if (!lines)
         return "store not readable";

@@ -5,10 +5,10 @@
 
 namespace fuzz {
 
-// Runs every store and settings reader on the files in AppPath (whose store
-// holds `bytes`) and checks that they agree with one another. Returns what
-// went wrong, or an empty string. With `rewrite`, also checks that writing
-// the lines back and reading them again changes nothing.
-QString checkReaders(const QByteArray &bytes, bool rewrite);
+// Writes `bytes` as the store and `settingsBytes` as the settings file in
+// AppPath, runs every reader on them and checks that they agree with one
+// another. Returns what went wrong, or an empty string. With `rewrite`, also
+// checks that writing the lines back and reading them again changes nothing.
+QString checkReaders(const QByteArray &bytes, const QByteArray &settingsBytes, bool rewrite);
 
 } // namespace fuzz
