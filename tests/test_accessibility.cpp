@@ -7,8 +7,6 @@
 #include "app/NumberScrollBar.h"
 #include "flashcards/Main.h"
 #include "flashcards/frmTitle.h"
-#include "games/concentration/Concentration.h"
-#include "games/hangman/Hangman.h"
 #include "games/zap/Zap.h"
 #include "games/zap/ZapOptions.h"
 #include "manage/exchange/ExchangeDialogs.h"
@@ -211,31 +209,6 @@ void zapTurn(Screen *screen)
     checkNames(zap);
 }
 
-// A card turned by a reader's press shows its word, and is said so.
-void turnedCard(Screen *screen)
-{
-    auto *game = qobject_cast<Concentration *>(screen);
-    QVERIFY(game);
-    doAction(game->Image1[0], QAccessibleActionInterface::pressAction());
-    QVERIFY(game->CardLabel[0]->isVisible() && !game->CardLabel[0]->text().isEmpty());
-    checkNames(game);
-}
-
-// A letter typed through the text interface and guessed: the word's boxes
-// and the used letters are said as shown.
-void guessedLetter(Screen *screen)
-{
-    auto *game = qobject_cast<Hangman *>(screen);
-    QVERIFY(game);
-    QAccessibleInterface *box = accessible(game->GuessLetter);
-    QVERIFY(box && box->editableTextInterface());
-    const QChar letter = Shared.CurrentWord.at(0).toLower();
-    box->editableTextInterface()->insertText(0, QString(letter));
-    doAction(game->Go, QAccessibleActionInterface::pressAction());
-    QVERIFY(nameOf(game->AlreadyUsed).contains(letter));
-    checkNames(game);
-}
-
 // The management menu bar's untitled About menu is said by its name.
 void untitledMenu(Screen *screen)
 {
@@ -254,9 +227,8 @@ void untitledMenu(Screen *screen)
 
 // What each screen does beyond being read: a reader's actions on it.
 const std::map<ScreenId, void (*)(Screen *)> ReaderActions = {
-    {ScreenId::frmTitle, flashCardOptions}, {ScreenId::Main, flashCards}, {ScreenId::Hangman, guessedLetter},
-    {ScreenId::Concentration, turnedCard},  {ScreenId::ZapOptions, zapOptions}, {ScreenId::Zap, zapTurn},
-    {ScreenId::Manager, untitledMenu},
+    {ScreenId::frmTitle, flashCardOptions}, {ScreenId::Main, flashCards},       {ScreenId::ZapOptions, zapOptions},
+    {ScreenId::Zap, zapTurn},               {ScreenId::Manager, untitledMenu},
 };
 
 } // namespace

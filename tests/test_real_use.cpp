@@ -1,11 +1,8 @@
 // The program as a user meets it off the scripted path: windows closed from
 // the title bar, clicks on labels, the beep of a notice and the teacher's
 // list chooser.
-#include "app/ClickLabel.h"
-#include "app/First.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
-#include "games/GameOption.h"
 #include "games/GamesMenuScreens.h"
 #include "games/hangman/HangmanScreens.h"
 #include "games/zap/Zap.h"
