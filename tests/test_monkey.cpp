@@ -287,7 +287,8 @@ private:
         };
         const QByteArray store = m_env.read(QStringLiteral("thelists.dat"));
         if (store != m_store) {
-            QVERIFY2(actedBy(StoreSavers), qPrintable(m_event + ": the store changed on a screen that does not save it"));
+            QVERIFY2(actedBy(StoreSavers),
+                     qPrintable(m_event + ": the store changed on a screen that does not save it"));
             const QString fault = storeFault(store);
             QVERIFY2(fault.isEmpty(), qPrintable(m_event + ": a save left a bad store: " + fault));
             m_store = store;

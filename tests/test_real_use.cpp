@@ -88,7 +88,6 @@ private slots:
         settle();
         QVERIFY(env.programEnded());
         QVERIFY(!screens().exists(ScreenId::ChooseAList));
-        QVERIFY(!screens().exists(ScreenId::QuizOptions));
     }
 
     void closingAfterACancelledPasswordEndsTheProgram()
@@ -99,7 +98,6 @@ private slots:
         registerZapScreens(screens());
         Screen *first = screens().show(ScreenId::First);
         triggerMenu(first, "Teacher Management");
-        QCOMPARE(env.messages.value(0).title, "Password Alert");
         click(screens().find(ScreenId::PasswordForm), "Cancel");
         settle();
         QVERIFY(screens().exists(ScreenId::PasswordForm) && !screens().isShown(ScreenId::PasswordForm));
