@@ -1,4 +1,4 @@
-// Screens driven by the keyboard alone: Tab, arrows, Enter and Escape.
+// The teacher's screens driven by the keyboard alone: Tab, Enter and Escape (the quiz by keys: test_quiz_screens).
 #include "AllScreens.h"
 #include "app/ScreenManager.h"
 #include "app/core/SharedState.h"
@@ -6,9 +6,7 @@
 #include "manage/editor/EditorHandOver.h"
 #include "support/TestSupport.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTest>
 
 namespace {
@@ -48,70 +46,15 @@ bool shown(ScreenId id)
     return screens().isShown(id);
 }
 
-const QByteArray Store = TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "<New List>",
-                                         "Colours", "red", "rojo", "blue", "azul", "green", "verde", "white",
-                                         "blanco"});
-
 } // namespace
 
 class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void mainMenuToQuizAndAnAnswerByKeys()
-    {
-        TestEnv env(Store, "pw\r\nx\r\nSound Off\r\n");
-        registerAllScreens(screens());
-        screens().show(ScreenId::First);
-        settle();
-        QCOMPARE(focusedCaption(), QString("Flash Cards"));
-        press(Qt::Key_Tab);
-        QCOMPARE(focusedCaption(), QString("Quiz Me!"));
-        press(Qt::Key_Return);
-        QVERIFY(shown(ScreenId::QuizOptions));
-
-        // The list has the focus; down and back up picks its first list.
-        auto *lists = screens().find(ScreenId::QuizOptions)->findChild<QListWidget *>("TheLists");
-        QCOMPARE(focused(), lists);
-        press(Qt::Key_Down);
-        press(Qt::Key_Up);
-        QCOMPARE(lists->selectedItems().size(), 1);
-        QCOMPARE(lists->selectedItems().first()->text(), QString("Animals"));
-        // Tab to the number of questions; the up arrow raises it.
-        press(Qt::Key_Tab);
-        QCOMPARE(focusedCaption(), QString("How many questions?"));
-        press(Qt::Key_Up, 2);
-        auto *count = screens().find(ScreenId::QuizOptions)->findChild<QLabel *>("QuestionLabel");
-        QCOMPARE(count->text(), QString(" 12"));
-        press(Qt::Key_Down, 9);
-        QCOMPARE(count->text(), QString(" 3"));
-        // Tab to the kinds of question, Space picks one; Enter on it presses
-        // Begin!, the screen's default button.
-        press(Qt::Key_Tab);
-        QCOMPARE(focusedCaption(), QString("Quiz me on Words"));
-        press(Qt::Key_Space);
-        QVERIFY(static_cast<QAbstractButton *>(focused())->isChecked());
-        press(Qt::Key_Return);
-        QVERIFY(shown(ScreenId::Quiz));
-        QCOMPARE(Shared.QuizType, std::int16_t(1));
-
-        // An answer by Enter, then Enter on Next Question: three questions.
-        for (int question = 1; question <= 3; ++question) {
-            QCOMPARE(focusedCaption(), QString("A"));
-            press(Qt::Key_Tab, question - 1); // B, C
-            press(Qt::Key_Return);
-            QCOMPARE(Shared.ChosenAnswer, std::int16_t(question));
-            QCOMPARE(focusedCaption(), QString("Next Question"));
-            press(Qt::Key_Return);
-        }
-        QVERIFY(shown(ScreenId::summary));
-        press(Qt::Key_Return); // its OK
-        QVERIFY(shown(ScreenId::First));
-    }
-
     void escapeCancelsThePasswordScreens()
     {
-        TestEnv env(Store, "OPENDOOR\r\nx\r\nSound On\r\n");
+        TestEnv env;
         registerAllScreens(screens());
         screens().show(ScreenId::First);
         screens().show(ScreenId::PasswordForm);
@@ -123,7 +66,7 @@ private slots:
         screens().show(ScreenId::PasswordForm);
         settle();
         QVERIFY(qobject_cast<QLineEdit *>(focused()));
-        static_cast<QLineEdit *>(focused())->clear();
+        static_cast<QLineEdit *>(focused())->clear(); // Cancel only hid the screen with what was typed
         type("opendoor");
         press(Qt::Key_Enter);
         QVERIFY(shown(ScreenId::Manager));
@@ -145,7 +88,7 @@ private slots:
 
     void editorDialogsByKeys()
     {
-        TestEnv env(Store);
+        TestEnv env;
         registerAllScreens(screens());
         Shared.CurrentList = QStringLiteral("Animals");
         listEditorChoice() = {Shared.CurrentList, 0};
@@ -192,7 +135,6 @@ private slots:
 
         // Escape on the editor would drop the change: it asks first. Cancel
         // stays; No leaves without saving.
-        const QByteArray before = env.read("thelists.dat");
         env.answerNext(MsgAnswer::Cancel);
         press(Qt::Key_Escape);
         QCOMPARE(env.messages.last().title, QString("Save?"));
@@ -201,12 +143,12 @@ private slots:
         press(Qt::Key_Escape);
         QVERIFY(!screens().exists(ScreenId::EditList));
         QVERIFY(shown(ScreenId::Manager));
-        QCOMPARE(env.read("thelists.dat"), before);
+        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
     }
 
     void newListEscapeAsksThroughItsQuestion()
     {
-        TestEnv env(Store);
+        TestEnv env;
         registerAllScreens(screens());
         Shared.NewListName = QStringLiteral("Fruit");
         screens().show(ScreenId::MakeNewList);
@@ -225,7 +167,7 @@ private slots:
         press(Qt::Key_Return);
         QVERIFY(!screens().exists(ScreenId::MakeNewList));
         QVERIFY(shown(ScreenId::Manager));
-        QCOMPARE(env.read("thelists.dat"), Store);
+        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
     }
 };
 

@@ -41,15 +41,35 @@ QPushButton *answerButton(Quiz *quiz, int position)
     return child<QPushButton>(quiz, names[position]);
 }
 
-void answer(Quiz *quiz, bool right)
+// The control the keyboard reaches: the focus of the active screen.
+QWidget *focused()
 {
-    const int position = right ? Shared.RightAnswer : Shared.RightAnswer % 4 + 1;
-    QTest::mouseClick(answerButton(quiz, position), Qt::LeftButton);
+    return screens().activeScreen()->focusWidget();
 }
 
-void next(Quiz *quiz)
+QString focusedCaption()
 {
-    QTest::mouseClick(child<QPushButton>(quiz, "NextQuestion"), Qt::LeftButton);
+    auto *button = qobject_cast<QAbstractButton *>(focused());
+    return button && !button->text().isEmpty() ? button->text() : focused()->accessibleName();
+}
+
+void press(Qt::Key key, int times = 1)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(focused(), key);
+        settle();
+    }
+}
+
+// Tab from A to the chosen answer, Enter on it; the focus moves on to Next Question.
+void answer(bool right)
+{
+    const int position = right ? Shared.RightAnswer : Shared.RightAnswer % 4 + 1;
+    QCOMPARE(focusedCaption(), "A");
+    press(Qt::Key_Tab, position - 1);
+    press(Qt::Key_Return);
+    QCOMPARE(Shared.ChosenAnswer, position);
+    QCOMPARE(focusedCaption(), "Next Question");
 }
 
 // Starts a quiz as the options screen would have left it.
@@ -67,38 +87,63 @@ class QuizScreensTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void fullQuizFromTheMainMenuAndBack_data()
+    // Driven by the keyboard alone: Tab, arrows, Space and Enter.
+    void fullQuizByKeysFromTheMainMenuAndBack_data()
     {
         QTest::addColumn<bool>("soundOn");
-        QTest::addRow("sound on") << true;
-        QTest::addRow("sound off") << false;
+        QTest::addColumn<int>("kind");
+        QTest::addRow("sound on, words picked") << true << 1;
+        QTest::addRow("sound off, the default mix") << false << 3;
     }
-    void fullQuizFromTheMainMenuAndBack()
+    void fullQuizByKeysFromTheMainMenuAndBack()
     {
         QFETCH(bool, soundOn);
+        QFETCH(int, kind);
         TestEnv env(TestEnv::defaultStore(), soundOn ? "pw\r\nx\r\nSound On\r\n" : "pw\r\nx\r\nSound Off\r\n");
         registerQuizScreens(screens());
-        auto *first = qobject_cast<First *>(screens().show(ScreenId::First));
-        click(first, "Quiz Me!");
+        screens().show(ScreenId::First);
+        settle();
+        QCOMPARE(focusedCaption(), "Flash Cards");
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedCaption(), "Quiz Me!");
+        press(Qt::Key_Return);
         auto *options = screens().find<QuizOptions>(ScreenId::QuizOptions);
         QVERIFY(options);
         QVERIFY(!screens().exists(ScreenId::First));
 
-        selectList(options, "Animals");
-        child<NumberScrollBar>(options, "QuestionBar")->setNumber(3);
+        // The list has the focus; down and back up picks its first list.
+        auto *lists = child<QListWidget>(options, "TheLists");
+        QCOMPARE(focused(), lists);
+        press(Qt::Key_Down);
+        press(Qt::Key_Up);
+        QCOMPARE(lists->selectedItems().size(), 1);
+        QCOMPARE(lists->selectedItems().first()->text(), "Animals");
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedCaption(), "How many questions?");
+        press(Qt::Key_Up, 2);
+        QCOMPARE(text(options, "QuestionLabel"), " 12");
+        press(Qt::Key_Down, 9);
+        QCOMPARE(text(options, "QuestionLabel"), " 3");
+        // Space picks a kind; Enter on it presses Begin!, the default button.
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedCaption(), "Quiz me on Words");
+        if (kind == 1) {
+            press(Qt::Key_Space);
+            QVERIFY(static_cast<QAbstractButton *>(focused())->isChecked());
+        }
         env.takeSounds();
-        click(options, "Begin!");
+        press(Qt::Key_Return);
         QVERIFY(!screens().exists(ScreenId::QuizOptions));
         auto *quiz = screens().find<Quiz>(ScreenId::Quiz);
         QVERIFY(quiz);
         QCOMPARE(quiz->soundIsOn(), soundOn);
-        QCOMPARE(Shared.QuizType, 3);
+        QCOMPARE(Shared.QuizType, kind);
         QCOMPARE(Shared.QuestionsLeft, 2);
         QCOMPARE(text(quiz, "RemainingLabel"), "2");
 
         QSet<QString> asked{Shared.CurrentWord};
         // 1: right
-        answer(quiz, true);
+        answer(true);
         QCOMPARE(text(quiz, "Feedback"), "Correct!");
         QVERIFY(child(quiz, "Happy")->isVisible() && child(quiz, "Happy2")->isVisible() && child(quiz, "Image1")->isVisible());
         QVERIFY(!child(quiz, "Sad")->isVisible());
@@ -106,13 +151,12 @@ private slots:
         QCOMPARE(answerColour(quiz, Shared.RightAnswer), Red);
         for (int i = 1; i <= 4; ++i)
             QVERIFY(!answerButton(quiz, i)->isVisible());
-        QVERIFY(child(quiz, "NextQuestion")->isVisible());
         QCOMPARE(env.takeSounds(), soundOn ? QStringList{"clap.wav"} : QStringList{});
         // A second click on the same question counts nothing.
         quiz->AnswerA_Click();
         QCOMPARE(Shared.RightCount + Shared.WrongCount, 1);
 
-        next(quiz);
+        press(Qt::Key_Return);
         QCOMPARE(text(quiz, "RemainingLabel"), " 1");
         for (int i = 1; i <= 4; ++i) {
             QCOMPARE(answerColour(quiz, i), DarkBlue);
@@ -122,7 +166,7 @@ private slots:
         asked.insert(Shared.CurrentWord);
 
         // 2: wrong; the right choice is marked, the others stay blue.
-        answer(quiz, false);
+        answer(false);
         QCOMPARE(text(quiz, "Feedback"), "Wrong");
         QVERIFY(child(quiz, "Sad")->isVisible() && child(quiz, "Sad2")->isVisible() && child(quiz, "Image2")->isVisible());
         QVERIFY(!child(quiz, "Happy")->isVisible());
@@ -131,12 +175,12 @@ private slots:
             QCOMPARE(answerColour(quiz, i), i == Shared.RightAnswer ? Red : DarkBlue);
         QCOMPARE(env.takeSounds(), soundOn ? QStringList{"glasbk.wav"} : QStringList{});
 
-        next(quiz);
+        press(Qt::Key_Return);
         asked.insert(Shared.CurrentWord);
         QCOMPARE(asked.size(), 3); // the pool asks each of the three words once
-        answer(quiz, true);
+        answer(true);
         QCOMPARE(env.takeSounds(), soundOn ? QStringList{"clap.wav"} : QStringList{});
-        next(quiz);
+        press(Qt::Key_Return);
         QCOMPARE(text(quiz, "RemainingLabel"), "-1");
 
         auto *results = screens().find<summary>(ScreenId::summary);
@@ -146,8 +190,7 @@ private slots:
         QCOMPARE(text(results, "Label2"), "This gives you a score of  66%.");
         QCOMPARE(text(results, "Feedback"), "Looks like you could use a little more work.");
 
-        click(results, "OK");
-        settle();
+        press(Qt::Key_Return); // its OK
         QVERIFY(screens().isShown(ScreenId::First));
         QVERIFY(!screens().exists(ScreenId::Quiz));
         QVERIFY(!screens().exists(ScreenId::summary));
@@ -173,8 +216,8 @@ private slots:
         QCOMPARE(Shared.Choices[Shared.RightAnswer], kind == 1 ? Shared.CurrentMeaning : Shared.CurrentWord);
         for (int i = 1; i <= 4; ++i)
             QCOMPARE(text(quiz, QStringLiteral("Answer%1").arg(i)), Shared.Choices[i]);
-        answer(quiz, true);
-        next(quiz);
+        answer(true);
+        press(Qt::Key_Return); // Next Question
         QCOMPARE(text(quiz, "RemainingLabel"), "-1");
         auto *results = screens().find<summary>(ScreenId::summary);
         QVERIFY(results);
@@ -201,8 +244,8 @@ private slots:
         QSet<QString> directions;
         for (int n = 0; n < 60; ++n) {
             directions.insert(text(quiz, "Direct"));
-            answer(quiz, true);
-            next(quiz);
+            answer(true);
+            press(Qt::Key_Return); // Next Question
         }
         QCOMPARE(directions, (QSet<QString>{WordDirections, MeaningDirections}));
     }
@@ -285,15 +328,12 @@ private slots:
         click(options, "Begin!");
         QVERIFY(screens().exists(ScreenId::Quiz));
         QCOMPARE(Shared.QuestionsLeft, 24);
-    }
 
-    void quizOfAListThatChangedMeanwhileHandsBack()
-    {
-        TestEnv env(storeWithDegenerateLists());
-        registerQuizScreens(screens());
+        // A quiz of a list that changed meanwhile hands back to the options.
+        screens().close(ScreenId::Quiz);
         startQuiz("Echo", 1, 5);
-        QCOMPARE(env.messages.size(), 1);
-        QCOMPARE(env.messages[0].title, "Hey!");
+        QCOMPARE(env.messages.size(), 2);
+        QCOMPARE(env.messages[1].title, "Hey!");
         settle();
         QVERIFY(!screens().exists(ScreenId::Quiz));
         QVERIFY(screens().isShown(ScreenId::QuizOptions));
