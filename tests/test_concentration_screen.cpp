@@ -104,23 +104,19 @@ private slots:
         QVERIFY(!screens().exists(ScreenId::Concentration));
     }
 
-    void aListThatShrankBelowEightIsRefusedWithoutAGame()
+    void menusLeaveTheGameAndAShortListIsRefused()
     {
         TestEnv env(store());
+        showGame("Eight")->Back2_Click();
+        QVERIFY(screens().isShown(ScreenId::First) && !screens().exists(ScreenId::Concentration));
+
+        // A list that shrank below eight words since the menu checked it.
         showGame("Short");
         QCOMPARE(env.messages.size(), 1);
         QCOMPARE(env.messages[0].text, QString("You must have at least 8 words on a list to play Concentration!"));
         QCOMPARE(env.messages[0].title, QString("Hey!"));
         settle();
         QVERIFY(!screens().exists(ScreenId::Concentration));
-    }
-
-    void menusLeaveTheGame()
-    {
-        TestEnv env(store());
-        auto *screen = showGame("Eight");
-        screen->Back2_Click();
-        QVERIFY(screens().isShown(ScreenId::First) && !screens().exists(ScreenId::Concentration));
 
         showGame("Eight")->Form_Terminate();
         QVERIFY(env.programEnded());
