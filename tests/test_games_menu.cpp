@@ -56,7 +56,7 @@ private slots:
     }
 
     // The reminder's beep and cleared choice: test_flashcards_screens (the same takeListChoice).
-    void gameNeedsAList()
+    void gamesNeedAListAndConcentrationEightWords()
     {
         TestEnv env(store());
         GameOption *menu = openMenu();
@@ -64,18 +64,6 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::ChooseAList));
         QVERIFY(screens().exists(ScreenId::GameOption) && !screens().exists(ScreenId::Hangman));
 
-        menu->TheLists->setCurrentRow(0);
-        click(menu->Command1);
-        settle();
-        QVERIFY(screens().isShown(ScreenId::Hangman) && !screens().exists(ScreenId::GameOption));
-        QCOMPARE(Shared.CurrentList, QStringLiteral("Animals"));
-        QCOMPARE(Shared.CurrentWord, QStringLiteral("dog"));
-    }
-
-    void concentrationNeedsEightWords()
-    {
-        TestEnv env(store());
-        GameOption *menu = openMenu();
         menu->TheLists->setCurrentRow(2); // seven
         click(menu->Command4);
         QCOMPARE(env.messages.size(), 1); // the wording is checked with the game screen
@@ -88,6 +76,14 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::Concentration) && !screens().exists(ScreenId::GameOption));
         QCOMPARE(Shared.WordCount, 8);
         QCOMPARE(Shared.ListChoice, 1);
+
+        menu = openMenu();
+        menu->TheLists->setCurrentRow(0);
+        click(menu->Command1);
+        settle();
+        QVERIFY(screens().isShown(ScreenId::Hangman) && !screens().exists(ScreenId::GameOption));
+        QCOMPARE(Shared.CurrentList, QStringLiteral("Animals"));
+        QCOMPARE(Shared.CurrentWord, QStringLiteral("dog"));
     }
 };
 

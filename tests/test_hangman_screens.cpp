@@ -59,6 +59,22 @@ private slots:
         QTest::keyClick(game->GuessLetter, Qt::Key_Return); // empty box: nothing
         QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" c x"));
 
+        // The hint shows the meaning as plain text, costs nothing and closes behind the game.
+        click(game->Hint);
+        auto *hint = screens().find<GiveHint>(ScreenId::GiveHint);
+        QVERIFY(hint && hint->isVisible());
+        QCOMPARE(hint->Label1->text(), QStringLiteral("a pet"));
+        QCOMPARE(hint->Label1->textFormat(), Qt::PlainText);
+        settle();
+        screens().activate(ScreenId::Hangman);
+        settle();
+        QVERIFY(!screens().exists(ScreenId::GiveHint));
+        QCOMPARE(game->round().missStep(), 2);
+        click(game->Hint);
+        click(screens().find<GiveHint>(ScreenId::GiveHint)->Command1);
+        settle();
+        QVERIFY(!screens().exists(ScreenId::GiveHint) && screens().isShown(ScreenId::Hangman));
+
         typeGuess(game, "a");
         QTest::keyClicks(game->GuessLetter, "T");
         click(game->Go);
@@ -138,26 +154,6 @@ private slots:
         settle();
         QVERIFY(screens().exists(ScreenId::youwin));
         QCOMPARE(env.takeSounds(), expected);
-    }
-
-    void hintShowsTheMeaningAsPlainTextAndClosesBehindTheGame()
-    {
-        TestEnv env(store());
-        Hangman *game = startGame("Solo", 0);
-        click(game->Hint);
-        auto *hint = screens().find<GiveHint>(ScreenId::GiveHint);
-        QVERIFY(hint && hint->isVisible());
-        QCOMPARE(hint->Label1->text(), QStringLiteral("a pet"));
-        QCOMPARE(hint->Label1->textFormat(), Qt::PlainText);
-        settle();
-        screens().activate(ScreenId::Hangman);
-        settle();
-        QVERIFY(!screens().exists(ScreenId::GiveHint));
-        QCOMPARE(game->round().missStep(), 1); // the hint costs nothing
-        click(game->Hint);
-        click(screens().find<GiveHint>(ScreenId::GiveHint)->Command1);
-        settle();
-        QVERIFY(!screens().exists(ScreenId::GiveHint) && screens().isShown(ScreenId::Hangman));
     }
 
     void listsWithoutAPlayableWord_data()
