@@ -82,13 +82,9 @@ private slots:
             QCOMPARE(screen->FeedbackButton->text(), QString("Match!"));
             QTest::keyClick(screen->FeedbackButton, Qt::Key_Return); // Enter on the focused button
         }
-        int gone = 0;
-        for (int p = 0; p < CardCount; ++p)
-            gone += screen->Image1[p]->isHidden() && !faceUp(screen, p);
-        QCOMPARE(gone, 14);
         QCOMPARE(screen->Tries->text(), QString("Tries:  8"));
 
-        // The eighth match empties the board at once and stops the clock.
+        // The eighth match empties the board (that the clock stops: test_concentration_rules).
         clickCard(screen, 8, true);
         clickCard(screen, 8, false);
         QCOMPARE(screen->FeedbackButton->text(), QString("You Win!"));
@@ -96,8 +92,6 @@ private slots:
             QVERIFY(screen->Image1[p]->isHidden() && !faceUp(screen, p));
         QCOMPARE(screen->WinLabel->text(), QString("Congratulations!"));
         QVERIFY(!screen->WinLabel->isHidden() && !screen->WinImage->isHidden());
-        screen->Timer1_Timer();
-        QCOMPARE(screen->TimeLabel->text(), QString("Time:  5"));
         QVERIFY(env.takeSounds().isEmpty());
 
         click(screen->FeedbackButton); // "You Win!" leads to the games menu
