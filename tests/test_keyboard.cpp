@@ -1,9 +1,7 @@
 // The teacher's screens driven by the keyboard alone: Tab, Enter and Escape (the quiz by keys: test_quiz_screens).
 #include "AllScreens.h"
 #include "app/ScreenManager.h"
-#include "app/core/SharedState.h"
 #include "manage/editor/EditList.h"
-#include "manage/editor/EditorHandOver.h"
 #include "support/TestSupport.h"
 
 #include <QLineEdit>
@@ -52,7 +50,9 @@ class KeyboardTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void escapeCancelsThePasswordScreens()
+    // One visit: the password screens, then the editor's dialogs and a new
+    // list, each left by Escape without saving anything.
+    void teacherScreensByKeys()
     {
         TestEnv env;
         registerAllScreens(screens());
@@ -84,17 +84,17 @@ private slots:
         QVERIFY(!screens().exists(ScreenId::ChangePassword));
         QCOMPARE(env.read("lsdata.dat"), QByteArray("OPENDOOR\r\nx\r\nSound On\r\n"));
         QVERIFY(shown(ScreenId::Manager));
-    }
 
-    void editorDialogsByKeys()
-    {
-        TestEnv env;
-        registerAllScreens(screens());
-        Shared.CurrentList = QStringLiteral("Animals");
-        listEditorChoice() = {Shared.CurrentList, 0};
-        auto *editor = qobject_cast<EditList *>(screens().show(ScreenId::EditList));
-        QVERIFY(editor);
-        settle();
+        // Back up to the editor's button; Enter on a list opens it.
+        press(Qt::Key_Backtab, 2);
+        QCOMPARE(focusedCaption(), QString("View / Edit Word List"));
+        press(Qt::Key_Return);
+        QVERIFY(shown(ScreenId::EditChooseList));
+        press(Qt::Key_Down);
+        press(Qt::Key_Up); // Animals
+        press(Qt::Key_Return);
+        auto *editor = screens().find<EditList>(ScreenId::EditList);
+        QVERIFY(editor && shown(ScreenId::EditList));
         QCOMPARE(focused(), editor->WordList);
         press(Qt::Key_Down); // cat
         // Enter on a word edits it; Escape leaves the word as it was.
@@ -143,16 +143,13 @@ private slots:
         press(Qt::Key_Escape);
         QVERIFY(!screens().exists(ScreenId::EditList));
         QVERIFY(shown(ScreenId::Manager));
-        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
-    }
 
-    void newListEscapeAsksThroughItsQuestion()
-    {
-        TestEnv env;
-        registerAllScreens(screens());
-        Shared.NewListName = QStringLiteral("Fruit");
-        screens().show(ScreenId::MakeNewList);
-        settle();
+        // A new list by keys; Escape asks through its question.
+        QCOMPARE(focusedCaption(), QString("Create New Word List"));
+        press(Qt::Key_Return);
+        type("Fruit");
+        press(Qt::Key_Return);
+        QVERIFY(shown(ScreenId::MakeNewList));
         type("apple");
         press(Qt::Key_Escape);
         QVERIFY(shown(ScreenId::SureForm));
