@@ -49,6 +49,7 @@ private slots:
         QTest::addRow("a blank first name survives another deletion")
             << QStringList{"", "w", "m", "<New List>", "B", "x", "y"} << 1 << QStringList{"", "w", "m"};
         QTest::addRow("a position past the last list changes nothing") << abc << 3 << abc;
+        QTest::addRow("no position changes nothing") << abc << -1 << abc;
     }
 
     void deletion()
@@ -57,16 +58,6 @@ private slots:
         QFETCH(int, position);
         QFETCH(QStringList, after);
         QCOMPARE(liststore::deleteListAt(bytes(store), position), bytes(after));
-    }
-
-    void blocksAreFoundByPosition()
-    {
-        const QList<QByteArray> lines = bytes(abc);
-        QCOMPARE(liststore::nameLineOf(lines, 0), 0);
-        QCOMPARE(liststore::nameLineOf(lines, 2), 10);
-        QCOMPARE(liststore::nameLineOf(lines, -1), -1);
-        QCOMPARE(liststore::blockEnd(lines, 0), 5);
-        QCOMPARE(liststore::blockEnd(lines, 10), 13);
     }
 
     void settingsLinesKeepTheirPlaces()
