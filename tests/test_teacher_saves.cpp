@@ -140,9 +140,9 @@ private slots:
         QTest::addRow("password change") << "lsdata.dat" << show(ScreenId::ChangePassword) << "OK" << true;
         QTest::addRow("sound options") << "lsdata.dat" << show(ScreenId::SoundOptions) << "Save" << true;
         QTest::addRow("list deletion") << "thelists.dat" << show(ScreenId::DeleteList) << "" << false;
-        QTest::addRow("list editor") << "thelists.dat"
-                                     << Open([](const QString &) -> Screen * { return openEditor("Animals"); }) << "Done"
-                                     << true;
+        QTest::addRow("list editor") << "thelists.dat" << Open([](const QString &) -> Screen * {
+            return openEditor("Animals");
+        }) << "Done" << true;
         QTest::addRow("new list name") << "thelists.dat" << Open([](const QString &) -> Screen * {
             auto *create = qobject_cast<CreateList *>(screens().show(ScreenId::CreateList));
             create->NewName->setText("Birds");
@@ -206,7 +206,8 @@ private slots:
         const QByteArray edited = TestEnv::lines({"<New List>", "Animals", "dog", "perro", "horse", "caballo"});
         QTest::addRow("changed, other lists changed while asking")
             << "Animals"
-            << TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "cow", "vaca", "<New List>"})
+            << TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "cow", "vaca",
+                               "<New List>"})
                    + colours + fruit
             << tools << 1 << colours + fruit + tools + edited << QStringList{};
         QTest::addRow("deleted, other lists changed while asking")
