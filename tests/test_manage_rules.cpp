@@ -49,7 +49,6 @@ private slots:
         QTest::addRow("a blank first name survives another deletion")
             << QStringList{"", "w", "m", "<New List>", "B", "x", "y"} << 1 << QStringList{"", "w", "m"};
         QTest::addRow("a position past the last list changes nothing") << abc << 3 << abc;
-        QTest::addRow("no position changes nothing") << abc << -1 << abc;
     }
 
     void deletion()
@@ -58,6 +57,12 @@ private slots:
         QFETCH(int, position);
         QFETCH(QStringList, after);
         QCOMPARE(liststore::deleteListAt(bytes(store), position), bytes(after));
+    }
+
+    void noListHasNoNameLine()
+    {
+        QCOMPARE(liststore::nameLineOf(bytes(abc), -1), -1);
+        QCOMPARE(liststore::nameLineOf(bytes(abc), 3), -1);
     }
 
     void settingsLinesKeepTheirPlaces()
