@@ -134,17 +134,19 @@ private slots:
                  TestEnv::defaultStore() + "<New List>\r\nFran\xe7" "ais\r\nchat\r\ncat\r\nchien\r\ndog\r\ncaf\xe9\r\ncoffee\r\n");
     }
 
-    void closingTheCreatorWithNoDiscardsTheList()
+    void emptyStoreChooserIsEmptyAndClosingTheCreatorWithNoDiscards()
     {
-        TestEnv env;
+        TestEnv env("No Lists\r\n");
         registerListEditorScreens(screens());
+        QCOMPARE(shown<EditChooseList>(ScreenId::EditChooseList)->TheLists->count(), 0);
+        screens().close(ScreenId::EditChooseList);
         Shared.NewListName = "Gone";
         auto *make = shown<MakeNewList>(ScreenId::MakeNewList);
         make->TheWord->setText("w");
         env.answerNext(MsgAnswer::No);
         make->close();
         QVERIFY(env.programEnded());
-        QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
+        QCOMPARE(env.read("thelists.dat"), QByteArray("No Lists\r\n"));
     }
 
     void editorShowsEachChangeAtOnceAndDoneSaves()
@@ -239,13 +241,6 @@ private slots:
         click(editor, "Done");
         const QStringList expected = QStringList{"Small", "a", "b", "<New List>", "Big"} + lines.mid(3, 1398);
         QCOMPARE(env.read("thelists.dat"), TestEnv::lines(expected));
-    }
-
-    void emptyStoreShowsAnEmptyChooser()
-    {
-        TestEnv env("No Lists\r\n");
-        registerListEditorScreens(screens());
-        QCOMPARE(shown<EditChooseList>(ScreenId::EditChooseList)->TheLists->count(), 0);
     }
 };
 

@@ -59,14 +59,10 @@ private slots:
         QCOMPARE(liststore::deleteListAt(bytes(store), position), bytes(after));
     }
 
-    void blocksAreFoundByPosition()
+    void noListHasNoNameLine()
     {
-        const QList<QByteArray> lines = bytes(abc);
-        QCOMPARE(liststore::nameLineOf(lines, 0), 0);
-        QCOMPARE(liststore::nameLineOf(lines, 2), 10);
-        QCOMPARE(liststore::nameLineOf(lines, -1), -1);
-        QCOMPARE(liststore::blockEnd(lines, 0), 5);
-        QCOMPARE(liststore::blockEnd(lines, 10), 13);
+        QCOMPARE(liststore::nameLineOf(bytes(abc), -1), -1);
+        QCOMPARE(liststore::nameLineOf(bytes(abc), 3), -1);
     }
 
     void settingsLinesKeepTheirPlaces()

@@ -13,7 +13,6 @@
 #include "manage/editor/MakeNewList.h"
 #include "support/TestSupport.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,38 +31,23 @@
 // The teacher's saves when the data folder is shared: each is made on the
 // file as it is when saved, and another computer's change made between a
 // screen's load and its save is kept, asked about or refused, never lost.
-// The "other computer" is a second process saving through the same locked
-// update.
 
 namespace {
 
 const QString changedMeanwhile = "This list was changed on another computer since you opened it.";
 
-// Another computer: this test run again as a separate process that replaces
-// a data file, under its lock, by the bytes of another file.
-int runOtherComputer(const QString &path, const QString &bytesFile)
+// Another computer's save, made through the same locked update: it fails
+// while a screen of ours still holds the file's lock, as QLockFile does not
+// let one process take a lock twice.
+void otherComputerWrites(const QString &path, const QByteArray &bytes)
 {
-    QFile source(bytesFile);
-    if (!source.open(QIODevice::ReadOnly))
-        return 2;
-    QList<QByteArray> lines = source.readAll().split('\n');
+    QList<QByteArray> lines = bytes.split('\n');
     lines.removeLast();
     for (QByteArray &line : lines)
         line.chop(1); // the CR
-    return dataupdate::updateFile(path, [&lines](const QList<QByteArray> &) { return dataupdate::Change::write(lines); })
-        ? 0
-        : 1;
-}
-
-void otherComputerWrites(const QString &path, const QByteArray &bytes)
-{
-    const QString bytesFile = path + ".other";
-    {
-        QFile file(bytesFile);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QCOMPARE(QProcess::execute(QCoreApplication::applicationFilePath(), {"--other-computer", path, bytesFile}), 0);
-    QFile::remove(bytesFile);
+    QVERIFY(dataupdate::updateFile(path, [&lines](const QList<QByteArray> &) {
+        return dataupdate::Change::write(lines);
+    }));
 }
 
 EditList *openEditor(const QString &list)
@@ -150,29 +134,24 @@ private slots:
         QTest::addColumn<Open>("open");
         QTest::addColumn<QString>("save");
         QTest::addColumn<bool>("saveTells"); // the save itself says why nothing was saved
-        const auto failThenShow = [](ScreenId id) {
-            return Open([id](const QString &fail) {
-                textfile::failReadsForTests(fail);
-                return screens().show(id);
-            });
-        };
+        const auto show = [](ScreenId id) { return Open([id](const QString &) { return screens().show(id); }); };
         // The gate's OK: an empty box against no password.
-        QTest::addRow("password gate") << "lsdata.dat" << failThenShow(ScreenId::PasswordForm) << "OK" << false;
-        QTest::addRow("password change") << "lsdata.dat" << failThenShow(ScreenId::ChangePassword) << "OK" << true;
-        QTest::addRow("sound options") << "lsdata.dat" << failThenShow(ScreenId::SoundOptions) << "Save" << true;
-        QTest::addRow("list deletion") << "thelists.dat" << failThenShow(ScreenId::DeleteList) << "" << false;
-        QTest::addRow("list editor") << "thelists.dat" << Open([](const QString &fail) -> Screen * {
-            textfile::failReadsForTests(fail);
+        QTest::addRow("password gate") << "lsdata.dat" << show(ScreenId::PasswordForm) << "OK" << false;
+        QTest::addRow("password change") << "lsdata.dat" << show(ScreenId::ChangePassword) << "OK" << true;
+        QTest::addRow("sound options") << "lsdata.dat" << show(ScreenId::SoundOptions) << "Save" << true;
+        QTest::addRow("list deletion") << "thelists.dat" << show(ScreenId::DeleteList) << "" << false;
+        QTest::addRow("list editor") << "thelists.dat" << Open([](const QString &) -> Screen * {
             return openEditor("Animals");
         }) << "Done" << true;
-        QTest::addRow("new list name") << "thelists.dat" << Open([](const QString &fail) -> Screen * {
-            textfile::failReadsForTests(fail);
+        QTest::addRow("new list name") << "thelists.dat" << Open([](const QString &) -> Screen * {
             auto *create = qobject_cast<CreateList *>(screens().show(ScreenId::CreateList));
             create->NewName->setText("Birds");
             click(create, "OK");
             return create;
         }) << "" << false;
+        // The file reads when the editor opens and fails for the rename only.
         QTest::addRow("list rename") << "thelists.dat" << Open([](const QString &fail) {
+            textfile::failReadsForTests({});
             auto *editor = openEditor("Animals");
             textfile::failReadsForTests(fail);
             renameInEditor(editor, "Pets");
@@ -192,6 +171,7 @@ private slots:
         const QByteArray before = env.read(file);
         screens().show(ScreenId::Manager);
 
+        textfile::failReadsForTests(env.path(file));
         const QPointer<Screen> screen = open(env.path(file));
         QVERIFY(screen);
         QCOMPARE(env.messages.size(), 1);
@@ -209,72 +189,65 @@ private slots:
             QVERIFY(screen->isVisible()); // with the teacher's work
     }
 
-    void editedListChangedOrDeletedMeanwhile_data()
+    void editedListChangedMeanwhileIsAskedAbout_data()
     {
+        // The teacher deletes a word, another computer saves first; while the
+        // teacher is asked (Save Over, then Cancel), with the lock free, a
+        // third computer appends `third`: the check is made again.
+        QTest::addColumn<QString>("list");
         QTest::addColumn<QByteArray>("other");
-        QTest::addColumn<QByteArray>("savedOver");
+        QTest::addColumn<QByteArray>("third");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("kept"); // the editor's words when it stays
+        const QByteArray colours = TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"});
         const QByteArray fruit = TestEnv::lines({"<New List>", "Fruit", "apple", "manzana"});
+        const QByteArray tools = TestEnv::lines({"<New List>", "Tools", "hammer", "martillo"});
         const QByteArray edited = TestEnv::lines({"<New List>", "Animals", "dog", "perro", "horse", "caballo"});
-        QTest::addRow("changed")
-            << TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "cow", "vaca", "<New List>",
-                               "Colours", "red", "rojo", "blue", "azul"})
-                   + fruit
-            << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit + edited;
-        QTest::addRow("deleted") << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit
-                                 << TestEnv::lines({"Colours", "red", "rojo", "blue", "azul"}) + fruit + edited;
+        QTest::addRow("changed, other lists changed while asking")
+            << "Animals"
+            << TestEnv::lines({"Animals", "dog", "perro", "cat", "gato", "horse", "caballo", "cow", "vaca",
+                               "<New List>"})
+                   + colours + fruit
+            << tools << 1 << colours + fruit + tools + edited << QStringList{};
+        QTest::addRow("deleted, other lists changed while asking")
+            << "Animals" << colours + fruit << tools << 1 << colours + fruit + tools + edited << QStringList{};
+        const QByteArray green = TestEnv::defaultStore() + TestEnv::lines({"green", "verde"});
+        const QByteArray pink = TestEnv::lines({"pink", "rosa"});
+        QTest::addRow("changed, changed again while asking")
+            << "Colours" << green << pink << 2 << green + pink << QStringList{"blue"};
     }
 
-    void editedListChangedOrDeletedMeanwhile()
+    void editedListChangedMeanwhileIsAskedAbout()
     {
+        QFETCH(QString, list);
         QFETCH(QByteArray, other);
-        QFETCH(QByteArray, savedOver);
+        QFETCH(QByteArray, third);
+        QFETCH(int, asked);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, kept);
         TestEnv env;
         registerManageScreens(screens());
         registerListEditorScreens(screens());
-        EditList *editor = openEditor("Animals");
-        deleteWord(editor, 1);
-
+        EditList *editor = openEditor(list);
+        deleteWord(editor, list == "Animals" ? 1 : 0);
         otherComputerWrites(env.path("thelists.dat"), other);
-
-        // While the teacher is asked, the lock is free and a third computer
-        // adds a list: the check is made again.
-        const QByteArray third = TestEnv::lines({"<New List>", "Tools", "hammer", "martillo"});
-        int asked = 0;
+        int questions = 0;
         setMessageBoxHandler([&](const QString &text, const QString &, MsgButtons buttons) {
-            if (buttons == MsgButtons::SaveOverCancel && text == changedMeanwhile && ++asked == 1)
+            if (buttons == MsgButtons::SaveOverCancel && text == changedMeanwhile && ++questions == 1)
                 otherComputerWrites(env.path("thelists.dat"), env.read("thelists.dat") + third);
-            return MsgAnswer::Yes;
+            return questions == 1 ? MsgAnswer::Yes : MsgAnswer::Cancel;
         });
         click(editor, "Done");
         settle();
-        QCOMPARE(asked, 1);
-        // The third computer changed other lists only: no second question.
-        QVERIFY(!screens().exists(ScreenId::EditList));
-        QByteArray expected = savedOver;
-        expected.insert(expected.indexOf("<New List>\r\nAnimals"), third);
-        QCOMPARE(env.read("thelists.dat"), expected);
-    }
-
-    void theListChangedAgainWhileAskingIsAskedAgain()
-    {
-        TestEnv env;
-        registerManageScreens(screens());
-        registerListEditorScreens(screens());
-        EditList *editor = openEditor("Colours");
-        deleteWord(editor, 0);
-        otherComputerWrites(env.path("thelists.dat"), env.read("thelists.dat") + TestEnv::lines({"green", "verde"}));
-        int asked = 0;
-        setMessageBoxHandler([&](const QString &text, const QString &, MsgButtons) {
-            if (text == changedMeanwhile && ++asked == 1)
-                otherComputerWrites(env.path("thelists.dat"), TestEnv::lines({"Animals", "dog", "perro"}));
-            return asked == 1 ? MsgAnswer::Yes : MsgAnswer::Cancel;
-        });
-        click(editor, "Done");
-        settle();
-        QCOMPARE(asked, 2);
-        QCOMPARE(env.read("thelists.dat"), TestEnv::lines({"Animals", "dog", "perro"}));
-        QVERIFY(screens().isShown(ScreenId::EditList));
-        QCOMPARE(rows(editor->WordList), QStringList{"blue"});
+        QCOMPARE(questions, asked);
+        QCOMPARE(env.read("thelists.dat"), after);
+        if (kept.isEmpty()) {
+            QVERIFY(!screens().exists(ScreenId::EditList));
+        } else {
+            QVERIFY(screens().isShown(ScreenId::EditList));
+            QCOMPARE(rows(editor->WordList), kept);
+        }
     }
 
     void nameTakenMeanwhileIsRefusedAndTheWorkKept()
@@ -470,14 +443,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    if (argc == 4 && qstrcmp(argv[1], "--other-computer") == 0) {
-        QCoreApplication app(argc, argv);
-        return runOtherComputer(QFile::decodeName(argv[2]), QFile::decodeName(argv[3]));
-    }
-    QApplication app(argc, argv);
-    TeacherSavesTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TeacherSavesTest)
 #include "test_teacher_saves.moc"
