@@ -12,7 +12,6 @@
 #include "manage/exchange/ExchangeFiles.h"
 #include "manage/exchange/ListExport.h"
 #include "manage/exchange/ListImport.h"
-#include "manage/exchange/ListVerbs.h"
 #include "manage/exchange/Worksheet.h"
 #include "support/TestSupport.h"
 
