@@ -12,7 +12,6 @@
 #include "manage/exchange/ExchangeFiles.h"
 #include "manage/exchange/ListExport.h"
 #include "manage/exchange/ListImport.h"
-#include "manage/exchange/ListVerbs.h"
 #include "manage/exchange/Worksheet.h"
 #include "support/TestSupport.h"
 
@@ -94,8 +93,7 @@ private slots:
     void roundTrip();
     void exportBytes();
     void worksheetPdf();
-    void importThroughManagerThenPractise();
-    void exportAndPrintScreens();
+    void importExportPrintThenPractise();
     void verbsWithoutDisplay_data();
     void verbsWithoutDisplay();
 };
@@ -268,7 +266,9 @@ void ExchangeTest::worksheetPdf()
     }
 }
 
-void ExchangeTest::importThroughManagerThenPractise()
+// One teacher's round through the manager: a list imported, exported and
+// printed, then practised with the flash cards.
+void ExchangeTest::importExportPrintThenPractise()
 {
     TestEnv env;
     registerManageScreens(screens());
@@ -277,7 +277,16 @@ void ExchangeTest::importThroughManagerThenPractise()
     env.write("class.csv", "word,meaning\r\nsol,sun\r\nluna,moon\r\n,empty\r\n");
     QString answer;
     exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
-    const auto done = qScopeGuard([] { exchange::setFileDialogHandler({}); });
+    const QString printed = env.path("printed.pdf");
+    exchange::setPrintDialogHandler([printed](QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printed);
+        return true;
+    });
+    const auto done = qScopeGuard([] {
+        exchange::setFileDialogHandler({});
+        exchange::setPrintDialogHandler({});
+    });
 
     // Cancelling the file dialog goes back to the menu, nothing written.
     triggerMenu(screens().show(ScreenId::Manager), "Import a List...");
@@ -311,39 +320,10 @@ void ExchangeTest::importThroughManagerThenPractise()
              TestEnv::defaultStore() + storeBytes({"<New List>", "Spanish", "sol", "sun", "luna", "moon"}));
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
 
-    screens().close(ScreenId::Manager);
-    auto *options = qobject_cast<frmTitle *>(screens().show(ScreenId::frmTitle));
-    chooseList(options->TheLists, "Spanish");
-    QTest::mouseClick(options->Begin, Qt::LeftButton);
-    settle();
-    auto *card = screens().find<Main>(ScreenId::Main);
-    QVERIFY(card);
-    QCOMPARE(card->viewer().wordCaption(), QString("luna"));
-    QCOMPARE(card->viewer().meaningCaption(), QString("moon"));
-}
-
-void ExchangeTest::exportAndPrintScreens()
-{
-    TestEnv env;
-    registerManageScreens(screens());
-    registerExchangeScreens(screens());
-    QString answer;
-    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
-    const QString printed = env.path("printed.pdf");
-    exchange::setPrintDialogHandler([printed](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        return true;
-    });
-    const auto done = qScopeGuard([] {
-        exchange::setFileDialogHandler({});
-        exchange::setPrintDialogHandler({});
-    });
-
-    triggerMenu(screens().show(ScreenId::Manager), "Export a List...");
+    triggerMenu(screens().find(ScreenId::Manager), "Export a List...");
     auto *exporter = screens().find<ExportList>(ScreenId::ExportList);
     QVERIFY(exporter && !screens().exists(ScreenId::Manager));
-    QCOMPARE(rows(exporter->TheLists), (QStringList{"Animals", "Colours"}));
+    QCOMPARE(rows(exporter->TheLists), (QStringList{"Animals", "Colours", "Spanish"}));
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::ChooseAList));
     chooseList(exporter->TheLists, "Colours");
@@ -372,6 +352,16 @@ void ExchangeTest::exportAndPrintScreens()
     QVERIFY(out.contains("perro") && !out.contains("horse"));
     QTest::mouseClick(print->Finished, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::PrintList));
+
+    screens().close(ScreenId::Manager);
+    auto *options = qobject_cast<frmTitle *>(screens().show(ScreenId::frmTitle));
+    chooseList(options->TheLists, "Spanish");
+    QTest::mouseClick(options->Begin, Qt::LeftButton);
+    settle();
+    auto *card = screens().find<Main>(ScreenId::Main);
+    QVERIFY(card);
+    QCOMPARE(card->viewer().wordCaption(), QString("luna"));
+    QCOMPARE(card->viewer().meaningCaption(), QString("moon"));
 }
 
 void ExchangeTest::verbsWithoutDisplay_data()
