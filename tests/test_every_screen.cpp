@@ -529,7 +529,7 @@ void quietHandler(QtMsgType type, const QMessageLogContext &context, const QStri
     previousHandler(type, context, message);
 }
 
-class MonkeyTest : public QObject {
+class EveryScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -596,5 +596,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonkeyTest)
-#include "test_monkey.moc"
+QTEST_MAIN(EveryScreenTest)
+#include "test_every_screen.moc"
