@@ -73,6 +73,12 @@ private slots:
                  (QList<QByteArray>{"old", "\xe9 kept \xff", "Sound Off", "more"}));
         QCOMPARE(teacher::withPassword({}, "new"), (QList<QByteArray>{"new", "", ""}));
         QCOMPARE(teacher::withSoundDefault({"pw"}, true), (QList<QByteArray>{"pw", "", "Sound On"}));
+    }
+
+    void passwordsIgnoreCaseOnly()
+    {
+        QVERIFY(teacher::passwordAdmits("LEMON", "Lemon"));
+        QVERIFY(!teacher::passwordAdmits("Lemons", "Lemon"));
         QVERIFY(teacher::isShippedPassword("OpenDoor"));
         QVERIFY(!teacher::isShippedPassword("open door"));
     }
