@@ -1,15 +1,18 @@
 // links: lingo_core
 #include "app/core/Cp1252.h"
+#include "app/core/DataUpdate.h"
 #include "app/core/ListStore.h"
 #include "app/core/SettingsFile.h"
 #include "app/core/SharedState.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -59,12 +62,15 @@ private slots:
 
     void everyByteRoundTripsThroughReadAndWrite()
     {
-        // Each byte value except CR and LF, in a name, a word and a meaning.
+        // Each byte value except CR and LF, in a name, a word and a meaning;
+        // the control bytes again on the file's last line, short enough for
+        // the scan for line ends to go through it byte by byte.
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             if (b != '\r' && b != '\n')
                 all += char(b);
-        const QList<QByteArray> lines{"List " + all, all, all.right(100), NewListLine.toByteArray(), "B"};
+        const QList<QByteArray> lines{"List " + all, all, all.right(100), NewListLine.toByteArray(), "B", "m",
+                                      all.left(12)};
         QVERIFY(WriteStoreLines(lines));
         QCOMPARE(readRaw(storePath()), crlf(lines));
         auto read = *ReadStoreLines();
@@ -221,6 +227,23 @@ private slots:
         ::umount(QFile::encodeName(small.path()).constData());
         QVERIFY(!full);
         QCOMPARE(after, old);
+    }
+
+    // A save that dies holding the lock leaves it for another teacher's
+    // account to break, which needs the group's write permission.
+    void anUpdateRewritesTheFileUnderALockTheGroupMayBreak()
+    {
+        writeRaw(storePath(), crlf({"A", "w", "m"}));
+        const mode_t mask = ::umask(022);
+        bool groupMayBreak = false;
+        const auto result = dataupdate::updateStore([&groupMayBreak](const QList<QByteArray> &now) {
+            groupMayBreak = QFileInfo(storePath() + ".lock").permissions().testFlag(QFileDevice::WriteGroup);
+            return dataupdate::Change::write(QList<QByteArray>(now) << "w2" << "m2");
+        });
+        ::umask(mask);
+        QCOMPARE(result.outcome, dataupdate::Outcome::Saved);
+        QCOMPARE(readRaw(storePath()), crlf({"A", "w", "m", "w2", "m2"}));
+        QVERIFY(groupMayBreak);
     }
 
     void settingsFile()
