@@ -12,6 +12,7 @@
 #include "manage/exchange/ExchangeFiles.h"
 #include "manage/exchange/ListExport.h"
 #include "manage/exchange/ListImport.h"
+#include "manage/exchange/ListVerbs.h"
 #include "manage/exchange/Worksheet.h"
 #include "support/TestSupport.h"
 
@@ -27,7 +28,9 @@
 #include <QStringEncoder>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTableWidget>
 #include <QTest>
+#include <QTextStream>
 
 namespace {
 
@@ -73,10 +76,12 @@ void chooseList(QListWidget *lists, const QString &name)
     lists->setCurrentItem(found.first());
 }
 
+// Only the text left of the right margin on both A4 and Letter (552 pt: 15 mm in from A4's right edge), so a
+// column pushed past the printable width is missed.
 QString pdfText(const QString &pdf)
 {
     QProcess text;
-    text.start("pdftotext", {"-layout", pdf, "-"});
+    text.start("pdftotext", {"-layout", "-x", "0", "-y", "0", "-W", "552", "-H", "842", pdf, "-"});
     if (!text.waitForFinished(60000))
         return {};
     return QString::fromUtf8(text.readAllStandardOutput());
@@ -125,6 +130,10 @@ void ExchangeTest::import_data()
     QStringEncoder utf16le(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     take("UTF-16 with BOM", utf16le(QStringLiteral("Stra\u00DFe\tstreet\r\nEuro\t\u20AC\r\n")), "U16.txt",
          {"U16", "Stra\u00DFe", "street", "Euro", "\u20AC"});
+    // A character beyond the first 65536 is named by its own code point, not by its halves'.
+    QStringEncoder utf16be(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
+    take("UTF-16 big-endian, an emoji", utf16be(QStringLiteral("\U0001F600\tsmile\r\nEuro\t\u20AC\r\n")), "BE.txt",
+         {"BE", "Euro", "\u20AC"}, {"1: the character \"\U0001F600\" (U+1F600) cannot be stored in the word list file"});
     take("decomposed accents", QStringLiteral("e\u0301te\u0301,summer\r\n").toUtf8(), "nfc.csv",
          {"nfc", "\u00E9t\u00E9", "summer"});
     take("word = meaning", "der Hund = the dog\r\nKatze=cat, the\r\n\r\nno sign here\r\n", "eq.txt",
@@ -293,13 +302,20 @@ void ExchangeTest::importExportPrintThenPractise()
     settle();
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
 
-    answer = env.path("class.csv");
+    env.write("pic.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    answer = env.path("pic.png");
     triggerMenu(screens().find(ScreenId::Manager), "Import a List...");
     settle();
     auto *import = screens().find<ImportList>(ScreenId::ImportList);
     QVERIFY(import && !screens().exists(ScreenId::Manager));
+    QCOMPARE(import->CountLabel->text(), QString("No words can be taken from this file."));
+    QVERIFY(!import->NameBox->isEnabled() && !import->Import->isEnabled());
+    answer = env.path("class.csv");
+    QTest::mouseClick(import->ChooseFile, Qt::LeftButton);
     QCOMPARE(import->NameBox->text(), QString("class"));
     QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
+    QCOMPARE(import->Rows->columnCount(), 2);
+    QCOMPARE(import->Rows->item(1, 1)->text(), QString("moon"));
     QVERIFY(import->HeaderBox->isChecked());
     QCOMPARE(rows(import->Refused), QStringList{"Line 4: the word is empty"});
     // Unticked, the header row is taken as a pair.
@@ -336,6 +352,10 @@ void ExchangeTest::importExportPrintThenPractise()
     answer = env.path("colours.kvtml");
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+    // The export verb in this process too: the verb rows below need the program built beside the tests.
+    QString said;
+    QTextStream verbOut(&said);
+    QCOMPARE(exportVerb("Colours", env.path("c.kvtml"), verbOut, verbOut), 0);
     QTest::mouseClick(exporter->Finished, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ExportList));
 
@@ -350,6 +370,7 @@ void ExchangeTest::importExportPrintThenPractise()
     QTest::mouseClick(print->SavePdf, Qt::LeftButton);
     const QString out = pdfText(env.path("sheet.pdf"));
     QVERIFY(out.contains("perro") && !out.contains("horse"));
+    QVERIFY(env.messages.last().text.startsWith("The worksheet of \"Animals\" was saved as "));
     QTest::mouseClick(print->Finished, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::PrintList));
 
