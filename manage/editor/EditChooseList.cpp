@@ -2,9 +2,7 @@
 
 #include "EditorHandOver.h"
 #include "app/ListChooser.h"
-#include "app/MessageBox.h"
-#include "app/core/ListStore.h"
-#include "manage/UnreadFile.h"
+#include "manage/TeacherChooser.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
@@ -39,10 +37,7 @@ EditChooseList::EditChooseList()
 void EditChooseList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    const bool readable = fillTeacherListChooser(TheLists);
-    TheLists->setFocus();
-    if (!readable)
-        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
+    loadTeacherListChooser(TheLists, this);
 }
 
 void EditChooseList::Command1_Click()

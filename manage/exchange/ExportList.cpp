@@ -9,8 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
-#include "app/core/ListStore.h"
-#include "manage/UnreadFile.h"
+#include "manage/TeacherChooser.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -48,10 +47,7 @@ ExportList::ExportList()
 void ExportList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    const bool readable = fillTeacherListChooser(TheLists);
-    TheLists->setFocus();
-    if (!readable)
-        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
+    loadTeacherListChooser(TheLists, this);
 }
 
 void ExportList::Export_Click()

@@ -8,8 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
-#include "app/core/ListStore.h"
-#include "manage/UnreadFile.h"
+#include "manage/TeacherChooser.h"
 
 #include <QDir>
 #include <QGroupBox>
@@ -61,10 +60,7 @@ PrintList::PrintList()
 void PrintList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    const bool readable = fillTeacherListChooser(TheLists);
-    TheLists->setFocus();
-    if (!readable)
-        MsgBox(unreadFileMessage(storePath()), windowTitle(), MsgButtons::Ok, this);
+    loadTeacherListChooser(TheLists, this);
 }
 
 worksheet::Blank PrintList::blank() const
