@@ -9,34 +9,9 @@
 
 namespace {
 
-// The control the keyboard reaches: the focus of the active screen.
-QWidget *focused()
-{
-    Screen *screen = screens().activeScreen();
-    if (!screen)
-        qFatal("no active screen");
-    return screen->focusWidget() ? screen->focusWidget() : screen;
-}
-
-void press(Qt::Key key, int times = 1)
-{
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(focused(), key);
-        settle();
-    }
-}
-
 void type(const QString &text)
 {
     QTest::keyClicks(focused(), text);
-}
-
-QString focusedCaption()
-{
-    QWidget *w = focused();
-    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty())
-        return button->text();
-    return w->accessibleName();
 }
 
 bool shown(ScreenId id)

@@ -41,26 +41,6 @@ QPushButton *answerButton(Quiz *quiz, int position)
     return child<QPushButton>(quiz, names[position]);
 }
 
-// The control the keyboard reaches: the focus of the active screen.
-QWidget *focused()
-{
-    return screens().activeScreen()->focusWidget();
-}
-
-QString focusedCaption()
-{
-    auto *button = qobject_cast<QAbstractButton *>(focused());
-    return button && !button->text().isEmpty() ? button->text() : focused()->accessibleName();
-}
-
-void press(Qt::Key key, int times = 1)
-{
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(focused(), key);
-        settle();
-    }
-}
-
 // Tab from A to the chosen answer, Enter on it; the focus moves on to Next Question.
 void answer(bool right)
 {

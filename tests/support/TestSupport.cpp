@@ -110,6 +110,30 @@ void click(QWidget *widget)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+QWidget *focused()
+{
+    Screen *screen = screens().activeScreen();
+    if (!screen)
+        qFatal("no active screen");
+    return screen->focusWidget() ? screen->focusWidget() : screen;
+}
+
+QString focusedCaption()
+{
+    QWidget *w = focused();
+    if (auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty())
+        return button->text();
+    return w->accessibleName();
+}
+
+void press(Qt::Key key, int times)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::keyClick(focused(), key);
+        settle();
+    }
+}
+
 QStringList numbered(const QString &prefix, int count)
 {
     QStringList out;

@@ -90,6 +90,17 @@ QStringList rows(const QListWidget *list);
 // fails the test when there is none.
 void triggerMenu(Screen *screen, const QString &caption);
 
+// The control the keyboard reaches: the focus of the active screen (the
+// screen itself when nothing in it has the focus).
+QWidget *focused();
+
+// What a screen reader says of the focused control: a button's caption, else
+// its accessible name.
+QString focusedCaption();
+
+// Presses `key` on the focused control `times` times, settling after each.
+void press(Qt::Key key, int times = 1);
+
 // "w1", "w2", ... up to `count`.
 QStringList numbered(const QString &prefix, int count);
 
