@@ -2,6 +2,7 @@
 
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
+#include "app/BusyCursor.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/core/DataFolder.h"
@@ -53,6 +54,7 @@ bool startLingoSpark(const QString &dataOption)
     Shared.AppPath = choice.folder;
 
     setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
+    showBusyCursorWhileSavesWait();
 
     registerAllScreens(screens());
     screens().show(ScreenId::First);

@@ -1,5 +1,6 @@
 #include "DataUpdate.h"
 
+#include "FileLock.h"
 #include "ListStore.h"
 #include "SettingsFile.h"
 #include "TextFile.h"
@@ -8,14 +9,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QHash>
+#include <QMutex>
+#include <QRandomGenerator>
 #include <QThread>
 
-#include <sys/stat.h>
+#include <atomic>
+#include <cerrno>
 #include <unistd.h>
 
 namespace dataupdate {
 namespace {
+
+std::atomic<WaitNotifier> waitNotifier{nullptr};
 
 QString readOnlyMessage(const QString &folder)
 {
@@ -28,56 +34,129 @@ bool writable(const QString &path, int mode = W_OK)
     return ::access(QFile::encodeName(path).constData(), mode) == 0;
 }
 
-// Another account of the teachers' group must be able to break the lock if
-// this save dies holding it, and breaking opens the lock file for writing.
-void letTheGroupBreak(const QString &lockPath)
+// Locks of the POSIX kind do not keep out a second lock taken by the same
+// process, and closing any descriptor of the file drops them: so within one
+// process, one update of a file runs at a time. A nested update of the same
+// file from the same thread could never get its turn, and is Busy at once.
+class InProcessTurn {
+public:
+    enum class Status { Taken, Nested, Waiting };
+
+    explicit InProcessTurn(QString path)
+        : m_path(std::move(path))
+    {
+    }
+    ~InProcessTurn()
+    {
+        if (m_taken) {
+            QMutexLocker guard(&mutex);
+            holders.remove(m_path);
+        }
+    }
+
+    Status take()
+    {
+        if (m_taken)
+            return Status::Taken;
+        QMutexLocker guard(&mutex);
+        const auto holder = holders.constFind(m_path);
+        if (holder == holders.cend()) {
+            holders.insert(m_path, QThread::currentThreadId());
+            m_taken = true;
+            return Status::Taken;
+        }
+        return *holder == QThread::currentThreadId() ? Status::Nested : Status::Waiting;
+    }
+
+private:
+    static inline QMutex mutex;
+    static inline QHash<QString, Qt::HANDLE> holders;
+    QString m_path;
+    bool m_taken = false;
+};
+
+// Tells the interface once that a save waits, and again when it stops
+// waiting, on every path out.
+class WaitShown {
+public:
+    WaitShown() = default;
+    ~WaitShown()
+    {
+        if (m_notifier)
+            m_notifier(false);
+    }
+    void begin()
+    {
+        if (!m_notifier && (m_notifier = waitNotifier.load()))
+            m_notifier(true);
+    }
+
+private:
+    WaitNotifier m_notifier = nullptr;
+};
+
+// Crash tests kill saves inside their locked section; this widens it.
+void pauseForTests()
 {
-    const QByteArray name = QFile::encodeName(lockPath);
-    struct stat info {};
-    if (::stat(name.constData(), &info) == 0 && (info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
-        ::chmod(name.constData(), (info.st_mode & 07777) | S_IRGRP | S_IWGRP);
+    static const int pauseMs = qEnvironmentVariableIntValue("LINGO_SPARK_TEST_SAVE_PAUSE_MS");
+    if (pauseMs > 0)
+        QThread::msleep(QRandomGenerator::global()->bounded(pauseMs + 1));
 }
 
-// QLockFile's own wait sleeps longer and longer between attempts, so under
-// many saves a waiting writer keeps missing the moments the lock is free.
-bool takeLock(QLockFile &lock)
+Result busy(const QString &where)
 {
-    QElapsedTimer waited;
-    waited.start();
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() >= LockWaitMs)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
+    return {Outcome::Busy,
+            QStringLiteral("Another computer is saving %1 just now.\n\nPlease try again in a moment.").arg(where),
+            {}};
 }
 
 } // namespace
+
+QString lockPathFor(const QString &path)
+{
+    return path + QStringLiteral(".lck");
+}
+
+void setWaitNotifier(WaitNotifier notifier)
+{
+    waitNotifier = notifier;
+}
 
 Result updateFile(const QString &path, const Edit &edit)
 {
     const QString where = QDir::toNativeSeparators(path);
     const QString folder = QFileInfo(path).absolutePath();
-    const QString lockPath = path + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(StaleLockMs);
-    if (!takeLock(lock)) {
-        switch (lock.error()) {
-        case QLockFile::PermissionError:
-            return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
-        case QLockFile::LockFailedError:
-            return {Outcome::Busy,
-                    QStringLiteral("Another computer is saving %1 just now.\n\nPlease try again in a moment.")
-                        .arg(where),
-                    {}};
-        default:
-            return {Outcome::WriteFailed,
-                    QStringLiteral("Could not save %1: the folder %2 cannot be reached.")
-                        .arg(where, QDir::toNativeSeparators(folder)),
-                    {}};
+    const QString lockPath = lockPathFor(QFileInfo(path).absoluteFilePath());
+    InProcessTurn turn(lockPath);
+    filelock::Lock lock(lockPath);
+    WaitShown waitShown;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        const InProcessTurn::Status ours = turn.take();
+        if (ours == InProcessTurn::Status::Nested)
+            return busy(where);
+        if (ours == InProcessTurn::Status::Taken) {
+            const filelock::Status status = lock.tryLock();
+            if (status == filelock::Status::Locked)
+                break;
+            if (status == filelock::Status::NotWritable)
+                return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
+            if (status == filelock::Status::Failed)
+                return {Outcome::WriteFailed,
+                        lock.error() == ENOLCK
+                            ? QStringLiteral("Could not save %1: the folder %2 cannot lock files, so saves from "
+                                             "several computers could overwrite each other.\n\nNothing was saved.")
+                                  .arg(where, QDir::toNativeSeparators(folder))
+                            : QStringLiteral("Could not save %1: the folder %2 cannot be reached.")
+                                  .arg(where, QDir::toNativeSeparators(folder)),
+                        {}};
         }
+        if (waited.elapsed() >= LockWaitMs)
+            return busy(where);
+        waitShown.begin();
+        QThread::msleep(20);
     }
-    letTheGroupBreak(lockPath);
     if (QFileInfo::exists(path) && !writable(path))
         return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
     const auto now = textfile::readLines(path);
@@ -92,6 +171,7 @@ Result updateFile(const QString &path, const Edit &edit)
     case Change::Kind::Write:
         break;
     }
+    pauseForTests();
     if (const auto saved = textfile::writeLines(path, change.lines); !saved)
         return {Outcome::WriteFailed, saved.error, *now};
     return {Outcome::Saved, {}, std::move(change.lines)};
@@ -115,9 +195,15 @@ Result updateSettings(const Edit &edit)
 bool canWriteDataFolder(QString *why)
 {
     const QString folder = QFileInfo(storePath()).absolutePath();
-    // The folder takes the lock files and the new files a save renames over
-    // the old; each data file must be writable itself, or the save is refused.
-    const bool ok = writable(folder, W_OK | X_OK) && writable(storePath()) && writable(settingsPath());
+    // The folder takes the new files a save renames over the old (and the
+    // lock files, the first time); each data file and each lock file already
+    // made must be writable itself, or the save is refused.
+    const auto lockWritable = [](const QString &path) {
+        const QString lockPath = lockPathFor(path);
+        return !QFileInfo::exists(lockPath) || writable(lockPath);
+    };
+    const bool ok = writable(folder, W_OK | X_OK) && writable(storePath()) && writable(settingsPath()) &&
+                    lockWritable(storePath()) && lockWritable(settingsPath());
     if (!ok && why)
         *why = readOnlyMessage(folder);
     return ok;

@@ -5,9 +5,11 @@
 #include <QString>
 #include <functional>
 
-// The one place that changes a data file when several computers share the
-// data folder: take the file's lock, read the file as it is now, let the
-// caller decide what it becomes, replace it atomically, release the lock.
+// The one place that changes a data file when several computers and
+// accounts share the data folder: take the file's lock, read the file as it
+// is now, let the caller decide what it becomes, replace it atomically,
+// release the lock. Readers take no lock: a replacement is atomic, so they
+// see the old file or the new one.
 // The lock is held only for that: never across a dialog or while a teacher
 // types, so a screen asks its questions after an update came back as a
 // conflict, then calls update again.
@@ -31,7 +33,7 @@ enum class Outcome {
     Saved,
     Refused,     // the edit refused the file as it is now (message: its why)
     Conflict,    // the edit found the file changed meanwhile (message: its why)
-    Busy,        // another computer held the lock for longer than we wait
+    Busy,        // another save held the lock for longer than we wait, or this one is nested
     ReadOnly,    // this account cannot write the file or its lock
     ReadFailed,  // the file could not be read: nothing was written
     WriteFailed, // the replacement failed: the old file is intact
@@ -44,13 +46,20 @@ struct Result {
     explicit operator bool() const { return outcome == Outcome::Saved; }
 };
 
-// How long a save waits for another computer's lock before it gives up
-// with Busy, and how old a lock must be before it counts as left by a save
-// that died on another computer (a dead save on this computer is seen at
-// once). The stale time is a few seconds longer than the longest save: a
-// rewrite of a store of a thousand full lists over a slow share.
+// How long a save waits for another computer's save before it gives up
+// with Busy. A lock is the kernel's, released when its holder exits or is
+// killed, so a save never guesses whether another computer's save is still
+// running: it waits, and then says the folder is busy.
 inline constexpr int LockWaitMs = 4000;
-inline constexpr int StaleLockMs = 12000;
+
+// The permanent lock file beside a data file, which every save of that file
+// locks (thelists.dat.lck).
+QString lockPathFor(const QString &path);
+
+// Told true when a save starts waiting for another's, and false when that
+// wait ends however it ends; the interface shows the busy cursor meanwhile.
+using WaitNotifier = void (*)(bool waiting);
+void setWaitNotifier(WaitNotifier notifier);
 
 Result updateFile(const QString &path, const Edit &edit);
 Result updateStore(const Edit &edit);    // thelists.dat in AppPath
