@@ -1,4 +1,5 @@
 // links: lingo_manage lingo_listeditor
+#include "app/BusyCursor.h"
 #include "app/First.h"
 #include "app/ScreenManager.h"
 #include "app/core/DataUpdate.h"
@@ -11,14 +12,15 @@
 #include "manage/editor/EditList.h"
 #include "manage/editor/ListEditorScreens.h"
 #include "manage/editor/MakeNewList.h"
+#include "support/LockHolder.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLockFile>
 #include <QPointer>
 #include <QProcess>
 #include <QRadioButton>
@@ -37,8 +39,8 @@ namespace {
 const QString changedMeanwhile = "This list was changed on another computer since you opened it.";
 
 // Another computer's save, made through the same locked update: it fails
-// while a screen of ours still holds the file's lock, as QLockFile does not
-// let one process take a lock twice.
+// while a screen of ours still holds the file's lock, as one process never
+// runs two updates of a file at once.
 void otherComputerWrites(const QString &path, const QByteArray &bytes)
 {
     QList<QByteArray> lines = bytes.split('\n');
@@ -422,15 +424,17 @@ private slots:
         registerListEditorScreens(screens());
         EditList *editor = openEditor("Animals");
         deleteWord(editor, 0);
-        QLockFile otherComputer(env.path("thelists.dat.lock"));
-        QVERIFY(otherComputer.tryLock(0));
+        LockHeldElsewhere otherComputer(env.path("thelists.dat"));
+        QVERIFY(otherComputer.holding());
+        showBusyCursorWhileSavesWait();
         click(editor, "Done");
+        QVERIFY(!QGuiApplication::overrideCursor());
         settle();
         QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore());
         QCOMPARE(env.messages.size(), 1);
         QVERIFY(env.messages[0].text.contains("Another computer is saving"));
         QVERIFY(screens().isShown(ScreenId::EditList));
-        otherComputer.unlock();
+        otherComputer.release();
         // Closing from the title bar asks first: Cancel stays, Yes saves, then the program ends.
         env.answerNext(MsgAnswer::Cancel);
         editor->close();
