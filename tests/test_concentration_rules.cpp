@@ -9,20 +9,20 @@
 
 namespace {
 
-DealRandom seeded(int seed)
+rnd::Source seeded(int seed)
 {
     rnd::seedRandom(seed);
-    return {[] {}, rnd::drawFrom1To};
+    return pinnedRandom();
 }
 
-DealRandom alwaysLast()
+rnd::Source alwaysLast()
 {
-    return {[] {}, [](int n) { return n; }};
+    return pinnedRandom([](int n) { return n; });
 }
 
-DealRandom alwaysFirst()
+rnd::Source alwaysFirst()
 {
-    return {[] {}, [](int) { return 1; }};
+    return pinnedRandom([](int) { return 1; });
 }
 
 int positionOf(const ConcentrationGame &game, int pair, bool word)
@@ -57,7 +57,7 @@ private slots:
         QFETCH(int, seed);
         const QStringList words = numbered("word", wordCount);
         const QStringList meanings = numbered("meaning", wordCount);
-        const DealRandom random = seed == -1 ? alwaysLast() : seed == -2 ? alwaysFirst() : seeded(seed);
+        const rnd::Source random = seed == -1 ? alwaysLast() : seed == -2 ? alwaysFirst() : seeded(seed);
         const Deal deal = dealCards(words, meanings, random);
 
         QSet<int> pairs;

@@ -2,6 +2,7 @@
 #include "app/core/SharedState.h"
 #include "games/PlayableWord.h"
 #include "games/hangman/HangmanRound.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -16,13 +17,13 @@ private slots:
         const QString fourteen = QStringLiteral("abcdefghijklmn");
         const QString fifteen = fourteen + 'o';
         QList<int> asked;
-        auto drawN = [&](int n) { asked.append(n); return n; };
+        const rnd::Source drawN = pinnedRandom([&](int n) { asked.append(n); return n; });
 
         // Every fitting word has its own draw value, so each is as likely.
         const QStringList words{fifteen, "cat", fifteen, fourteen, "dog"};
         QList<int> picked;
         for (int k = 1; k <= 3; ++k)
-            picked.append(*drawPlayableWord(words, 14, [k](int) { return k; }));
+            picked.append(*drawPlayableWord(words, 14, pinnedRandom([k](int) { return k; })));
         QCOMPARE(picked, (QList<int>{1, 3, 4}));
 
         QCOMPARE(drawPlayableWord({fifteen, fourteen}, 14, drawN), 1);

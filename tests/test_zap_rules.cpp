@@ -2,16 +2,17 @@
 #include "games/zap/ZapRules.h"
 
 #include "app/core/Random.h"
+#include "support/TestSupport.h"
 
 #include <QSet>
 #include <QTest>
 
 namespace {
 
-ZapRandom seeded(int seed)
+rnd::Source seeded(int seed)
 {
     rnd::seedRandom(seed);
-    return {[] {}, rnd::drawFrom1To};
+    return pinnedRandom();
 }
 
 ZapGame startedGame(const QStringList &words = {"one", "two", "three", "four"}, int seed = 1)

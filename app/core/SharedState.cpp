@@ -29,6 +29,14 @@ QStringList loadedMeanings()
     return firstEntries(Shared.Meanings);
 }
 
+WordPairs loadedPairs()
+{
+    WordPairs pairs;
+    for (int i = 1; i <= Shared.WordCount && i <= MaxPairs; ++i)
+        pairs.append({Shared.Words[size_t(i)], Shared.Meanings[size_t(i)]});
+    return pairs;
+}
+
 QString appFile(const QString &name)
 {
     return QDir(Shared.AppPath).filePath(name);

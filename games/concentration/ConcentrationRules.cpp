@@ -6,11 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-DealRandom clockSeededDealRandom()
-{
-    return {rnd::Randomize, rnd::drawFrom1To};
-}
-
 namespace {
 
 // The k-th (1-based) index whose flag is clear. Drawing k among the clear
@@ -23,7 +18,7 @@ int nthFree(const std::vector<bool> &taken, int k)
     return -1;
 }
 
-int drawFree(const std::vector<bool> &taken, int freeCount, const DealRandom &random)
+int drawFree(const std::vector<bool> &taken, int freeCount, const rnd::Source &random)
 {
     random.reseed();
     return nthFree(taken, random.from1To(freeCount));
@@ -31,7 +26,7 @@ int drawFree(const std::vector<bool> &taken, int freeCount, const DealRandom &ra
 
 } // namespace
 
-Deal dealCards(const QStringList &words, const QStringList &meanings, const DealRandom &random)
+Deal dealCards(const QStringList &words, const QStringList &meanings, const rnd::Source &random)
 {
     Deal deal;
     const int wordCount = int(std::min(words.size(), meanings.size()));

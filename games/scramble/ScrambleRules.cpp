@@ -4,17 +4,19 @@
 
 namespace scramble {
 
-QString scrambleWord(const QString &word, const DrawFrom1To &draw)
+QString scrambleWord(const QString &word, const rnd::Source &random)
 {
     const int length = int(word.size());
     QList<bool> taken(length, false);
     QString scrambled;
-    while (scrambled.size() < length) {
-        const int k = std::clamp(draw(length), 1, length);
+    random.reseed();
+    for (int placed = 0; placed < length;) {
+        const int k = std::clamp(random.from1To(length), 1, length);
         if (taken[k - 1])
             continue;
         taken[k - 1] = true;
         scrambled += word[k - 1];
+        ++placed;
     }
     return scrambled;
 }

@@ -10,10 +10,10 @@ namespace scramble {
 inline constexpr int MaxWordLength = 20;
 
 // The word's characters, each used exactly once, in random order: slots are
-// drawn until an untaken one comes up. A slot is known as taken by its own
-// mark, never by the character it held, so any character (an asterisk too)
-// is taken once. The result may equal the word.
-QString scrambleWord(const QString &word, const DrawFrom1To &draw);
+// drawn, after one re-seed, until an untaken one comes up. A slot is known
+// as taken by its own mark, never by the character it held, so any
+// character (an asterisk too) is taken once. The result may equal the word.
+QString scrambleWord(const QString &word, const rnd::Source &random = {});
 
 enum class Verdict { Empty, Right, Wrong };
 

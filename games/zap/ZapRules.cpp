@@ -6,11 +6,6 @@
 #include <cmath>
 #include <vector>
 
-ZapRandom clockSeededZapRandom()
-{
-    return {rnd::Randomize, rnd::drawFrom1To};
-}
-
 const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
     {{{3240, 960}, {960, 2160}, {1560, 3600}, {4560, 3480}, {5400, 2280}}},
     {{{840, 1440}, {5520, 1440}, {3360, 2520}, {1560, 3600}, {5400, 3600}}},
@@ -46,7 +41,7 @@ BlastCentre blastCentre(int left, int top, int width, int height)
     return {float(width) / 2.0f + float(left), std::int16_t(std::nearbyint(height / 2.0 + top))};
 }
 
-ZapGame::ZapGame(const QStringList &words, const QStringList &meanings, ZapRandom random)
+ZapGame::ZapGame(const QStringList &words, const QStringList &meanings, rnd::Source random)
     : m_words(words), m_meanings(meanings), m_poolWords(words), m_poolMeanings(meanings),
       m_random(std::move(random))
 {

@@ -1,20 +1,11 @@
 #pragma once
 
+#include "app/core/Random.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
-
-// The random source of the game: `reseed` mixes the clock into the
-// generator, `from1To(n)` draws a whole number from 1 to n.
-struct ZapRandom {
-    std::function<void()> reseed;
-    std::function<int(int)> from1To;
-};
-
-// rnd::Randomize and rnd::drawFrom1To.
-ZapRandom clockSeededZapRandom();
 
 constexpr int TargetCount = 5;
 constexpr int TurnSeconds = 60;
@@ -55,7 +46,7 @@ public:
 
     // Words and meanings of the list, entry i with entry i; they also make
     // the pool of pairs not yet asked.
-    ZapGame(const QStringList &words, const QStringList &meanings, ZapRandom random);
+    ZapGame(const QStringList &words, const QStringList &meanings, rnd::Source random = {});
 
     bool playable() const { return m_playable; }
 
@@ -109,7 +100,7 @@ private:
     QStringList m_meanings;
     QStringList m_poolWords;
     QStringList m_poolMeanings;
-    ZapRandom m_random;
+    rnd::Source m_random;
     bool m_playable = false;
 
     Phase m_phase = Phase::WaitingForReady;

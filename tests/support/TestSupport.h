@@ -3,6 +3,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
+#include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
 #include <QByteArray>
@@ -12,7 +13,14 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+
+// The program's draws without the clock: repeatable after rnd::seedRandom.
+inline rnd::Source pinnedRandom(std::function<int(int)> from1To = rnd::drawFrom1To)
+{
+    return {[] {}, std::move(from1To)};
+}
 
 // Records what the program asked to play: the file name of each sound, and
 // "beep" for the system beep.
