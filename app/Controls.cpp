@@ -2,6 +2,8 @@
 
 #include "Picture.h"
 
+#include "app/core/Letters.h"
+
 #include <QAbstractButton>
 
 QLabel *makeLabel(QWidget *parent, const QString &text)
@@ -11,6 +13,11 @@ QLabel *makeLabel(QWidget *parent, const QString &text)
     label->setWordWrap(true);
     label->setText(text);
     return label;
+}
+
+QValidator::State OneLetterValidator::validate(QString &text, int &) const
+{
+    return letters::count(text) <= 1 ? Acceptable : Invalid;
 }
 
 QLabel *makePicture(QWidget *parent, const QString &fileName, const QRect &geometry)

@@ -1,6 +1,7 @@
 #include "CardDeck.h"
 
 #include "app/core/Collation.h"
+#include "app/core/Letters.h"
 
 #include <algorithm>
 
@@ -20,7 +21,7 @@ void CardDeck::allowStepBack()
 bool CardDeck::seekStartLetter(const QString &letter)
 {
     for (int i = 0; i < m_alphabetical.size(); ++i) {
-        if (QString::compare(m_alphabetical[i].word.left(1), letter, Qt::CaseInsensitive) == 0) {
+        if (letters::sameIgnoringCase(letters::first(m_alphabetical[i].word), letter)) {
             m_position = i; // one before the match: the next forward move lands on it
             return true;
         }

@@ -25,7 +25,8 @@ public:
 
     // Places the deck just before the first card, in alphabetical order,
     // whose word starts with `letter` in either case. The whole text is
-    // compared with the word's first character, so "ab" never matches.
+    // compared with the word's first letter (with its accents or vowel
+    // signs, however typed), so "ab" never matches.
     // Returns false (and leaves the position alone) when no word matches.
     bool seekStartLetter(const QString &letter);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/Letters.h"
 #include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
@@ -9,16 +10,16 @@
 
 // Picks the word of a Hangman or Scramble game among the list's words (the
 // loaded list only, never entries beyond its count). Only words of at most
-// `maxLength` characters, blanks and punctuation included, take part, each
+// `maxLetters` letters, blanks and punctuation included, take part, each
 // with the same chance. Redrawing until a short word comes up could give up
 // while one fitting word exists, so the fitting words are counted first.
 // Returns the word's position in `words`, or nothing when the list is empty
 // or every word is too long.
-inline std::optional<int> drawPlayableWord(const QStringList &words, int maxLength, const rnd::Source &random = {})
+inline std::optional<int> drawPlayableWord(const QStringList &words, int maxLetters, const rnd::Source &random = {})
 {
     QList<int> fitting;
     for (int i = 0; i < words.size(); ++i)
-        if (words[i].size() <= maxLength)
+        if (letters::count(words[i]) <= maxLetters)
             fitting.append(i);
     if (fitting.isEmpty())
         return std::nullopt;
@@ -29,9 +30,9 @@ inline std::optional<int> drawPlayableWord(const QStringList &words, int maxLeng
 
 // The game's word from the list loaded into Words/Meanings: sets CurrentWord
 // and CurrentMeaning. False when no word of the list can be played.
-inline bool drawGameWord(int maxLength)
+inline bool drawGameWord(int maxLetters)
 {
-    const auto pick = drawPlayableWord(loadedWords(), maxLength);
+    const auto pick = drawPlayableWord(loadedWords(), maxLetters);
     if (!pick)
         return false;
     Shared.CurrentWord = Shared.Words[*pick + 1];

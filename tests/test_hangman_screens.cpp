@@ -92,6 +92,45 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::GameOption));
     }
 
+    void cyrillicWonFromTheKeyboardAndHebrewFromTheRight()
+    {
+        TestEnv env(store());
+        Hangman *game = startGame("Solo", 0);
+        setLoadedList({{"Кошка", "a cat"}});
+        game->StartGame();
+        QVERIFY(!game->Letter[4]->isHidden() && game->Letter[5]->isHidden());
+
+        // One letter however many characters: a decomposed é, a Devanagari
+        // conjunct; a second letter is refused.
+        for (const QString letter : {"e\u0301", "क्ष"}) {
+            typeText(game->GuessLetter, letter + "x");
+            QCOMPARE(game->GuessLetter->text(), letter);
+            game->GuessLetter->clear();
+        }
+
+        for (const QString guess : {"к", "О", "ш", "ы", "а"}) {
+            typeText(game->GuessLetter, guess);
+            QTest::keyClick(game->GuessLetter, Qt::Key_Return);
+        }
+        QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" к О ш ы а"));
+        QStringList boxes;
+        for (int i = 0; i < 5; ++i)
+            boxes << game->Letter[i]->text();
+        QCOMPARE(boxes, (QStringList{"К", "о", "ш", "к", "а"}));
+        QVERIFY(!game->figure.Head->isHidden() && game->figure.Body->isHidden());
+        QVERIFY(screens().exists(ScreenId::youwin) && !game->isEnabled());
+        screens().close(ScreenId::youwin);
+        screens().close(ScreenId::Hangman);
+
+        game = startGame("Solo", 0);
+        setLoadedList({{"שלום", "peace"}});
+        game->StartGame();
+        typeText(game->GuessLetter, "ש");
+        click(game->Go);
+        QCOMPARE(game->Letter[3]->text(), QStringLiteral("ש"));
+        QVERIFY(game->Letter[0]->text().isEmpty() && game->Letter[4]->isHidden());
+    }
+
     void lostGameRevealsTheWordAndPlaysAgain()
     {
         TestEnv env(store());

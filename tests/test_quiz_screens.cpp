@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 
@@ -213,6 +214,31 @@ private slots:
         QVERIFY(screens().isShown(ScreenId::First));
         QVERIFY(!screens().exists(ScreenId::Quiz));
         QVERIFY(!screens().exists(ScreenId::summary));
+    }
+
+    void russianQuizByKeys()
+    {
+        TestEnv env;
+        registerQuizScreens(screens());
+        Quiz *quiz = startQuiz("Animals", 2, 3);
+        const WordPairs russian{{"кошка", "cat"}, {"собака", "dog"}, {"птица", "bird"}, {"рыба", "fish"}};
+        setLoadedList(russian);
+        quiz->StartQuiz();
+        QSet<QString> asked;
+        for (const bool right : {true, false, true}) {
+            asked.insert(Shared.CurrentWord);
+            QCOMPARE(text(quiz, "Questionlabel"), Shared.CurrentMeaning);
+            for (int i = 1; i <= 4; ++i)
+                QVERIFY(std::any_of(russian.begin(), russian.end(),
+                                    [&](const WordPair &pair) { return pair.word == text(quiz, QStringLiteral("Answer%1").arg(i)); }));
+            QCOMPARE(text(quiz, QStringLiteral("Answer%1").arg(Shared.RightAnswer)), Shared.CurrentWord);
+            answer(right);
+            press(Qt::Key_Return); // Next Question
+        }
+        QCOMPARE(asked.size(), 3);
+        auto *results = screens().find<summary>(ScreenId::summary);
+        QVERIFY(results);
+        QCOMPARE(text(results, "Label1"), "You got  2 correct out of  3!");
     }
 
     // The direction is drawn again for every question, not once per quiz.

@@ -109,6 +109,14 @@ QString focusedCaption();
 // Presses `key` on the focused control `times` times, settling after each.
 void press(Qt::Key key, int times = 1);
 
+// Types `text` into `widget` one code point a key, as a keyboard layout of
+// its script would (QTest::keyClicks takes Latin-1 only).
+void typeText(QWidget *widget, const QString &text);
+
+// Words, Meanings and WordCount as LoadList leaves them after reading these
+// pairs, for lists a test gives the screens directly.
+void setLoadedList(const WordPairs &pairs);
+
 // "w1", "w2", ... up to `count`.
 QStringList numbered(const QString &prefix, int count);
 
