@@ -5,6 +5,8 @@
 #include "app/core/Letters.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
 
 QLabel *makeLabel(QWidget *parent, const QString &text)
 {
@@ -18,6 +20,28 @@ QLabel *makeLabel(QWidget *parent, const QString &text)
 QValidator::State OneLetterValidator::validate(QString &text, int &) const
 {
     return letters::count(text) <= 1 ? Acceptable : Invalid;
+}
+
+namespace {
+
+class ItemDirectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->text.isRightToLeft())
+            option->direction = Qt::RightToLeft;
+    }
+};
+
+} // namespace
+
+void followItemDirections(QAbstractItemView *view)
+{
+    view->setItemDelegate(new ItemDirectionDelegate(view));
 }
 
 QLabel *makePicture(QWidget *parent, const QString &fileName, const QRect &geometry)

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QValidator>
 
+class QAbstractItemView;
 class QWidget;
 
 // A label for stored or typed text: always plain text, word-wrapped, so a
@@ -19,6 +20,12 @@ public:
     using QValidator::QValidator;
     State validate(QString &text, int &position) const override;
 };
+
+// Each item of the view reads in its own direction: an Arabic or Hebrew
+// name or word is laid out right to left from the right edge (its trailing
+// punctuation on the left), the others stay as the view lays them out.
+// QLabel does this by itself; item views take the view's direction.
+void followItemDirections(QAbstractItemView *view);
 
 // A decoration picture of the program folder, stretched over `geometry`
 // (logical pixels, e.g. from twRect).
