@@ -2,6 +2,7 @@
 // about 1.2 million lines. Every operation reads the file, as the program does.
 #include "app/core/DataUpdate.h"
 #include "app/core/ListStore.h"
+#include "app/core/StoreContent.h"
 #include "app/core/SharedState.h"
 
 #include <QByteArray>
@@ -75,8 +76,7 @@ void BM_ReadAndRewriteStore(benchmark::State &state)
 {
     ensureStore();
     for (auto _ : state) {
-        const auto saved = dataupdate::updateStore(
-            [](const QList<QByteArray> &now) { return dataupdate::Change::write(now); });
+        const auto saved = dataupdate::updateStore([](StoreContent &) { return dataupdate::Change::save(); });
         if (!saved)
             state.SkipWithError("rewrite failed");
     }
