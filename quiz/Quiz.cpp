@@ -168,11 +168,6 @@ void Quiz::Form_Load()
     Shared.WrongCount = 0;
     Shared.QuestionsLeft = addCapped(Shared.QuestionsLeft, -1);
     LoadList();
-    StartQuiz();
-}
-
-void Quiz::StartQuiz()
-{
     m_pool = std::make_unique<QuestionDrawer>(loadedPairs(), m_random);
     RemainingLabel->setText(QString::number(Shared.QuestionsLeft));
     if (!m_pool->canAsk()) {

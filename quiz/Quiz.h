@@ -20,9 +20,6 @@ public:
     ~Quiz() override;
 
     void Form_Load() override;
-    // The first question from the list loaded into Words/Meanings (the load
-    // step after LoadList).
-    void StartQuiz();
 
     void AnswerA_Click();
     void Command1_Click();

@@ -94,10 +94,8 @@ private slots:
 
     void cyrillicWonFromTheKeyboardAndHebrewFromTheRight()
     {
-        TestEnv env(store());
-        Hangman *game = startGame("Solo", 0);
-        setLoadedList({{"Кошка", "a cat"}});
-        game->StartGame();
+        TestEnv env(TestEnv::utf8Lines({"Русский", "Кошка", "a cat", "<New List>", "עברית", "שלום", "peace"}));
+        Hangman *game = startGame("Русский", 0);
         QVERIFY(!game->Letter[4]->isHidden() && game->Letter[5]->isHidden());
 
         // One letter however many characters: a decomposed é, a Devanagari
@@ -122,9 +120,7 @@ private slots:
         screens().close(ScreenId::youwin);
         screens().close(ScreenId::Hangman);
 
-        game = startGame("Solo", 0);
-        setLoadedList({{"שלום", "peace"}});
-        game->StartGame();
+        game = startGame("עברית", 0);
         typeText(game->GuessLetter, "ש");
         click(game->Go);
         QCOMPARE(game->Letter[3]->text(), QStringLiteral("ש"));

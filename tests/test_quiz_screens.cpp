@@ -218,12 +218,13 @@ private slots:
 
     void russianQuizByKeys()
     {
-        TestEnv env;
-        registerQuizScreens(screens());
-        Quiz *quiz = startQuiz("Animals", 2, 3);
         const WordPairs russian{{"кошка", "cat"}, {"собака", "dog"}, {"птица", "bird"}, {"рыба", "fish"}};
-        setLoadedList(russian);
-        quiz->StartQuiz();
+        QStringList store{"Русский"};
+        for (const WordPair &pair : russian)
+            store << pair.word << pair.meaning;
+        TestEnv env(TestEnv::utf8Lines(store));
+        registerQuizScreens(screens());
+        Quiz *quiz = startQuiz("Русский", 2, 3);
         QSet<QString> asked;
         for (const bool right : {true, false, true}) {
             asked.insert(Shared.CurrentWord);

@@ -146,10 +146,8 @@ private slots:
 
     void greekSolvedInCapitals()
     {
-        TestEnv env(store());
-        Scramble *game = startGame("Solo");
-        setLoadedList({{"σοφός", "wise"}});
-        game->StartGame();
+        TestEnv env(TestEnv::utf8Lines({"Ελληνικά", "σοφός", "wise"}));
+        Scramble *game = startGame("Ελληνικά");
         QCOMPARE(sorted(game->Label1->text()), sorted("σοφός"));
         typeText(game->Guess, "ΣΟΦΌΣ");
         QTest::keyClick(game->Guess, Qt::Key_Return);

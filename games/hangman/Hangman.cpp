@@ -138,11 +138,6 @@ void Hangman::Form_Load()
     if (Shared.SoundFlag == 1)
         SoundOn->SoundOn_Click();
     LoadList();
-    StartGame();
-}
-
-void Hangman::StartGame()
-{
     if (!drawGameWord(HangmanRound::MaxWordLength)) {
         // Nothing to play: hand over to the notice before this game is ever
         // seen, so no half-made game stays open.

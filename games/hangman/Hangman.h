@@ -22,9 +22,6 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Terminate() override;
-    // The game from the list loaded into Words/Meanings (the load step
-    // after LoadList).
-    void StartGame();
 
     void GuessLetter_KeyPress(); // Enter in the guess box
     void Go_Click();

@@ -74,11 +74,6 @@ void Scramble::Form_Load()
     Shared.ScrambleTime = 0;
     Timer1->start(1000);
     LoadList();
-    StartGame();
-}
-
-void Scramble::StartGame()
-{
     if (!drawGameWord(scramble::MaxWordLength)) {
         // Nothing to play: hand over to the notice before this game is ever
         // seen, so no half-made game stays open.

@@ -17,9 +17,6 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Terminate() override;
-    // The game from the list loaded into Words/Meanings (the load step
-    // after LoadList).
-    void StartGame();
 
     void Timer1_Timer();
     void Command1_Click(); // Submit Guess

@@ -64,6 +64,8 @@ public:
     static QByteArray defaultStore();
     // Lines joined with CR LF, each line ended by CR LF.
     static QByteArray lines(const QStringList &lines);
+    // A UTF-8 store as a Linux program writes one: the byte-order mark, CR LF.
+    static QByteArray utf8Lines(const QStringList &lines);
 
 private:
     QTemporaryDir m_dir;
@@ -112,10 +114,6 @@ void press(Qt::Key key, int times = 1);
 // Types `text` into `widget` one code point a key, as a keyboard layout of
 // its script would (QTest::keyClicks takes Latin-1 only).
 void typeText(QWidget *widget, const QString &text);
-
-// Words, Meanings and WordCount as LoadList leaves them after reading these
-// pairs, for lists a test gives the screens directly.
-void setLoadedList(const WordPairs &pairs);
 
 // "w1", "w2", ... up to `count`.
 QStringList numbered(const QString &prefix, int count);
