@@ -8,14 +8,6 @@ int chooseDirection(int quizType, const rnd::Source &random)
     return random.from1To(2);
 }
 
-bool hasTwoDifferentWords(const WordPairs &list)
-{
-    for (const WordPair &pair : list)
-        if (pair.word != list.first().word)
-            return true;
-    return false;
-}
-
 QuestionDrawer::QuestionDrawer(WordPairs list, rnd::Source random)
     : m_list(std::move(list)), m_pool(m_list), m_random(std::move(random)), m_canAsk(hasTwoDifferentWords(m_list))
 {

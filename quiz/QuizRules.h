@@ -23,10 +23,6 @@ struct Question {
 // Kinds 1 and 2 fix the direction; kind 3 draws it for every question.
 int chooseDirection(int quizType, const rnd::Source &random);
 
-// A wrong choice must come from a word other than the question's, so a list
-// makes questions only if it holds two different words.
-bool hasTwoDifferentWords(const WordPairs &list);
-
 // Asks every pair of the list once, in random order, before any repeats;
 // once the pool is used up, pairs are drawn from the whole list.
 class QuestionDrawer {

@@ -24,11 +24,6 @@ QStringList loadedWords()
     return firstEntries(Shared.Words);
 }
 
-QStringList loadedMeanings()
-{
-    return firstEntries(Shared.Meanings);
-}
-
 WordPairs loadedPairs()
 {
     WordPairs pairs;

@@ -55,7 +55,6 @@ extern Module1 Shared;
 
 // Entries 1..WordCount: the list loaded last, without stale entries.
 QStringList loadedWords();
-QStringList loadedMeanings();
 WordPairs loadedPairs();
 
 // A data file: AppPath (the data folder, fixed at start) joined with a bare

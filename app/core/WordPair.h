@@ -12,3 +12,7 @@ struct WordPair {
 };
 
 using WordPairs = QList<WordPair>;
+
+// The quiz and Zap offer wrong choices from words other than the one asked
+// (compared exactly), so a list plays only if it holds two different words.
+bool hasTwoDifferentWords(const WordPairs &pairs);

@@ -113,7 +113,7 @@ void Concentration::Form_Load()
         giveUp();
         return;
     }
-    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedWords(), loadedMeanings()));
+    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedPairs()));
     for (int p = 0; p < CardCount; ++p)
         CardLabel[p]->setText(m_game->card(p).text);
     showBoard();

@@ -26,10 +26,10 @@ int drawFree(const std::vector<bool> &taken, int freeCount, const rnd::Source &r
 
 } // namespace
 
-Deal dealCards(const QStringList &words, const QStringList &meanings, const rnd::Source &random)
+Deal dealCards(const WordPairs &list, const rnd::Source &random)
 {
     Deal deal;
-    const int wordCount = int(std::min(words.size(), meanings.size()));
+    const int wordCount = int(list.size());
     if (wordCount < PairCount)
         return deal;
 
@@ -43,12 +43,12 @@ Deal dealCards(const QStringList &words, const QStringList &meanings, const rnd:
         chosen[n] = w;
         const int s = drawFree(used, CardCount - n, random);
         used[s] = true;
-        deal[s] = {words[w], w + 1, true};
+        deal[s] = {list[w].word, w + 1, true};
     }
     for (int n = 0; n < PairCount; ++n) {
         const int s = drawFree(used, PairCount - n, random);
         used[s] = true;
-        deal[s] = {meanings[chosen[n]], chosen[n] + 1, false};
+        deal[s] = {list[chosen[n]].meaning, chosen[n] + 1, false};
     }
     return deal;
 }

@@ -22,6 +22,15 @@ inline rnd::Source pinnedRandom(std::function<int(int)> from1To = rnd::drawFrom1
     return {[] {}, std::move(from1To)};
 }
 
+// Word i with meaning i (an empty meaning where `meanings` is shorter).
+inline WordPairs pairsOf(const QStringList &words, const QStringList &meanings = {})
+{
+    WordPairs pairs;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        pairs.append({words[i], meanings.value(i)});
+    return pairs;
+}
+
 // Records what the program asked to play: the file name of each sound, and
 // "beep" for the system beep.
 class RecordingSoundPlayer : public SoundPlayer {
