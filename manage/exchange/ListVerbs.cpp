@@ -75,7 +75,7 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     const auto format = exportFormatFor(file);
     if (!format)
         return failure(err, QStringLiteral("%1: the file name must end in .csv or .kvtml").arg(where));
-    if (!ReadStoreLines())
+    if (!ReadStore())
         return failure(err, unreadableStore());
     const auto pairs = exchange::pairsOfList(listName);
     if (!pairs)
