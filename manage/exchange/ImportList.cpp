@@ -196,7 +196,8 @@ void ImportList::Import_Click()
         Beep();
         return;
     }
-    const QString name = NameBox->text();
+    // Normalised once the teacher is done, never while typing: an input method may still be composing.
+    const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
         MsgBox(QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size()),
