@@ -98,6 +98,8 @@ private slots:
     void roundTrip();
     void exportBytes();
     void worksheetPdf();
+    void worksheetScripts_data();
+    void worksheetScripts();
     void importExportPrintThenPractise();
     void verbsWithoutDisplay_data();
     void verbsWithoutDisplay();
@@ -328,6 +330,49 @@ void ExchangeTest::worksheetPdf()
             QVERIFY2(out.contains(pair.word), qPrintable(pair.word));
             QCOMPARE(out.contains(pair.meaning), blank == worksheet::Blank::None);
         }
+    }
+}
+
+void ExchangeTest::worksheetScripts_data()
+{
+    QTest::addColumn<QVector<WordPair>>("pairs");
+    QTest::addColumn<int>("compared"); // the normalisation the extracted text is compared in
+    // Each row's words need a font of their own script; the ideographs share
+    // their glyphs with radicals that come first in the font's map.
+    QTest::addRow("Russian") << QVector<WordPair>{{"\u0441\u043E\u0431\u0430\u043A\u0430", "\u0434\u0440\u0443\u0433 \u0447\u0435\u043B\u043E\u0432\u0435\u043A\u0430"},
+                                                  {"\u0451\u0436\u0438\u043A", "hedgehog"}}
+                             << int(QString::NormalizationForm_C);
+    QTest::addRow("Greek") << QVector<WordPair>{{"\u03C8\u03C5\u03C7\u03AE", "\u03B6\u03C9\u03AE"}, {"\u039F\u0394\u039F\u03A3", "\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"}}
+                           << int(QString::NormalizationForm_C);
+    QTest::addRow("Japanese") << QVector<WordPair>{{"\u65E5\u672C\u8A9E", "\u306B\u307B\u3093\u3054"}, {"\u5927\u304D\u3044\u5C71", "\u6708\u3068\u6728"},
+                                                   {"\u30AB\u30BF\u30AB\u30CA", "katakana"}}
+                              << int(QString::NormalizationForm_C);
+    QTest::addRow("Arabic") << QVector<WordPair>{{"\u0643\u062A\u0627\u0628", "book"}, {"\u0645\u062F\u0631\u0633\u0629", "\u0645\u0643\u0627\u0646 \u0627\u0644\u062A\u0639\u0644\u0645"}}
+                            << int(QString::NormalizationForm_KC);
+}
+
+// A sheet in any script: every word and meaning can be found in the PDF, and
+// every font it uses travels inside it.
+void ExchangeTest::worksheetScripts()
+{
+    QFETCH(QVector<WordPair>, pairs);
+    QFETCH(int, compared);
+    TestEnv env;
+    const QString pdf = env.path("sheet.pdf");
+    QCOMPARE(worksheet::savePdf(pdf, pairs.first().word, pairs, worksheet::Blank::None), QString());
+    const QString out = pdfText(pdf).normalized(QString::NormalizationForm(compared));
+    for (const WordPair &pair : pairs) {
+        for (const QString &text : {pair.word, pair.meaning})
+            QVERIFY2(out.contains(text.normalized(QString::NormalizationForm(compared))), qPrintable(text + " in " + out));
+    }
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    QVERIFY(fonts.waitForFinished(60000));
+    const QStringList rows = QString::fromUtf8(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!rows.isEmpty());
+    for (const QString &row : rows) {
+        const QStringList fields = row.split(u' ', Qt::SkipEmptyParts); // ... emb sub uni object generation
+        QVERIFY2(fields.size() > 5 && fields[fields.size() - 5] == "yes", qPrintable(row));
     }
 }
 
