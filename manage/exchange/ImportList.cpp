@@ -27,7 +27,9 @@ QString formatDescription(const ImportResult &result)
 {
     switch (result.format) {
     case ImportResult::Format::Kvtml:
-        return QStringLiteral("Read as a KVTML vocabulary.");
+        return result.hintsAsMeanings
+            ? QStringLiteral("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
+            : QStringLiteral("Read as a KVTML vocabulary.");
     case ImportResult::Format::Equals:
         return QStringLiteral("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
     case ImportResult::Format::Delimited: {

@@ -195,6 +195,7 @@ struct KvtmlRead {
     QString error;
     QString title;
     QVector<Row> rows;
+    bool hints = false;
 };
 
 // One entry's texts: the word (identifier 0) with its comment, and the
@@ -213,6 +214,11 @@ struct KvtmlEntry {
 KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
 {
     KvtmlRead read;
+    const auto refuse = [](QString why) {
+        KvtmlRead refused;
+        refused.error = std::move(why);
+        return refused;
+    };
     QXmlStreamReader xml(bytes.toByteArray());
     QStringList path;
     int identifiers = 0;
@@ -224,13 +230,13 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
             const QString name = xml.name().toString();
             if (path.isEmpty()) {
                 if (name != u"kvtml")
-                    return {QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName), {}, {}};
+                    return refuse(QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName));
                 if (xml.attributes().value(QLatin1String("version")).startsWith(u'1'))
-                    return {QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName), {}, {}};
+                    return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             }
             // KVTML 1 files without a version still give themselves away by their <e> entries.
             if (path.size() == 1 && name == u"e")
-                return {QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName), {}, {}};
+                return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             const QString parent = path.isEmpty() ? QString() : path.last();
             const bool inEntries = path.size() >= 2 && path[1] == u"entries";
             const bool inEntry = inEntries && path.size() >= 3 && path[2] == u"entry";
@@ -259,22 +265,20 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
         }
     }
     if (xml.hasError())
-        return {QStringLiteral("%1 is not a readable XML file (line %2: %3).")
-                    .arg(fileName)
-                    .arg(xml.lineNumber())
-                    .arg(xml.errorString()),
-                {}, {}};
+        return refuse(QStringLiteral("%1 is not a readable XML file (line %2: %3).")
+                          .arg(fileName)
+                          .arg(xml.lineNumber())
+                          .arg(xml.errorString()));
     const auto any = [&entries](QString KvtmlEntry::*text) {
         return std::any_of(entries.cbegin(), entries.cend(), [text](const KvtmlEntry &e) { return !(e.*text).isEmpty(); });
     };
     // A single-language file may still carry a second translation that no
     // identifier names; its hints are what its authors wrote as meanings.
-    const bool hints = identifiers == 1 || !any(&KvtmlEntry::translation);
+    const bool hints = read.hints = identifiers == 1 || !any(&KvtmlEntry::translation);
     if (hints && !any(&KvtmlEntry::hint))
-        return {QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second translation or "
-                               "a hint for each word to give the meanings.")
-                    .arg(fileName),
-                {}, {}};
+        return refuse(QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second "
+                                     "translation or a hint for each word to give the meanings.")
+                          .arg(fileName));
     for (const KvtmlEntry &entry : entries) {
         // A hint is prose laid out in XML: blanks around it are layout, not text.
         Row row{entry.line, {entry.word, hints ? entry.hint.trimmed() : entry.translation}, {}};
@@ -394,6 +398,7 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
         if (const QString title = kvtml.title.simplified(); !title.isEmpty())
             result.name = title.normalized(QString::NormalizationForm_C);
         result.columns = 2;
+        result.hintsAsMeanings = kvtml.hints;
         takeRows(result, kvtml.rows);
         return result;
     }
