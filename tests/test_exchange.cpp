@@ -28,6 +28,7 @@
 #include <QStringEncoder>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextStream>
@@ -87,6 +88,19 @@ QString pdfText(const QString &pdf)
     return QString::fromUtf8(text.readAllStandardOutput());
 }
 
+// Lists in several scripts, for the round trips and the worksheets.
+const QList<std::pair<const char *, QVector<WordPair>>> scriptLists{
+    {"Russian", {{"собака", "друг человека"}, {"ёжик", "hedgehog, \"ёж\""}}},
+    {"Greek", {{"ψυχή", "ψυχές; soul"}, {"ΟΔΟΣ", "Ἀθῆναι"}}},
+    {"Polish, Czech, Turkish", {{"jabłko", "apple"}, {"řeka", "river"}, {"ışık", "İstanbul"}}},
+    {"Arabic", {{"كتاب", "book"}, {"مدرسة", "مكان التعلم"}}},
+    // pdftotext gives back neither Arabic vowel marks nor Devanagari conjuncts from a sheet.
+    {"Arabic vowels, Hebrew, Hindi, Thai", {{"كِتَابٌ", " ١٢، عربي"}, {"ספר", "book"}, {"क्षत्रिय", "हिन्दी"}, {"ภาษาไทย", "Thai"}}},
+    // The ideographs share their glyphs with radicals that come first in the font's map.
+    {"Japanese", {{"日本語", "にほんご"}, {"大きい山", "月と木"}, {"カタカナ", "katakana"}}},
+    {"Chinese, Korean, emoji", {{"𠮟る", "scold"}, {"한국어", "Korean"}, {"👨‍👩‍👧", "family"}, {"می‌خواهم", "I want"}}},
+};
+
 } // namespace
 
 class ExchangeTest : public QObject {
@@ -97,9 +111,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void exportBytes();
+    void worksheetPdf_data();
     void worksheetPdf();
-    void worksheetScripts_data();
-    void worksheetScripts();
     void importExportPrintThenPractise();
     void verbsWithoutDisplay_data();
     void verbsWithoutDisplay();
@@ -132,19 +145,12 @@ void ExchangeTest::import_data()
     QStringEncoder utf16le(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
     take("UTF-16 with BOM", utf16le(QStringLiteral("Stra\u00DFe\tstreet\r\nEuro\t\u20AC\r\n")), "U16.txt",
          {"U16", "Stra\u00DFe", "street", "Euro", "\u20AC"});
-    // A character beyond the first 65536 is named by its own code point, not by its halves'.
     QStringEncoder utf16be(QStringEncoder::Utf16BE, QStringEncoder::Flag::WriteBom);
     take("UTF-16 big-endian, an emoji", utf16be(QStringLiteral("\U0001F600\tsmile\r\nEuro\t\u20AC\r\n")), "BE.txt",
          {"BE", "\U0001F600", "smile", "Euro", "\u20AC"});
-    // Alef and a combining hamza are taken as the one letter an Arabic keyboard types.
-    take("Arabic CSV", QStringLiteral("\u0643\u0650\u062A\u064E\u0627\u0628,book\r\n\u0627\u0654\u0628,\"father, dad\"\r\n"
-                                      "\u0645\u062F\u0631\u0633\u0629,\u0645\u0643\u0627\u0646 \u0627\u0644\u062A\u0639\u0644\u0645\r\n")
-                           .toUtf8(),
-         "\u0639\u0631\u0628\u064A.csv",
-         {"\u0639\u0631\u0628\u064A", "\u0643\u0650\u062A\u064E\u0627\u0628", "book", "\u0623\u0628", "father, dad",
-          "\u0645\u062F\u0631\u0633\u0629", "\u0645\u0643\u0627\u0646 \u0627\u0644\u062A\u0639\u0644\u0645"});
-    take("decomposed accents", QStringLiteral("e\u0301te\u0301,summer\r\n").toUtf8(), "nfc.csv",
-         {"nfc", "\u00E9t\u00E9", "summer"});
+    // Alef and a combining hamza, "e" and a combining accent: taken as the one letter a keyboard types.
+    take("Arabic CSV, decomposed letters", "كِتَاب,book\r\nا\u0654ب,\"father, dad\"\r\nمدرسة,مكان التعلم\r\ne\u0301te\u0301,summer\r\n",
+         "عربي.csv", {"عربي", "كِتَاب", "book", "أب", "father, dad", "مدرسة", "مكان التعلم", "été", "summer"});
     take("word = meaning", "der Hund = the dog\r\nKatze=cat, the\r\n\r\nno sign here\r\n", "eq.txt",
          {"eq", "der Hund", "the dog", "Katze", "cat, the"}, {"4: the meaning is empty"});
     take("three columns", "a,b,c\r\nd,e,f\r\n", "three.csv", {"three", "a", "b", "d", "e"},
@@ -159,41 +165,22 @@ void ExchangeTest::import_data()
           "3: \"No Lists\" marks the word list file's structure and cannot be a word or meaning",
           "5: the control character U+0007 inside the word", "6: a line break inside the meaning",
           "7: a line break inside the meaning", "9: a quote that is never closed"});
-    take("KVTML, ids out of order, nested lessons",
-         kvtml(QStringLiteral("<identifiers><identifier id=\"0\"/><identifier id=\"1\"/></identifiers><entries>")
-               + entry(0, translation(1, "Hund") + translation(0, "dog")) + entry(2, translation(0, "cat") + translation(1, "Katze"))
-               + entry(1, translation(0, "lonely") + translation(1, "einsam"))
-               + QStringLiteral("</entries>\n<lessons><container><name>L1</name><container><name>L2</name><entry id=\"2\"/>"
-                                "</container><entry id=\"0\"/></container></lessons>\n")),
-         "k.kvtml", {"From KDE", "dog", "Hund", "cat", "Katze", "lonely", "einsam"});
-    // A comment in a file of two languages is a note, not the meaning.
-    take("KVTML, Bulgarian and English",
-         kvtml(QStringLiteral("<identifiers><identifier id=\"0\"><locale>bg</locale></identifier><identifier id=\"1\">"
-                              "<locale>en</locale></identifier></identifiers><entries>")
-                   + entry(0, "<translation id=\"0\"><text>\u043A\u0443\u0447\u0435</text><comment>\u0441\u0440.</comment>"
-                              "</translation>" + translation(1, "dog"))
-                   + entry(1, translation(0, "\u0449\u0430\u0441\u0442\u0438\u0435") + translation(1, "happiness"))
-                   + QStringLiteral("</entries>\n"),
-               "\u0416\u0438\u0432\u043E\u0442\u043D\u0438"),
-         "bg.kvtml",
-         {"\u0416\u0438\u0432\u043E\u0442\u043D\u0438", "\u043A\u0443\u0447\u0435", "dog",
-          "\u0449\u0430\u0441\u0442\u0438\u0435", "happiness"});
-    // One language: each word's hint is its meaning, even where an entry
-    // also carries a second text no identifier names.
-    const auto hinted = [](int id, const QString &word, const QString &hint, const QString &extra = {}) {
-        return entry(id, QStringLiteral("<translation id=\"0\"><text>%1</text><comment>%2</comment></translation>%3")
-                             .arg(word, hint, extra));
+    // Two languages: a comment is a note, not the meaning. One language: the hint is, even where an entry
+    // carries a second text no identifier names.
+    const auto hinted = [](int id, const QString &word, const QString &hint, const QString &extra) {
+        return entry(id, "<translation id=\"0\"><text>" + word + "</text><comment>" + hint + "</comment></translation>" + extra);
     };
+    take("KVTML, Bulgarian and English, ids out of order, nested lessons",
+         kvtml(QStringLiteral("<identifiers><identifier id=\"0\"/><identifier id=\"1\"/></identifiers><entries>")
+               + entry(0, translation(1, "dog") + translation(0, "куче")) + hinted(2, "щастие", "ср.", translation(1, "happiness"))
+               + entry(1, translation(0, "lonely") + translation(1, "самотен"))
+               + QStringLiteral("</entries>\n<lessons><container><name>L1</name><container><name>L2</name><entry id=\"2\"/>"
+                                "</container><entry id=\"0\"/></container></lessons>\n"), "Животни"),
+         "k.kvtml", {"Животни", "куче", "dog", "щастие", "happiness", "lonely", "самотен"});
     take("KVTML, one language with hints",
-         kvtml(QStringLiteral("<identifiers><identifier id=\"0\"><locale>ru</locale></identifier></identifiers>\n<entries>\n")
-                   + hinted(0, "\u043C\u0435\u0434\u0432\u0435\u0434\u044C", "\n  \u0411\u043E\u043B\u044C\u0448\u043E\u0439 \u0437\u0432\u0435\u0440\u044C ")
-                   + hinted(1, "\u043A\u043E\u0442", "")
-                   + hinted(2, "\u00E9l\u00E8ve", "pupil", translation(1, "student")) + QStringLiteral("</entries>\n"),
-               "\n  \u0416\u0438\u0432\u043E\u0442\u043D\u044B\u0435\n"),
-         "ru.kvtml",
-         {"\u0416\u0438\u0432\u043E\u0442\u043D\u044B\u0435", "\u043C\u0435\u0434\u0432\u0435\u0434\u044C",
-          "\u0411\u043E\u043B\u044C\u0448\u043E\u0439 \u0437\u0432\u0435\u0440\u044C", "\u00E9l\u00E8ve", "pupil"},
-         {"11: no meaning: the word has no hint"});
+         kvtml("<identifiers><identifier id=\"0\"/></identifiers><entries>\n" + hinted(0, "медведь", "\n  Большой зверь ", "")
+                   + hinted(1, "кот", "", "") + hinted(2, "élève", "pupil", translation(1, "student")) + "</entries>", "\n Животные\n"),
+         "ru.kvtml", {"Животные", "медведь", "Большой зверь", "élève", "pupil"}, {"10: no meaning: the word has no hint"});
     take("KVTML, missing translations",
          kvtml(QStringLiteral("<entries>\n") + entry(0, translation(0, "only word")) + entry(1, translation(1, "only meaning"))
                    + entry(2, translation(0, "both") + translation(1, "beide")) + QStringLiteral("</entries>\n"),
@@ -255,7 +242,6 @@ void ExchangeTest::import()
 void ExchangeTest::roundTrip_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("title");
     QTest::addColumn<QVector<WordPair>>("pairs");
     // Every character Windows-1252 prints (the bytes it leaves undefined
     // decode to control characters).
@@ -265,19 +251,9 @@ void ExchangeTest::roundTrip_data()
             western.append({QString(c), QStringLiteral("x%1 %1").arg(c)});
     }
     western.append({QStringLiteral("  padded "), QStringLiteral("\"quoted\", \"twice\"")});
-    const QList<std::pair<const char *, QVector<WordPair>>> scripts{
-        {"Windows-1252", western},
-        {"Russian, Ukrainian", {{"\u0441\u043E\u0431\u0430\u043A\u0430", "dog"}, {"\u0457\u0436\u0430\u043A", "hedgehog, \"\u0457\""}}},
-        {"Greek", {{"\u03C8\u03C5\u03C7\u03AE", "\u03C8\u03C5\u03C7\u03AD\u03C2; soul"}, {"\u039F\u0394\u039F\u03A3", "road"}}},
-        {"Polish, Czech, Turkish", {{"jab\u0142ko", "apple"}, {"\u0159eka", "river"}, {"\u0131\u015F\u0131k", "\u0130stanbul"}}},
-        {"Arabic, Hebrew", {{"\u0643\u0650\u062A\u064E\u0627\u0628", "book \u0661\u0662"}, {"\u05E1\u05E4\u05E8", " \u05E9\u05DC\u05D5\u05DD,"}}},
-        {"Hindi, Thai", {{"\u0915\u094D\u0937\u0924\u094D\u0930\u093F\u092F", "warrior"}, {"\u0E20\u0E32\u0E29\u0E32\u0E44\u0E17\u0E22", "Thai"}}},
-        {"Japanese, Chinese, Korean", {{"\u65E5\u672C\u8A9E", "\u306B\u307B\u3093\u3054"}, {"\U00020B9F", "rare Han"}, {"\uD55C\uAD6D\uC5B4", "Korean"}}},
-        {"emoji, joiners", {{"\U0001F468\u200D\U0001F469\u200D\U0001F467", "family"}, {"\u0645\u06CC\u200C\u062E\u0648\u0627\u0647\u0645", "I want"}}},
-    };
-    for (const auto &[script, pairs] : scripts) {
-        QTest::addRow("CSV, %s", script) << "list.csv" << "list" << pairs;
-        QTest::addRow("KVTML, %s", script) << "list.kvtml" << pairs[1].word + u' ' + QLatin1String(script) << pairs;
+    for (const auto &[script, pairs] : scriptLists + QList{std::pair{"Windows-1252", western}}) {
+        QTest::addRow("CSV, %s", script) << "list.csv" << pairs;
+        QTest::addRow("KVTML, %s", script) << "list.kvtml" << pairs;
     }
 }
 
@@ -286,10 +262,11 @@ void ExchangeTest::roundTrip_data()
 void ExchangeTest::roundTrip()
 {
     QFETCH(QString, fileName);
-    QFETCH(QString, title);
     QFETCH(QVector<WordPair>, pairs);
+    const bool csv = exportFormatFor(fileName) == ExportFormat::Csv;
+    const QString title = csv ? "list" : pairs[1].word; // CSV carries no title: the file's name is offered
     const auto write = [&](const QString &name, const QVector<WordPair> &list) {
-        return exportFormatFor(fileName) == ExportFormat::Csv ? csvBytes(list) : kvtmlBytes(name, list).bytes;
+        return csv ? csvBytes(list) : kvtmlBytes(name, list).bytes;
     };
     const QByteArray bytes = write(title, pairs);
     const ImportResult back = readImport(bytes, fileName);
@@ -311,69 +288,51 @@ void ExchangeTest::exportBytes()
     QVERIFY2(out.refusal.contains("Pair 2") && out.refusal.contains("U+0001"), qPrintable(out.refusal));
 }
 
-void ExchangeTest::worksheetPdf()
+void ExchangeTest::worksheetPdf_data()
 {
-    TestEnv env;
-    QVector<WordPair> pairs;
+    QTest::addColumn<QVector<WordPair>>("pairs"); // the first word is the list's name
+    QTest::addColumn<int>("blank");
+    QTest::addColumn<int>("pages");
+    QVector<WordPair> many;
     for (int i = 1; i <= 600; ++i)
-        pairs.append({QStringLiteral("w%1x").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("m%1y").arg(i, 3, 10, QLatin1Char('0'))});
-    QCOMPARE(worksheet::pageCount(24), 1);
-    QCOMPARE(worksheet::pageCount(0), 1);
-
-    for (const auto blank : {worksheet::Blank::None, worksheet::Blank::Meaning}) {
-        const QString pdf = env.path("sheet.pdf");
-        QCOMPARE(worksheet::savePdf(pdf, "Six hundred", pairs, blank), QString());
-        const QString out = pdfText(pdf);
-        QCOMPARE(out.count(u'\f'), 25);
-        QVERIFY(out.contains("Six hundred") && out.contains("Page 25 of 25"));
-        for (const WordPair &pair : pairs) {
-            QVERIFY2(out.contains(pair.word), qPrintable(pair.word));
-            QCOMPARE(out.contains(pair.meaning), blank == worksheet::Blank::None);
-        }
+        many.append({QStringLiteral("w%1x").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("m%1y").arg(i, 3, 10, QLatin1Char('0'))});
+    QTest::addRow("600 pairs") << many << int(worksheet::Blank::None) << 25;
+    QTest::addRow("600 pairs, meanings left empty") << many << int(worksheet::Blank::Meaning) << 25;
+    for (const auto &[script, pairs] : scriptLists) {
+        if (QByteArrayList{"Russian", "Greek", "Japanese", "Arabic"}.contains(script))
+            QTest::addRow("%s", script) << pairs << int(worksheet::Blank::None) << 1;
     }
 }
 
-void ExchangeTest::worksheetScripts_data()
-{
-    QTest::addColumn<QVector<WordPair>>("pairs");
-    QTest::addColumn<int>("compared"); // the normalisation the extracted text is compared in
-    // Each row's words need a font of their own script; the ideographs share
-    // their glyphs with radicals that come first in the font's map.
-    QTest::addRow("Russian") << QVector<WordPair>{{"\u0441\u043E\u0431\u0430\u043A\u0430", "\u0434\u0440\u0443\u0433 \u0447\u0435\u043B\u043E\u0432\u0435\u043A\u0430"},
-                                                  {"\u0451\u0436\u0438\u043A", "hedgehog"}}
-                             << int(QString::NormalizationForm_C);
-    QTest::addRow("Greek") << QVector<WordPair>{{"\u03C8\u03C5\u03C7\u03AE", "\u03B6\u03C9\u03AE"}, {"\u039F\u0394\u039F\u03A3", "\u1F08\u03B8\u1FC6\u03BD\u03B1\u03B9"}}
-                           << int(QString::NormalizationForm_C);
-    QTest::addRow("Japanese") << QVector<WordPair>{{"\u65E5\u672C\u8A9E", "\u306B\u307B\u3093\u3054"}, {"\u5927\u304D\u3044\u5C71", "\u6708\u3068\u6728"},
-                                                   {"\u30AB\u30BF\u30AB\u30CA", "katakana"}}
-                              << int(QString::NormalizationForm_C);
-    QTest::addRow("Arabic") << QVector<WordPair>{{"\u0643\u062A\u0627\u0628", "book"}, {"\u0645\u062F\u0631\u0633\u0629", "\u0645\u0643\u0627\u0646 \u0627\u0644\u062A\u0639\u0644\u0645"}}
-                            << int(QString::NormalizationForm_KC);
-}
-
-// A sheet in any script: every word and meaning can be found in the PDF, and
-// every font it uses travels inside it.
-void ExchangeTest::worksheetScripts()
+// Every word and meaning can be found in the PDF, and every font it uses travels inside it.
+void ExchangeTest::worksheetPdf()
 {
     QFETCH(QVector<WordPair>, pairs);
-    QFETCH(int, compared);
+    QFETCH(int, blank);
+    QFETCH(int, pages);
+    QCOMPARE(worksheet::pageCount(24), 1);
+    QCOMPARE(worksheet::pageCount(0), 1);
     TestEnv env;
     const QString pdf = env.path("sheet.pdf");
-    QCOMPARE(worksheet::savePdf(pdf, pairs.first().word, pairs, worksheet::Blank::None), QString());
-    const QString out = pdfText(pdf).normalized(QString::NormalizationForm(compared));
+    const QString name = pairs[0].word;
+    QCOMPARE(worksheet::savePdf(pdf, name, pairs, worksheet::Blank(blank)), QString());
+    // Arabic comes back in the letters' presentation forms where a PDF reader cannot name the shaped glyphs.
+    const auto form = QTest::currentDataTag() == QByteArrayView("Arabic") ? QString::NormalizationForm_KC
+                                                                         : QString::NormalizationForm_C;
+    const QString out = pdfText(pdf).normalized(form);
+    QCOMPARE(out.count(u'\f'), pages);
+    QVERIFY(out.contains(name.normalized(form)) && out.contains(QString("Page %1 of %1").arg(pages)));
     for (const WordPair &pair : pairs) {
-        for (const QString &text : {pair.word, pair.meaning})
-            QVERIFY2(out.contains(text.normalized(QString::NormalizationForm(compared))), qPrintable(text + " in " + out));
+        QVERIFY2(out.contains(pair.word.normalized(form)), qPrintable(pair.word + " in " + out));
+        QCOMPARE(out.contains(pair.meaning.normalized(form)), blank == int(worksheet::Blank::None));
     }
     QProcess fonts;
     fonts.start("pdffonts", {pdf});
     QVERIFY(fonts.waitForFinished(60000));
-    const QStringList rows = QString::fromUtf8(fonts.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
-    QVERIFY(!rows.isEmpty());
-    for (const QString &row : rows) {
-        const QStringList fields = row.split(u' ', Qt::SkipEmptyParts); // ... emb sub uni object generation
-        QVERIFY2(fields.size() > 5 && fields[fields.size() - 5] == "yes", qPrintable(row));
-    }
+    const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+    // The columns end: emb sub uni object generation.
+    const QRegularExpression notEmbedded(R"(\bno +(yes|no) +(yes|no) +\d+ +\d+ *$)", QRegularExpression::MultilineOption);
+    QVERIFY2(listed.count(u'\n') > 2 && !listed.contains(notEmbedded), qPrintable(listed));
 }
 
 // One teacher's round through the manager: a list imported, exported and
@@ -419,8 +378,7 @@ void ExchangeTest::importExportPrintThenPractise()
     QCOMPARE(import->Rows->item(1, 1)->text(), QString("moon"));
     QVERIFY(import->HeaderBox->isChecked());
     QCOMPARE(rows(import->Refused), QStringList{"Line 4: the word is empty"});
-    // Unticked, the header row is taken as a pair. A check box takes clicks on its box and caption only,
-    // whose width depends on the font.
+    // Unticked, the header row is taken as a pair. The click is on the box: the caption's width depends on the font.
     const QPoint box(8, import->HeaderBox->height() / 2);
     QTest::mouseClick(import->HeaderBox, Qt::LeftButton, {}, box);
     QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 3"));
