@@ -1,51 +1,33 @@
 #include "DeleteChoice.h"
 
-#include "ListDeletion.h"
-
-#include "app/core/ListStore.h"
-
-#include <algorithm>
-
 namespace liststore {
 
-ChosenList chosenAt(const QList<QByteArray> &lines, qsizetype position)
+ChosenList chosenAt(const StoreContent &store, qsizetype position)
 {
-    const QList<QByteArray> names = listNamesOf(lines);
-    if (position < 0 || position >= names.size())
+    if (position < 0 || position >= store.listCount())
         return {};
-    const QByteArray &name = names[position];
-    return {name, int(std::count(names.cbegin(), names.cbegin() + position, name))};
+    return {store.listAt(position).name, store.occurrenceAt(position)};
 }
 
-qsizetype positionOf(const QList<QByteArray> &lines, const ChosenList &chosen)
+std::optional<StoredList> listOf(const StoreContent &store, const ChosenList &chosen)
 {
-    const QList<QByteArray> names = listNamesOf(lines);
-    int seen = 0;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (names[i] == chosen.name && seen++ == chosen.occurrence)
-            return i;
-    }
-    return -1;
-}
-
-std::optional<QList<QByteArray>> linesOf(const QList<QByteArray> &lines, const ChosenList &chosen)
-{
-    const qsizetype nameLine = nameLineOf(lines, positionOf(lines, chosen));
-    if (nameLine < 0)
+    const qsizetype position = store.positionOf(chosen.name, chosen.occurrence);
+    if (position < 0)
         return std::nullopt;
-    return lines.mid(nameLine, blockEnd(lines, nameLine) - nameLine);
+    return store.listAt(position);
 }
 
-dataupdate::Edit deletionOf(const ChosenList &chosen, const std::optional<QList<QByteArray>> &seen)
+dataupdate::StoreEdit deletionOf(const ChosenList &chosen, const std::optional<StoredList> &seen)
 {
-    return [chosen, seen](const QList<QByteArray> &now) {
-        const qsizetype position = positionOf(now, chosen);
+    return [chosen, seen](StoreContent &now) {
+        const qsizetype position = now.positionOf(chosen.name, chosen.occurrence);
         if (position < 0)
             return dataupdate::Change::refuse(QStringLiteral("This list was already deleted on another computer."));
-        if (linesOf(now, chosen) != seen)
+        if (!seen || !sameList(now.listAt(position), *seen))
             return dataupdate::Change::conflict(
                 QStringLiteral("This list was changed on another computer. Delete it anyway?"));
-        return dataupdate::Change::write(deleteListAt(now, position));
+        now.removeAt(position);
+        return dataupdate::Change::save();
     };
 }
 

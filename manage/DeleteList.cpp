@@ -8,7 +8,6 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
-#include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
 
 #include <QLabel>
@@ -64,28 +63,27 @@ DeleteList::DeleteList()
 void DeleteList::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    const auto lines = ReadStoreLines();
-    data = lines.value_or(QList<QByteArray>());
+    const auto store = ReadStore();
+    data = store.value_or(StoreContent());
     showNames();
-    if (!lines)
+    if (!store)
         MsgBox(unreadAtLoadMessage(storePath()), windowTitle());
 }
 
 void DeleteList::showNames()
 {
     TheLists->clear();
-    for (const QByteArray &name : listNamesOf(data))
-        TheLists->addItem(cp1252::decode(name));
+    TheLists->addItems(data.names());
 }
 
-void DeleteList::showStore(const QList<QByteArray> &lines)
+void DeleteList::showStore(const StoreContent &store)
 {
-    data = lines;
+    data = store;
     showNames();
     chooseAgain();
 }
 
-void DeleteList::deleted(int row, const QList<QByteArray> &lines)
+void DeleteList::deleted(int row, const StoreContent &store)
 {
     delete TheLists->takeItem(row);
     QStringList shown;
@@ -93,16 +91,12 @@ void DeleteList::deleted(int row, const QList<QByteArray> &lines)
         shown.append(TheLists->item(i)->text());
     // Deleting the last list leaves an empty box, though the store now holds
     // the empty marker.
-    QStringList stored;
-    if (lines != QList<QByteArray>{NoListsLine.toByteArray()}) {
-        for (const QByteArray &name : listNamesOf(lines))
-            stored.append(cp1252::decode(name));
-    }
+    const QStringList stored = store.isEmpty() ? QStringList() : store.names();
     if (shown != stored) {
-        showStore(lines); // other computers changed the lists meanwhile
+        showStore(store); // other computers changed the lists meanwhile
         return;
     }
-    data = lines;
+    data = store;
     chooseAgain();
 }
 
@@ -150,24 +144,24 @@ void DeleteList::Yes_Click()
     const liststore::ChosenList chosen = liststore::chosenAt(data, TheLists->row(selected.first()));
     // What the teacher chose from; another computer may have changed the
     // store since, so the deletion is made on the store as it is now.
-    std::optional<QList<QByteArray>> seen = liststore::linesOf(data, chosen);
+    std::optional<StoredList> seen = liststore::listOf(data, chosen);
     for (;;) {
         const dataupdate::Result result = dataupdate::updateStore(liststore::deletionOf(chosen, seen));
         switch (result.outcome) {
         case dataupdate::Outcome::Saved:
-            deleted(TheLists->row(selected.first()), result.lines);
+            deleted(TheLists->row(selected.first()), StoreContent::fromFileLines(result.lines));
             return;
         case dataupdate::Outcome::Refused:
-            showStore(result.lines);
+            showStore(StoreContent::fromFileLines(result.lines));
             MsgBox(result.message, windowTitle());
             return;
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::YesNo, this) != MsgAnswer::Yes) {
-                showStore(result.lines);
+                showStore(StoreContent::fromFileLines(result.lines));
                 return;
             }
             // Delete what the teacher was just told about, unless it changes again.
-            seen = liststore::linesOf(result.lines, chosen);
+            seen = liststore::listOf(StoreContent::fromFileLines(result.lines), chosen);
             continue;
         default:
             // The file is as it was; the question stays, so Yes can try again.

@@ -2,7 +2,7 @@
 
 #include "app/Screen.h"
 
-#include <QByteArray>
+#include "app/core/StoreContent.h"
 #include <QList>
 
 class QLabel;
@@ -25,14 +25,14 @@ public:
 
 private:
     void showNames();
-    void showStore(const QList<QByteArray> &lines);
-    void deleted(int row, const QList<QByteArray> &lines);
+    void showStore(const StoreContent &store);
+    void deleted(int row, const StoreContent &store);
     void chooseAgain();
     void setConfirming(bool confirming);
 
     // The store's lines the box was filled from: as read at load, then as
     // found by each deletion.
-    QList<QByteArray> data;
+    StoreContent data;
 
     QLabel *Label1;
     QLabel *Label2;

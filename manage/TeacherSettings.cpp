@@ -1,6 +1,5 @@
 #include "TeacherSettings.h"
 
-#include "app/core/Cp1252.h"
 #include "app/core/SettingsFile.h"
 
 namespace teacher {
@@ -48,7 +47,7 @@ dataupdate::Edit passwordChange(const QString &oldPassword, const QString &newPa
         // With no stored password nothing can be proven, so nothing is changed.
         if (stored.isEmpty() || !passwordChangeIsValid(oldPassword, newPassword, confirmation, stored))
             return dataupdate::Change::refuse({});
-        const auto encoded = cp1252::encode(newPassword);
+        const auto encoded = passwordLine(newPassword);
         if (!encoded)
             return dataupdate::Change::refuse(
                 QStringLiteral("The new password has a character that cannot be stored. Please use other characters."));

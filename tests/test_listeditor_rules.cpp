@@ -1,10 +1,9 @@
 // links: lingo_listeditor
-#include "app/core/Cp1252.h"
 #include "app/core/SharedState.h"
+#include "app/core/StoreContent.h"
 #include "manage/editor/EditorResults.h"
 #include "manage/editor/ListEntries.h"
 #include "manage/editor/NewListDraft.h"
-#include "manage/editor/StoreEdits.h"
 
 #include <QTest>
 
@@ -51,7 +50,9 @@ private slots:
         NewListDraft draft("New");
         QCOMPARE(draft.addPair("w1", "m1").result, NewListDraft::Added::Yes);
         QCOMPARE(draft.addPair("w2", "m2").result, NewListDraft::Added::Yes);
-        QCOMPARE(draft.appendedTo(store), expected);
+        StoreContent content = StoreContent::fromFileLines(store);
+        content.appendList({draft.name(), draft.pairs()});
+        QCOMPARE(content.fileLines(), expected);
     }
 
     void editedListIsWrittenBackAtTheEnd_data()
@@ -79,30 +80,17 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, occurrence);
         QFETCH(Lines, expected);
-        QCOMPARE(withListWrittenBack(store, name.toLatin1(), occurrence, L("X x y")), expected);
+        StoreContent content = StoreContent::fromFileLines(store);
+        content.writeBack(content.positionOf(name, occurrence), {"X", {{"x", "y"}}});
+        QCOMPARE(content.fileLines(), expected);
     }
 
     void chosenListIsFoundAndReadToItsLastWord()
     {
         // A word left without meaning at the end of the file loads with an empty one.
-        const Lines cut = L("A a m b");
-        QCOMPARE(pairsOf(cut, *findListBlock(cut, "A")), (QVector<WordPair>{{"a", "m"}, {"b", ""}}));
-        QVERIFY(!findListBlock(L("A a m | A b n"), "A", 2));
-    }
-
-    void accentedCharactersSurviveByteForByte()
-    {
-        QString word;
-        for (int code = 191; code <= 255; ++code)
-            word += cp1252::charFor(static_cast<unsigned char>(code));
-        const auto block = blockLines("Fran\u00e7ais", {{word, "\u00bfQu\u00e9?"}});
-        QVERIFY(block);
-        QCOMPARE(block->at(0), QByteArray("Fran\xe7" "ais"));
-        QCOMPARE(block->at(1).size(), 65);
-        for (int i = 0; i < 65; ++i)
-            QCOMPARE(static_cast<unsigned char>(block->at(1)[i]), 191 + i);
-        QCOMPARE(pairsOf(*block, *findListBlock(*block, block->at(0))).first().word, word);
-        QVERIFY(!blockLines("Polish \u0142", {}));
+        const StoreContent cut = StoreContent::fromFileLines(L("A a m b"));
+        QCOMPARE(cut.listAt(cut.positionOf("A")).pairs, (QVector<WordPair>{{"a", "m"}, {"b", ""}}));
+        QCOMPARE(StoreContent::fromFileLines(L("A a m | A b n")).positionOf("A", 2), -1);
     }
 
     void refusedEntries_data()
@@ -122,9 +110,11 @@ private slots:
         QTest::addRow("near miss") << "<New List> " << word << false;
         QTest::addRow("line feed") << "two\nlines" << meaning << true;
         QTest::addRow("carriage return") << "two\rlines" << name << true;
-        QTest::addRow("not in Windows-1252") << "\u0142\u00f3d\u017a" << word << true;
-        QTest::addRow("emoji") << "cat \U0001F408" << meaning << true;
-        QTest::addRow("euro sign is stored") << "\u20ac5" << meaning << false;
+        QTest::addRow("Polish") << "\u0142\u00f3d\u017a" << word << false;
+        QTest::addRow("Arabic name") << "\u0627\u0644\u0641\u0648\u0627\u0643\u0647" << name << false;
+        QTest::addRow("emoji") << "cat \U0001F408" << meaning << false;
+        QTest::addRow("tab") << "cat\tdog" << meaning << true;
+        QTest::addRow("an old store's undefined byte") << "\u0081" << word << false;
     }
 
     void refusedEntries()
@@ -140,8 +130,9 @@ private slots:
 
     void namesOfOtherListsAreTaken()
     {
-        const Lines store = L("Animals a m | Colours c m");
+        const StoreContent store = StoreContent::fromFileLines(L("Animals a m | Colours c m | Caf\xc3\xa9 c m"));
         QVERIFY(nameTaken(store, "Colours"));
+        QVERIFY(nameTaken(store, "Cafe\u0301")); // the same letters, composed otherwise
         QVERIFY(!nameTaken(store, "colours")); // names compare exactly
         QVERIFY(!nameTaken(store, "a"));       // a word is not a name
         QVERIFY(nameTaken(store, "Colours", "Animals"));

@@ -1,5 +1,5 @@
 // links: lingo_manage
-#include "manage/ListDeletion.h"
+#include "app/core/StoreContent.h"
 #include "manage/TeacherSettings.h"
 
 #include <QTest>
@@ -49,6 +49,7 @@ private slots:
         QTest::addRow("a blank first name survives another deletion")
             << QStringList{"", "w", "m", "<New List>", "B", "x", "y"} << 1 << QStringList{"", "w", "m"};
         QTest::addRow("a position past the last list changes nothing") << abc << 3 << abc;
+        QTest::addRow("no list chosen changes nothing") << abc << -1 << abc;
     }
 
     void deletion()
@@ -56,13 +57,9 @@ private slots:
         QFETCH(QStringList, store);
         QFETCH(int, position);
         QFETCH(QStringList, after);
-        QCOMPARE(liststore::deleteListAt(bytes(store), position), bytes(after));
-    }
-
-    void noListHasNoNameLine()
-    {
-        QCOMPARE(liststore::nameLineOf(bytes(abc), -1), -1);
-        QCOMPARE(liststore::nameLineOf(bytes(abc), 3), -1);
+        StoreContent content = StoreContent::fromFileLines(bytes(store));
+        content.removeAt(position);
+        QCOMPARE(content.fileLines(), bytes(after));
     }
 
     void settingsLinesKeepTheirPlaces()

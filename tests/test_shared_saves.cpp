@@ -99,7 +99,7 @@ int runWriter(int id, int from, int to)
         const bool remove = i % 3 == 2 && !mine.isEmpty();
         const QByteArray name = remove ? mine.first() : prefix + QByteArray::number(i);
         const QByteArray change = (remove ? "deleted " : "added ") + name;
-        const auto result = dataupdate::updateStore([&](const QList<QByteArray> &now) {
+        const auto result = dataupdate::updateFile(storePath(), [&](const QList<QByteArray> &now) {
             say("try " + QByteArray::number(i) + " " + change);
             QList<QByteArray> lines = now;
             if (!remove)
@@ -142,7 +142,7 @@ int runWriter(int id, int from, int to)
 // One list added, for saves that run while another holds the lock.
 int runAdd(const QByteArray &name)
 {
-    const auto result = dataupdate::updateStore([&name](const QList<QByteArray> &now) {
+    const auto result = dataupdate::updateFile(storePath(), [&name](const QList<QByteArray> &now) {
         return dataupdate::Change::write(QList<QByteArray>(now) << NewListLine.toByteArray() << name
                                                                 << pairLinesFor(name));
     });
@@ -215,7 +215,7 @@ int runRewriter()
 // killed), then adds the list "Held".
 int runHolder(const QString &release)
 {
-    const auto result = dataupdate::updateStore([&release](const QList<QByteArray> &now) {
+    const auto result = dataupdate::updateFile(storePath(), [&release](const QList<QByteArray> &now) {
         say("holding");
         while (!QFileInfo::exists(release))
             QThread::msleep(10);

@@ -4,10 +4,12 @@
 #include "app/core/ListStore.h"
 #include "app/core/SettingsFile.h"
 #include "app/core/SharedState.h"
+#include "app/core/StoreContent.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -98,6 +100,52 @@ private slots:
         QVERIFY(!cp1252::canEncode(QStringLiteral("smile \U0001F600")));
         QCOMPARE(cp1252::charFor(0xE9), QChar(0xE9));
         QCOMPARE(cp1252::charFor(0x9C), QChar(0x0153)); // oe ligature
+    }
+
+    // A save keeps the store's encoding while it can, and every line it did
+    // not change keeps its bytes; a Windows-1252 store becomes UTF-8 with a
+    // mark, whole, only when a list needs it.
+    void encodingsOfTheStore_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray cp1252Store = crlf({"Caf\xe9", "\xe9t\xe9", "summer", "odd \x81", "x"});
+        QTest::addRow("Windows-1252 keeps a list it can hold")
+            << cp1252Store << "Espa\u00f1ol" << cp1252Store + crlf({"<New List>", "Espa\xf1ol", "ni\xf1o", "ni\xf1o"});
+        QTest::addRow("Windows-1252 turns UTF-8 for Russian")
+            << cp1252Store << "\u0420\u0443\u0441\u0441\u043a\u0438\u0439"
+            << "\xEF\xBB\xBF" + crlf({"Caf\xc3\xa9", "\xc3\xa9t\xc3\xa9", "summer", "odd \xc2\x81", "x", "<New List>",
+                                     "\xd0\xa0\xd1\x83\xd1\x81\xd1\x81\xd0\xba\xd0\xb8\xd0\xb9", "ni\xc3\xb1o",
+                                     "ni\xc3\xb1o"});
+        const QByteArray editorStore = crlf({"Caf\xc3\xa9", "\xc3\xa9t\xc3\xa9", "summer"});
+        QTest::addRow("UTF-8 an editor saved gains no mark")
+            << editorStore << "Polski" << editorStore + crlf({"<New List>", "Polski", "ni\xc3\xb1o", "ni\xc3\xb1o"});
+        const QByteArray mixed = "\xEF\xBB\xBF" + crlf({"\xce\x95\xce\xbb", "\xe9t\xe9", "summer"});
+        QTest::addRow("a Windows-1252 line of a UTF-8 store keeps its bytes")
+            << mixed << "Polski" << mixed + crlf({"<New List>", "Polski", "ni\xc3\xb1o", "ni\xc3\xb1o"});
+    }
+
+    void encodingsOfTheStore()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, added);
+        QFETCH(QByteArray, after);
+        const QByteArray settings = "p\xe4ss\r\nkept\r\nSound On\r\n";
+        writeRaw(settingsPath(), settings);
+        writeRaw(storePath(), before);
+        const StoredList first = ReadStore()->listAt(0);
+        QVERIFY(dataupdate::updateStore([&added](StoreContent &now) {
+            now.appendList({added, {{"nin\u0303o", "ni\u00f1o"}}}); // typed decomposed, stored composed
+            return dataupdate::Change::save();
+        }));
+        QCOMPARE(readRaw(storePath()), after);
+        QVERIFY(sameList(ReadStore()->listAt(0), first));
+        QCOMPARE(ReadListNames().last(), added);
+        QCOMPARE(load(added), QStringList{"ni\u00f1o=ni\u00f1o"});
+        QCOMPARE(load(first.name).value(0), first.pairs[0].word + "=" + first.pairs[0].meaning);
+        QCOMPARE(readRaw(settingsPath()), settings);
+        QVERIFY(QFile::remove(settingsPath()));
     }
 
     void loadList_data()
@@ -214,7 +262,8 @@ private slots:
         QVERIFY(!WriteStoreLines({"New"}));
         Shared.AppPath = m_dir.path();
         // No temporary file is left behind by a failed save.
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"thelists.dat"});
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(QRegularExpression("^(?!.*\\.lck$)")),
+                 QStringList{"thelists.dat"});
 
         // A disk really full.
         QTemporaryDir small;
@@ -236,7 +285,7 @@ private slots:
         writeRaw(storePath(), crlf({"A", "w", "m"}));
         const mode_t mask = ::umask(077);
         QFile::Permissions lockMode;
-        const auto result = dataupdate::updateStore([&lockMode](const QList<QByteArray> &now) {
+        const auto result = dataupdate::updateFile(storePath(), [&lockMode](const QList<QByteArray> &now) {
             lockMode = QFileInfo(storePath() + ".lck").permissions();
             return dataupdate::Change::write(QList<QByteArray>(now) << "w2" << "m2");
         });

@@ -252,6 +252,28 @@ private slots:
         }
     }
 
+    // Another computer's Russian list turns the whole store into UTF-8
+    // while the teacher edits "Café": the same text in other bytes is no
+    // change, so the list is saved over without a question, not duplicated.
+    void aStoreTurnedUtf8MeanwhileIsNoChangeOfTheList()
+    {
+        TestEnv env(TestEnv::lines({"Caf\u00e9", "th\u00e9", "tea", "lait", "milk"}));
+        registerManageScreens(screens());
+        registerListEditorScreens(screens());
+        EditList *editor = openEditor("Caf\u00e9");
+        deleteWord(editor, 0);
+        otherComputerWrites(env.path("thelists.dat"), "\xEF\xBB\xBF" + QString("Caf\u00e9\r\nth\u00e9\r\ntea\r\nlait\r\n"
+                                                                       "milk\r\n<New List>\r\n\u0420\u0443\u0441\r\n"
+                                                                       "\u0434\u0430\r\nyes\r\n").toUtf8());
+        int questions = 0;
+        setMessageBoxHandler([&](const QString &, const QString &, MsgButtons) { return ++questions, MsgAnswer::Yes; });
+        click(editor, "Done");
+        settle();
+        QCOMPARE(questions, 0);
+        QCOMPARE(env.read("thelists.dat"), "\xEF\xBB\xBF" + QString("\u0420\u0443\u0441\r\n\u0434\u0430\r\nyes\r\n"
+                                                                   "<New List>\r\nCaf\u00e9\r\nlait\r\nmilk\r\n").toUtf8());
+    }
+
     void nameTakenMeanwhileIsRefusedAndTheWorkKept()
     {
         TestEnv env;

@@ -177,11 +177,6 @@ Result updateFile(const QString &path, const Edit &edit)
     return {Outcome::Saved, {}, std::move(change.lines)};
 }
 
-Result updateStore(const Edit &edit)
-{
-    return updateFile(storePath(), edit);
-}
-
 Result updateSettings(const Edit &edit)
 {
     return updateFile(settingsPath(), [&edit](const QList<QByteArray> &now) {

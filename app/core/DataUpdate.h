@@ -23,6 +23,9 @@ struct Change {
     QString why;             // Refuse, Conflict: for the teacher
 
     static Change write(QList<QByteArray> lines) { return {Kind::Write, std::move(lines), {}}; }
+    // For an edit of a file's content held by its owner (the store's): write
+    // that content as the edit left it.
+    static Change save() { return {Kind::Write, {}, {}}; }
     static Change refuse(QString why) { return {Kind::Refuse, {}, std::move(why)}; }
     static Change conflict(QString why = {}) { return {Kind::Conflict, {}, std::move(why)}; }
 };
@@ -62,7 +65,6 @@ using WaitNotifier = void (*)(bool waiting);
 void setWaitNotifier(WaitNotifier notifier);
 
 Result updateFile(const QString &path, const Edit &edit);
-Result updateStore(const Edit &edit);    // thelists.dat in AppPath
 Result updateSettings(const Edit &edit); // lsdata.dat in AppPath
 
 // Whether this account can change the data folder's files: the folder (for

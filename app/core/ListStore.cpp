@@ -1,7 +1,7 @@
 #include "ListStore.h"
 
-#include "Cp1252.h"
 #include "SharedState.h"
+#include "StoreEncoding.h"
 
 namespace {
 
@@ -9,6 +9,13 @@ void report(bool *readable, bool value)
 {
     if (readable)
         *readable = value;
+}
+
+// The file's text after its byte-order mark, if it has one.
+QByteArrayView withoutMark(const QByteArray &bytes)
+{
+    QByteArrayView view(bytes);
+    return view.startsWith(storeencoding::Mark) ? view.sliced(storeencoding::Mark.size()) : view;
 }
 
 } // namespace
@@ -24,7 +31,7 @@ bool StoreIsEmpty(bool *readable)
     report(readable, bytes.has_value());
     if (!bytes)
         return false;
-    textfile::LineScanner scanner(*bytes);
+    textfile::LineScanner scanner(withoutMark(*bytes));
     QByteArrayView first;
     return scanner.next(first) && first == NoListsLine;
 }
@@ -36,11 +43,12 @@ QStringList ReadListNames(bool *readable)
     report(readable, bytes.has_value());
     if (!bytes)
         return names;
-    textfile::LineScanner scanner(*bytes);
+    const StoreEncoding encoding = storeencoding::detect(*bytes);
+    textfile::LineScanner scanner(withoutMark(*bytes));
     NameLines walk(scanner);
     QByteArrayView name;
     while (walk.next(name))
-        names.append(cp1252::decode(name));
+        names.append(storeencoding::decodeLine(name, encoding));
     return names;
 }
 
@@ -49,15 +57,18 @@ bool LoadList(bool *readable)
     Shared.WordCount = 0;
     const auto bytes = textfile::readBytes(storePath());
     report(readable, bytes.has_value());
-    const auto wanted = cp1252::encode(Shared.CurrentList);
-    if (!bytes || !wanted)
+    if (!bytes)
         return false;
-    textfile::LineScanner scanner(*bytes);
+    const StoreEncoding encoding = storeencoding::detect(*bytes);
+    const QString wanted = storeencoding::comparable(Shared.CurrentList);
+    textfile::LineScanner scanner(withoutMark(*bytes));
     NameLines walk(scanner);
     QByteArrayView name;
     bool found = false;
-    while (!found && walk.next(name))
-        found = name == *wanted;
+    while (!found && walk.next(name)) {
+        const QString stored = storeencoding::decodeLine(name, encoding);
+        found = stored == Shared.CurrentList || storeencoding::comparable(stored) == wanted;
+    }
     if (!found)
         return false;
 
@@ -65,11 +76,11 @@ bool LoadList(bool *readable)
     QByteArrayView word, meaning;
     while (count < MaxPairs && scanner.next(word) && word != NewListLine) {
         ++count;
-        Shared.Words[count] = cp1252::decode(word);
+        Shared.Words[count] = storeencoding::decodeLine(word, encoding);
         // A list cut off after a word (at the end of the file or before the
         // next list) still loads that word, with no meaning.
         const bool hasMeaning = scanner.next(meaning) && meaning != NewListLine;
-        Shared.Meanings[count] = hasMeaning ? cp1252::decode(meaning) : QString();
+        Shared.Meanings[count] = hasMeaning ? storeencoding::decodeLine(meaning, encoding) : QString();
         if (!hasMeaning)
             break;
     }

@@ -2,6 +2,7 @@
 
 #include "Cp1252.h"
 #include "SharedState.h"
+#include "StoreEncoding.h"
 
 QString settingsPath()
 {
@@ -13,9 +14,22 @@ std::optional<QList<QByteArray>> ReadSettingsLines()
     return textfile::readLines(settingsPath());
 }
 
+// The file stays Windows-1252 byte for byte, for older versions read line 1
+// as the password. One that an editor saved with a UTF-8 mark still reads,
+// and the mark is never part of the password.
 QString storedPassword(const QList<QByteArray> &lines)
 {
-    return lines.isEmpty() ? QString() : cp1252::decode(lines.first());
+    if (lines.isEmpty())
+        return QString();
+    const QByteArrayView line(lines.first());
+    if (line.startsWith(storeencoding::Mark))
+        return storeencoding::decodeLine(line.sliced(storeencoding::Mark.size()), StoreEncoding::Utf8);
+    return cp1252::decode(line);
+}
+
+std::optional<QByteArray> passwordLine(const QString &password)
+{
+    return cp1252::encode(password);
 }
 
 bool soundLineIsOn(const QList<QByteArray> &lines)

@@ -19,6 +19,9 @@ std::optional<QList<QByteArray>> ReadSettingsLines();
 
 // Missing lines read as empty.
 QString storedPassword(const QList<QByteArray> &lines);
+// The password as line 1 holds it; nothing when a character does not fit
+// the file's Windows-1252.
+std::optional<QByteArray> passwordLine(const QString &password);
 bool soundLineIsOn(const QList<QByteArray> &lines);
 
 // Missing lines of the three the format has added as empty ones.

@@ -1,5 +1,7 @@
 #include "AddWord.h"
 
+#include "ListEntries.h"
+
 #include "app/Controls.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
@@ -71,8 +73,8 @@ void AddWord::Command1_Click()
     }
     if (pairRefused(Text1, Text2))
         return;
-    Shared.CurrentWord = Text1->text();
-    Shared.CurrentMeaning = Text2->text();
+    Shared.CurrentWord = takenText(Text1->text());
+    Shared.CurrentMeaning = takenText(Text2->text());
     Shared.CardSide = 1;
     finish();
 }

@@ -5,6 +5,7 @@
 #include "app/MessageBox.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
+#include "app/core/StoreContent.h"
 #include "app/core/SharedState.h"
 
 #include <QLineEdit>
@@ -43,11 +44,11 @@ void ChangeListName::Command1_Click()
 {
     if (m_done)
         return;
-    const QString name = TheName->text();
+    const QString name = takenText(TheName->text());
     std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
     if (!refusal) {
         // The list keeps its own stored name; any other list's name is taken.
-        const auto store = ReadStoreLines();
+        const auto store = ReadStore();
         if (!store)
             refusal = unreadFileMessage(storePath());
         else if (nameTaken(*store, name, Shared.CurrentList))

@@ -8,6 +8,7 @@
 #include "app/Sound.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
+#include "app/core/StoreContent.h"
 #include "app/core/SharedState.h"
 
 #include <QLineEdit>
@@ -48,14 +49,14 @@ void CreateList::Form_Load()
 
 void CreateList::Command2_Click()
 {
-    const QString name = NewName->text();
+    const QString name = takenText(NewName->text());
     if (name.isEmpty()) {
         Beep();
         return;
     }
     std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
     if (!refusal) {
-        const auto store = ReadStoreLines();
+        const auto store = ReadStore();
         if (!store)
             refusal = unreadFileMessage(storePath());
         else if (nameTaken(*store, name))

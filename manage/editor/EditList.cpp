@@ -10,7 +10,6 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
-#include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
 #include "app/core/Numbers.h"
 #include "app/core/SharedState.h"
@@ -107,14 +106,12 @@ void EditList::loadList()
     m_occurrence = chosenOccurrenceOf(Shared.CurrentList);
     m_pairs.clear();
     m_seen.reset();
-    const auto lines = ReadStoreLines();
-    m_unread = !lines;
-    const auto name = cp1252::encode(Shared.CurrentList);
-    if (lines && name) {
-        if (const auto block = findListBlock(*lines, *name, m_occurrence)) {
-            m_pairs = pairsOf(*lines, *block);
-            m_seen = lines->mid(block->nameLine, block->end - block->nameLine);
-        }
+    const auto store = ReadStore();
+    m_unread = !store;
+    if (store) {
+        m_seen = listOf(*store, Shared.CurrentList, m_occurrence);
+        if (m_seen)
+            m_pairs = m_seen->pairs;
     }
     QStringList words;
     words.reserve(m_pairs.size());
@@ -251,13 +248,7 @@ bool EditList::saveList()
         MsgBox(unreadAtSaveMessage(storePath()), QStringLiteral("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
-    const auto oldName = cp1252::encode(Shared.CurrentList);
-    const auto block = blockLines(Label1->text(), m_pairs);
-    if (!oldName || !block) {
-        heyMessage(QStringLiteral("This list holds a character that cannot be stored in the word list file."), this);
-        return false;
-    }
-    EditedList edited{*oldName, m_occurrence, m_seen, Label1->text(), *block};
+    EditedList edited{Shared.CurrentList, m_occurrence, m_seen, {Label1->text(), m_pairs}};
     for (;;) {
         // The lock is not held while the teacher is asked: the question comes
         // back here and the check is made again on the store as it is then.
@@ -269,7 +260,7 @@ bool EditList::saveList()
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::SaveOverCancel, this) != MsgAnswer::Yes)
                 return false;
-            edited.seen = listLinesOf(result.lines, edited.storedName, edited.occurrence);
+            edited.seen = listOf(StoreContent::fromFileLines(result.lines), edited.storedName, edited.occurrence);
             continue;
         case dataupdate::Outcome::Refused:
             heyMessage(result.message, this);

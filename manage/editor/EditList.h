@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreEdits.h"
+#include "app/core/StoreContent.h"
 #include "app/Screen.h"
 
 #include <QByteArray>
@@ -55,7 +55,7 @@ private:
     int m_occurrence = 0;
     // The list's lines in the store when it was loaded (nothing: not there),
     // to tell whether another computer changed it before Done.
-    std::optional<QList<QByteArray>> m_seen;
+    std::optional<StoredList> m_seen;
     // The store could not be read at load: nothing is saved from this screen.
     bool m_unread = false;
     bool m_changed = false;

@@ -1,5 +1,7 @@
 #include "EditWord.h"
 
+#include "ListEntries.h"
+
 #include "app/Controls.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
@@ -60,8 +62,8 @@ void EditWord::Command1_Click()
     }
     if (pairRefused(TheWord, TheMeaning))
         return;
-    Shared.CurrentWord = TheWord->text();
-    Shared.CurrentMeaning = TheMeaning->text();
+    Shared.CurrentWord = takenText(TheWord->text());
+    Shared.CurrentMeaning = takenText(TheMeaning->text());
     Shared.WordEdited = 1;
     finish();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreEdits.h"
+#include "app/core/WordPair.h"
 
 #include <QVector>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include "app/Controls.h"
 #include "app/Twips.h"
-#include "app/core/Cp1252.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -48,5 +47,6 @@ void ForeignCharacters::showPickedCharacter()
 
 QString ForeignCharacters::picked() const
 {
-    return QString(cp1252::charFor(static_cast<unsigned char>(LScroll->value())));
+    // Codes 191 to 255 are the same characters in Windows-1252 and Unicode.
+    return QString(QChar(char16_t(LScroll->value())));
 }

@@ -1,8 +1,10 @@
 #include "ListEntries.h"
 
-#include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "app/core/StoreContent.h"
+
+#include <algorithm>
 
 std::optional<QString> entryRefusal(const QString &text, EntryKind kind)
 {
@@ -17,25 +19,23 @@ std::optional<QString> entryRefusal(const QString &text, EntryKind kind)
         return QStringLiteral("Please type a name for the list.");
     if (isName && text == QLatin1StringView(NoListsLine.data(), NoListsLine.size()))
         return QStringLiteral("\"No Lists\" marks an empty word list file, so it cannot be the name of a list.");
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const QString ch = text.mid(i, pair ? 2 : 1);
-        if (!cp1252::canEncode(ch))
-            return QStringLiteral("The character \"%1\" cannot be stored in the word list file. "
-                                  "Please leave it out or use a character from the Foreign Characters panel.")
-                .arg(ch);
-        if (pair)
-            ++i;
-    }
+    // Tabs and the other control characters of ASCII: a spreadsheet or
+    // another program would split or hide them. The C1 controls stay
+    // allowed: older stores hold them as the five bytes Windows-1252 leaves
+    // undefined, and their lists must still save.
+    if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7F; }))
+        return isName ? QStringLiteral("A list name cannot hold a tab or another control character. "
+                                       "Please remove it.")
+                      : QStringLiteral("A word or meaning cannot hold a tab or another control character. "
+                                       "Please remove it.");
     return std::nullopt;
 }
 
-bool nameTaken(const QList<QByteArray> &storeLines, const QString &name, const QString &ownName)
+bool nameTaken(const StoreContent &store, const QString &name, const QString &ownName)
 {
-    if (!ownName.isEmpty() && name == ownName)
+    if (!ownName.isEmpty() && storeencoding::sameText(name, ownName))
         return false;
-    const auto bytes = cp1252::encode(name);
-    return bytes && listNamesOf(storeLines).contains(*bytes);
+    return store.hasListNamed(name);
 }
 
 QString nameTakenMessage(const QString &name)
@@ -45,11 +45,11 @@ QString nameTakenMessage(const QString &name)
         .arg(name);
 }
 
-QString freeListName(const QList<QByteArray> &storeLines, const QString &name)
+QString freeListName(const StoreContent &store, const QString &name)
 {
     for (int n = 2;; ++n) {
         const QString candidate = QStringLiteral("%1 (%2)").arg(name).arg(n);
-        if (!nameTaken(storeLines, candidate))
+        if (!nameTaken(store, candidate))
             return candidate;
     }
 }
@@ -57,4 +57,9 @@ QString freeListName(const QList<QByteArray> &storeLines, const QString &name)
 QString listFullMessage()
 {
     return QStringLiteral("A list can hold at most %1 words, and this list is full.").arg(MaxPairs);
+}
+
+QString takenText(const QString &typed)
+{
+    return storeencoding::comparable(typed);
 }

@@ -2,37 +2,35 @@
 
 #include "ListEntries.h"
 
-#include "app/core/Cp1252.h"
-
-std::optional<QList<QByteArray>> listLinesOf(const QList<QByteArray> &store, const QByteArray &name, int occurrence)
+std::optional<StoredList> listOf(const StoreContent &store, const QString &name, int occurrence)
 {
-    const auto block = findListBlock(store, name, occurrence);
-    if (!block)
+    const qsizetype position = store.positionOf(name, occurrence);
+    if (position < 0)
         return std::nullopt;
-    return store.mid(block->nameLine, block->end - block->nameLine);
+    return store.listAt(position);
 }
 
-dataupdate::Edit writeBack(const EditedList &list)
+dataupdate::StoreEdit writeBack(const EditedList &list)
 {
-    return [list](const QList<QByteArray> &now) {
-        if (listLinesOf(now, list.storedName, list.occurrence) != list.seen)
+    return [list](StoreContent &now) {
+        const qsizetype position = now.positionOf(list.storedName, list.occurrence);
+        const bool asSeen = position < 0 ? !list.seen : list.seen && sameList(now.listAt(position), *list.seen);
+        if (!asSeen)
             return dataupdate::Change::conflict(changedMeanwhileMessage());
         // The list keeps its own stored name; any other list's name is taken.
-        if (nameTaken(now, list.name, cp1252::decode(list.storedName)))
-            return dataupdate::Change::refuse(nameTakenMessage(list.name));
-        return dataupdate::Change::write(withListWrittenBack(now, list.storedName, list.occurrence, list.block));
+        if (nameTaken(now, list.edited.name, list.storedName))
+            return dataupdate::Change::refuse(nameTakenMessage(list.edited.name));
+        now.writeBack(position, list.edited);
+        return dataupdate::Change::save();
     };
 }
 
-dataupdate::Edit appendNew(const NewListDraft &draft)
+dataupdate::StoreEdit appendNew(const NewListDraft &draft)
 {
-    return [draft](const QList<QByteArray> &now) {
+    return [draft](StoreContent &now) {
         if (nameTaken(now, draft.name()))
             return dataupdate::Change::refuse(nameTakenMessage(draft.name()));
-        auto lines = draft.appendedTo(now);
-        if (!lines)
-            return dataupdate::Change::refuse(
-                QStringLiteral("This list holds a character that cannot be stored in the word list file."));
-        return dataupdate::Change::write(std::move(*lines));
+        now.appendList({draft.name(), draft.pairs()});
+        return dataupdate::Change::save();
     };
 }

@@ -152,8 +152,8 @@ bool MakeNewList::saveList()
         // The name was free when the teacher chose it; another computer took
         // it since. This screen has no name box, so offer a free name rather
         // than leave the typed words with no way to be saved.
-        if (nameTaken(result.lines, m_draft.name())) {
-            const QString other = freeListName(result.lines, m_draft.name());
+        if (const StoreContent now = StoreContent::fromFileLines(result.lines); nameTaken(now, m_draft.name())) {
+            const QString other = freeListName(now, m_draft.name());
             const QString question =
                 QStringLiteral("Another computer saved a list named \"%1\" while you were typing this one.\n\n"
                                "Save your list as \"%2\" instead?")

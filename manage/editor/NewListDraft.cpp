@@ -13,14 +13,6 @@ NewListDraft::AddOutcome NewListDraft::addPair(const QString &word, const QStrin
         if (auto refusal = entryRefusal(text, kind))
             return {Added::Refused, *refusal};
     }
-    m_pairs.append({word, meaning});
+    m_pairs.append({takenText(word), takenText(meaning)});
     return {Added::Yes, {}};
-}
-
-std::optional<QList<QByteArray>> NewListDraft::appendedTo(const QList<QByteArray> &store) const
-{
-    const auto block = blockLines(m_name, m_pairs);
-    if (!block)
-        return std::nullopt;
-    return withListAppended(store, *block);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StoreEdits.h"
+#include "app/core/WordPair.h"
 
 #include <QString>
 #include <QVector>
@@ -23,9 +23,6 @@ public:
     const QVector<WordPair> &pairs() const { return m_pairs; }
     int pairCount() const { return int(m_pairs.size()); }
 
-    // The store's lines with this list appended; nothing when some text
-    // cannot be stored (it was refused when typed, so only as a safeguard).
-    std::optional<QList<QByteArray>> appendedTo(const QList<QByteArray> &store) const;
 
 private:
     QString m_name;

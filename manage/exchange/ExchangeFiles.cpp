@@ -1,7 +1,7 @@
 #include "ExchangeFiles.h"
 
-#include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
+#include "app/core/StoreContent.h"
 #include "manage/editor/ListEntries.h"
 
 #include <QDir>
@@ -48,7 +48,7 @@ QString saveBytes(const QString &path, const QByteArray &bytes)
     return {};
 }
 
-std::optional<QString> newNameRefusal(const QList<QByteArray> &store, const QString &name)
+std::optional<QString> newNameRefusal(const StoreContent &store, const QString &name)
 {
     if (auto refusal = entryRefusal(name, EntryKind::ListName))
         return refusal;
@@ -59,26 +59,23 @@ std::optional<QString> newNameRefusal(const QList<QByteArray> &store, const QStr
 
 dataupdate::Result appendList(const QString &name, const QVector<WordPair> &pairs)
 {
-    return dataupdate::updateStore([&](const QList<QByteArray> &now) {
+    return dataupdate::updateStore([&](StoreContent &now) {
         if (const auto refusal = newNameRefusal(now, name))
             return dataupdate::Change::refuse(*refusal);
-        const auto block = blockLines(name, pairs);
-        if (!block)
-            return dataupdate::Change::refuse(QStringLiteral("Some text of the list cannot be stored."));
-        return dataupdate::Change::write(withListAppended(now, *block));
+        now.appendList({name, pairs});
+        return dataupdate::Change::save();
     });
 }
 
 std::optional<QVector<WordPair>> pairsOfList(const QString &name)
 {
-    const auto store = ReadStoreLines();
-    const auto bytes = cp1252::encode(name);
-    if (!store || !bytes)
+    const auto store = ReadStore();
+    if (!store)
         return std::nullopt;
-    const auto block = findListBlock(*store, *bytes);
-    if (!block)
+    const qsizetype position = store->positionOf(name);
+    if (position < 0)
         return std::nullopt;
-    return pairsOf(*store, *block);
+    return store->listAt(position).pairs;
 }
 
 QString fileNameFilter()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ListImport.h"
-#include "manage/editor/StoreEdits.h"
+#include "app/core/WordPair.h"
 
 #include "app/core/DataUpdate.h"
 
@@ -13,6 +13,8 @@
 // The file side of list exchange, shared by the screens and the command
 // line: reading a file to import, writing an exported one, and the store
 // change that appends an imported list.
+class StoreContent;
+
 namespace exchange {
 
 struct FileRead {
@@ -30,7 +32,7 @@ QString saveBytes(const QString &path, const QByteArray &bytes);
 
 // Why `name` cannot be the name of a new list in the store as it is, or
 // nothing: the refusals of CreateList (empty, "No Lists", taken, ...).
-std::optional<QString> newNameRefusal(const QList<QByteArray> &store, const QString &name);
+std::optional<QString> newNameRefusal(const StoreContent &store, const QString &name);
 
 // Appends the list at the end of the store as it is under the lock,
 // refusing a name another list has meanwhile taken.

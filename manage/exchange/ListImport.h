@@ -1,6 +1,6 @@
 #pragma once
 
-#include "manage/editor/StoreEdits.h"
+#include "app/core/WordPair.h"
 
 #include <QByteArrayView>
 #include <QList>

@@ -4,7 +4,7 @@
 #include "ListExport.h"
 
 #include "app/CommandLine.h"
-#include "app/core/Cp1252.h"
+#include "app/core/StoreContent.h"
 #include "app/core/ListStore.h"
 
 #include <QCommandLineParser>
@@ -31,12 +31,12 @@ QString unreadableStore()
 
 int listsVerb(QTextStream &out, QTextStream &err)
 {
-    const auto store = ReadStoreLines();
+    const auto store = ReadStore();
     if (!store)
         return failure(err, unreadableStore());
-    if (!store->isEmpty() && store->first() != NoListsLine) {
-        for (const QByteArray &name : listNamesOf(*store))
-            out << cp1252::decode(name) << '\n';
+    if (store->listCount() > 0 && !store->isEmpty()) {
+        for (const QString &name : store->names())
+            out << name << '\n';
     }
     out.flush();
     return 0;

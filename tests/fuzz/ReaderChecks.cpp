@@ -1,6 +1,6 @@
 #include "ReaderChecks.h"
 
-#include "app/core/Cp1252.h"
+#include "app/core/StoreContent.h"
 #include "app/core/ListStore.h"
 #include "app/core/SettingsFile.h"
 #include "app/core/SharedState.h"
@@ -28,14 +28,15 @@ QString checkReaders(const QByteArray &bytes, const QByteArray &settingsBytes, b
     if (total > bytes.size())
         return "lines hold more bytes than the file";
 
+    // The file's reader and the store's owner read the same names, and an
+    // unchanged store is given back byte for byte.
+    const StoreContent content = StoreContent::fromFileLines(*lines);
     const QStringList names = ReadListNames();
-    const QList<QByteArray> nameLines = listNamesOf(*lines);
-    if (names.size() != nameLines.size())
-        return QString("ReadListNames gave %1 names, the lines %2").arg(names.size()).arg(nameLines.size());
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (cp1252::encode(names[i]) != nameLines[i])
-            return "a name does not round-trip";
-    if (StoreIsEmpty() != (!lines->isEmpty() && lines->first() == NoListsLine))
+    if (names != content.names())
+        return "ReadListNames and the store's owner disagree";
+    if (content.fileLines() != *lines)
+        return "an unchanged store does not round-trip";
+    if (StoreIsEmpty() != (content.listCount() > 0 && content.names().first() == QLatin1String(NoListsLine)))
         return "StoreIsEmpty disagrees with the first line";
 
     for (const QString &name : {names.value(0), names.value(names.size() / 2), names.value(names.size() - 1),
