@@ -237,6 +237,9 @@ void ExchangeTest::import()
     for (const WordPair &pair : result.pairs)
         taken << pair.word << pair.meaning;
     QCOMPARE(taken, block);
+    // Into the store and out again, as the import and the export do.
+    QCOMPARE(exchange::appendList(result.name, result.pairs).message, QString());
+    QCOMPARE(exchange::pairsOfList(result.name), std::optional(result.pairs));
 }
 
 void ExchangeTest::roundTrip_data()
