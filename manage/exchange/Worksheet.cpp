@@ -38,11 +38,11 @@ void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double
 
 // Qt's PDF writer names the character a glyph stands for by the lowest code
 // point the font maps to that glyph. CJK fonts share a glyph between an
-// ideograph and its radical (日 and ⽇), and an Arabic letter's shaped form is
-// also its presentation form's, so copying or searching a sheet would give
-// radicals and presentation forms. Such names in the ToUnicode maps become
-// the character they stand for, written in as many bytes, so no offset in
-// the file moves.
+// ideograph and its radical (日 and ⽇), and an Arabic letter's shaped forms
+// are the glyphs of its presentation forms, so copying or searching a sheet
+// would give radicals and presentation forms. Such names in the ToUnicode
+// maps become the character they stand for, written in as many bytes, so no
+// offset in the file moves.
 bool namesSharedGlyph(uint c)
 {
     return (c >= 0x2E80 && c <= 0x2FDF) || (c >= 0xFB50 && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF);
