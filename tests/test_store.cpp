@@ -316,6 +316,10 @@ private slots:
         QCOMPARE(readRaw(settingsPath()), QByteArray("OnlyPassword\r\n\r\n\r\n"));
         writeRaw(settingsPath(), "");
         QCOMPARE(storedPassword(*ReadSettingsLines()), QString());
+
+        // An editor's byte-order mark is never part of the password.
+        writeRaw(settingsPath(), "\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F\r\nx\r\nSound On\r\n");
+        QCOMPARE(storedPassword(*ReadSettingsLines()), QString("Gr\u00fc\u00df"));
     }
 };
 

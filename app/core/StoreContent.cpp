@@ -22,57 +22,74 @@ StoreContent StoreContent::fromFileLines(const QList<QByteArray> &lines)
 {
     StoreContent content;
     content.m_encoding = storeencoding::detectLines(lines);
-    content.m_lines.reserve(lines.size());
-    for (const QByteArray &line : lines)
-        content.m_lines.append({line, {}, true});
-    if (content.m_encoding == StoreEncoding::Utf8WithMark)
-        content.m_lines.first().bytes = lines.first().mid(storeencoding::Mark.size());
+    content.m_lines = lines;
+    content.m_added = QList<bool>(lines.size(), false);
+    content.m_marked = content.m_encoding == StoreEncoding::Utf8WithMark;
     return content;
 }
 
 QList<QByteArray> StoreContent::fileLines() const
 {
     StoreEncoding target = m_encoding;
-    if (target == StoreEncoding::Windows1252) {
-        const bool fits = std::all_of(m_lines.cbegin(), m_lines.cend(), [](const Line &line) {
-            return line.fromFile || storeencoding::encodeLine(line.text, StoreEncoding::Windows1252);
-        });
-        if (!fits)
-            target = StoreEncoding::Utf8WithMark;
+    const bool anyAdded = m_added.contains(true);
+    if (target == StoreEncoding::Windows1252 && anyAdded) {
+        for (qsizetype i = 0; i < m_lines.size(); ++i) {
+            if (m_added[i] && !storeencoding::encodeLine(textOf(i), StoreEncoding::Windows1252)) {
+                target = StoreEncoding::Utf8WithMark;
+                break;
+            }
+        }
     }
     const bool reencode = target != m_encoding;
-    QList<QByteArray> lines;
-    lines.reserve(m_lines.size());
-    for (const Line &line : m_lines) {
-        if (line.fromFile && !reencode)
-            lines.append(line.bytes);
-        else
-            lines.append(storeencoding::encodeLine(textOf(line), target).value_or(QByteArray()));
+    QList<QByteArray> lines = m_lines;
+    if (reencode || anyAdded) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (reencode || m_added[i])
+                lines[i] = storeencoding::encodeLine(textOf(i), target).value_or(QByteArray());
+        }
     }
-    if (target == StoreEncoding::Utf8WithMark && !lines.isEmpty())
+    const bool markNow = !lines.isEmpty() && m_marked && !reencode && !m_added.first();
+    if (target == StoreEncoding::Utf8WithMark && !lines.isEmpty() && !markNow)
         lines.first().prepend(storeencoding::Mark.data(), storeencoding::Mark.size());
     return lines;
 }
 
+QByteArrayView StoreContent::bytesOf(qsizetype line) const
+{
+    const QByteArrayView bytes(m_lines[line]);
+    return line == 0 && m_marked ? bytes.sliced(storeencoding::Mark.size()) : bytes;
+}
+
+QString StoreContent::textOf(qsizetype line) const
+{
+    return m_added[line] ? QString::fromUtf8(m_lines[line]) : storeencoding::decodeLine(bytesOf(line), m_encoding);
+}
+
+void StoreContent::add(const QString &text)
+{
+    m_lines.append(text.toUtf8());
+    m_added.append(true);
+}
+
+void StoreContent::removeLines(qsizetype from, qsizetype count)
+{
+    if (count <= 0)
+        return;
+    if (from == 0)
+        m_marked = false;
+    m_lines.remove(from, count);
+    m_added.remove(from, count);
+}
+
 bool StoreContent::isEmpty() const
 {
-    return !m_lines.isEmpty() && is(m_lines.first(), NoListsLine) &&
-           std::all_of(m_lines.cbegin() + 1, m_lines.cend(), [this](const Line &line) { return blank(line); });
-}
-
-bool StoreContent::blank(const Line &line) const
-{
-    return line.fromFile ? line.bytes.isEmpty() : line.text.isEmpty();
-}
-
-bool StoreContent::is(const Line &line, QByteArrayView ascii) const
-{
-    return line.fromFile ? line.bytes == ascii : line.text == QLatin1StringView(ascii.data(), ascii.size());
-}
-
-QString StoreContent::textOf(const Line &line) const
-{
-    return line.fromFile ? storeencoding::decodeLine(line.bytes, m_encoding) : line.text;
+    if (m_lines.isEmpty() || !is(0, NoListsLine))
+        return false;
+    for (qsizetype i = 1; i < m_lines.size(); ++i) {
+        if (!blank(i))
+            return false;
+    }
+    return true;
 }
 
 // The first line names the first list, and the line after each "<New List>"
@@ -86,7 +103,7 @@ QList<qsizetype> StoreContent::nameLines() const
         return indexes;
     indexes.append(0);
     for (qsizetype i = 1; i < count; ++i) {
-        if (is(m_lines[i], NewListLine) && i + 1 < count) {
+        if (is(i, NewListLine) && i + 1 < count) {
             indexes.append(i + 1);
             ++i;
         }
@@ -97,7 +114,7 @@ QList<qsizetype> StoreContent::nameLines() const
 qsizetype StoreContent::blockEnd(qsizetype nameLine) const
 {
     qsizetype i = nameLine + 1;
-    while (i < m_lines.size() && !is(m_lines[i], NewListLine))
+    while (i < m_lines.size() && !is(i, NewListLine))
         ++i;
     return i;
 }
@@ -112,7 +129,7 @@ QStringList StoreContent::names() const
 {
     QStringList names;
     for (qsizetype index : nameLines())
-        names.append(textOf(m_lines[index]));
+        names.append(textOf(index));
     return names;
 }
 
@@ -121,12 +138,12 @@ StoredList StoreContent::listAt(qsizetype position) const
     const qsizetype nameLine = nameLineOf(position);
     if (nameLine < 0)
         return {};
-    StoredList list{textOf(m_lines[nameLine]), {}};
+    StoredList list{textOf(nameLine), {}};
     const qsizetype end = blockEnd(nameLine);
     list.pairs.reserve((end - nameLine) / 2);
     // A word left without a meaning at the end of the file gets an empty one.
     for (qsizetype i = nameLine + 1; i < end; i += 2)
-        list.pairs.append({textOf(m_lines[i]), i + 1 < end ? textOf(m_lines[i + 1]) : QString()});
+        list.pairs.append({textOf(i), i + 1 < end ? textOf(i + 1) : QString()});
     return list;
 }
 
@@ -136,7 +153,7 @@ qsizetype StoreContent::positionOf(const QString &name, int occurrence) const
     const QList<qsizetype> names = nameLines();
     int seen = 0;
     for (qsizetype position = 0; position < names.size(); ++position) {
-        const QString stored = textOf(m_lines[names[position]]);
+        const QString stored = textOf(names[position]);
         if ((stored == name || comparable(stored) == wanted) && seen++ == occurrence)
             return position;
     }
@@ -159,25 +176,23 @@ int StoreContent::occurrenceAt(qsizetype position) const
 // appended separator can only ever be read as a separator.
 void StoreContent::readyForAppend()
 {
-    const auto blank = [this](const Line &line) { return this->blank(line); };
-    while (!m_lines.isEmpty() && (blank(m_lines.first()) || is(m_lines.first(), NewListLine)))
-        m_lines.removeFirst();
-    if (!m_lines.isEmpty() && is(m_lines.first(), NoListsLine)) {
+    while (!m_lines.isEmpty() && (blank(0) || is(0, NewListLine)))
+        removeLines(0, 1);
+    if (!m_lines.isEmpty() && is(0, NoListsLine) && isEmpty()) {
         // Only the empty-store marker goes; a list that an old version let
         // someone call "No Lists" keeps its lines.
-        if (std::all_of(m_lines.cbegin() + 1, m_lines.cend(), blank))
-            m_lines.clear();
+        removeLines(0, m_lines.size());
     }
-    while (!m_lines.isEmpty() && is(m_lines.last(), NewListLine))
-        m_lines.removeLast();
+    while (!m_lines.isEmpty() && is(m_lines.size() - 1, NewListLine))
+        removeLines(m_lines.size() - 1, 1);
     if (m_lines.isEmpty())
         return;
     const bool wordWithoutMeaning = (m_lines.size() - nameLines().last() - 1) % 2 == 1;
     if (wordWithoutMeaning) {
-        if (blank(m_lines.last()))
-            m_lines.removeLast(); // a stray blank line at the end of the file
+        if (blank(m_lines.size() - 1))
+            removeLines(m_lines.size() - 1, 1); // a stray blank line at the end of the file
         else
-            m_lines.append(added(QString())); // loads as a word with no meaning already
+            add(QString()); // loads as a word with no meaning already
     }
 }
 
@@ -185,12 +200,11 @@ void StoreContent::appendList(const StoredList &list)
 {
     readyForAppend();
     if (!m_lines.isEmpty())
-        m_lines.append(added(NewListLine.toByteArray()));
-    m_lines.reserve(m_lines.size() + 1 + 2 * list.pairs.size());
-    m_lines.append(added(comparable(list.name)));
+        add(QString::fromLatin1(NewListLine));
+    add(comparable(list.name));
     for (const WordPair &pair : list.pairs) {
-        m_lines.append(added(comparable(pair.word)));
-        m_lines.append(added(comparable(pair.meaning)));
+        add(comparable(pair.word));
+        add(comparable(pair.meaning));
     }
 }
 
@@ -199,7 +213,7 @@ void StoreContent::removeBlock(qsizetype nameLine)
     // A name line after the first is always preceded by its separator,
     // which goes with the block.
     const qsizetype from = nameLine > 0 ? nameLine - 1 : 0;
-    m_lines.remove(from, blockEnd(nameLine) - from);
+    removeLines(from, blockEnd(nameLine) - from);
 }
 
 void StoreContent::writeBack(qsizetype position, const StoredList &list)
@@ -218,10 +232,10 @@ void StoreContent::removeAt(qsizetype position)
     // After removing the first list its following separator leads the file.
     // A blank first line is kept: it names a list (a hand-edited store may
     // have one), and dropping it would turn that list's first word into a name.
-    while (!m_lines.isEmpty() && is(m_lines.first(), NewListLine))
-        m_lines.removeFirst();
+    while (!m_lines.isEmpty() && is(0, NewListLine))
+        removeLines(0, 1);
     if (m_lines.isEmpty())
-        m_lines.append(added(NoListsLine.toByteArray()));
+        add(QString::fromLatin1(NoListsLine));
 }
 
 std::optional<StoreContent> ReadStore()

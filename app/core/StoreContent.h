@@ -65,23 +65,24 @@ public:
     void removeAt(qsizetype position);
 
 private:
-    struct Line {
-        QByteArray bytes; // as read, the byte-order mark left out
-        QString text;     // a line this program added
-        bool fromFile = false;
-    };
-    static Line added(const QString &text) { return {{}, text, false}; }
-
-    bool is(const Line &line, QByteArrayView ascii) const;
-    bool blank(const Line &line) const;
-    QString textOf(const Line &line) const;
+    // Lines are the file's bytes; a line this program added is held as
+    // UTF-8 and encoded when written. A store of a million lines is then
+    // one shared list, not a million decoded strings.
+    QByteArrayView bytesOf(qsizetype line) const;
+    QString textOf(qsizetype line) const;
+    bool is(qsizetype line, QByteArrayView ascii) const { return bytesOf(line) == ascii; }
+    bool blank(qsizetype line) const { return bytesOf(line).isEmpty(); }
+    void add(const QString &text);
+    void removeLines(qsizetype from, qsizetype count);
     QList<qsizetype> nameLines() const;
     qsizetype blockEnd(qsizetype nameLine) const;
     qsizetype nameLineOf(qsizetype position) const;
     void removeBlock(qsizetype nameLine);
     void readyForAppend();
 
-    QList<Line> m_lines;
+    QList<QByteArray> m_lines;
+    QList<bool> m_added;
+    bool m_marked = false; // m_lines[0] still starts with the file's byte-order mark
     StoreEncoding m_encoding = StoreEncoding::Windows1252;
 };
 
