@@ -146,22 +146,22 @@ void DeleteList::Yes_Click()
     // store since, so the deletion is made on the store as it is now.
     std::optional<StoredList> seen = liststore::listOf(data, chosen);
     for (;;) {
-        const dataupdate::Result result = dataupdate::updateStore(liststore::deletionOf(chosen, seen));
+        const dataupdate::StoreResult result = dataupdate::updateStore(liststore::deletionOf(chosen, seen));
         switch (result.outcome) {
         case dataupdate::Outcome::Saved:
-            deleted(TheLists->row(selected.first()), StoreContent::fromFileLines(result.lines));
+            deleted(TheLists->row(selected.first()), result.store);
             return;
         case dataupdate::Outcome::Refused:
-            showStore(StoreContent::fromFileLines(result.lines));
+            showStore(result.store);
             MsgBox(result.message, windowTitle());
             return;
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::YesNo, this) != MsgAnswer::Yes) {
-                showStore(StoreContent::fromFileLines(result.lines));
+                showStore(result.store);
                 return;
             }
             // Delete what the teacher was just told about, unless it changes again.
-            seen = liststore::listOf(StoreContent::fromFileLines(result.lines), chosen);
+            seen = liststore::listOf(result.store, chosen);
             continue;
         default:
             // The file is as it was; the question stays, so Yes can try again.

@@ -389,7 +389,7 @@ private slots:
                 take(line);
             QCOMPARE(writers[id].exitCode(), 0);
         }
-        QVERIFY(textfile::writeLines(stop, {}));
+        QVERIFY(textfile::writeLines(stop, QList<QByteArray>{}));
         for (QProcess &reader : readers) {
             const QList<QByteArray> problem = finishedLines(reader, 10000);
             QVERIFY2(reader.exitCode() == 0, problem.value(0).constData());
@@ -442,7 +442,7 @@ private slots:
                 QCOMPARE(finishedLines(save, 30000).value(0), QByteArray("busy"));
             QCOMPARE(textfile::readBytes(storePath()).value_or(""), before);
         }
-        QVERIFY(textfile::writeLines(folder.path + "/release", {}));
+        QVERIFY(textfile::writeLines(folder.path + "/release", QList<QByteArray>{}));
         ::kill(pid_t(holder.processId()), SIGCONT);
         QVERIFY(holder.waitForFinished(10000));
         QCOMPARE(holder.exitCode(), 0);

@@ -77,18 +77,6 @@ private slots:
         QCOMPARE(readRaw(storePath()), crlf(lines));
         auto read = *ReadStoreLines();
         QCOMPARE(read, lines);
-        // The lines read share their memory; each still ends in '\0', a
-        // changed line leaves the others as they were, and a line that grows
-        // takes room for itself, not for the lines read before it.
-        for (const QByteArray &line : read)
-            QCOMPARE(line.constData()[line.size()], '\0');
-        read[0].append("more");
-        read[1].chop(3);
-        QCOMPARE(read.mid(2), lines.mid(2));
-        QCOMPARE(read[0], lines[0] + "more");
-        QVERIFY(WriteStoreLines(QList<QByteArray>(100000, "a line of a large store")));
-        const QByteArray grown = ReadStoreLines()->last() + "!";
-        QVERIFY2(grown.capacity() < 16384, QByteArray::number(grown.capacity()).constData());
         QVERIFY(WriteStoreLines(lines));
 
         // Decoding then encoding gives back the very bytes, the five bytes

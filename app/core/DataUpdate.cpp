@@ -124,6 +124,15 @@ void setWaitNotifier(WaitNotifier notifier)
 
 Result updateFile(const QString &path, const Edit &edit)
 {
+    textfile::Lines after;
+    Result result = updateLines(
+        path, [&edit](const textfile::Lines &now) { return edit(now.toList()); }, &after);
+    result.lines = after.toList();
+    return result;
+}
+
+Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *after)
+{
     const QString where = QDir::toNativeSeparators(path);
     const QString folder = QFileInfo(path).absolutePath();
     const QString lockPath = lockPathFor(QFileInfo(path).absoluteFilePath());
@@ -162,27 +171,32 @@ Result updateFile(const QString &path, const Edit &edit)
     const auto now = textfile::readLines(path);
     if (!now)
         return {Outcome::ReadFailed, QStringLiteral("Could not read %1.\n\nNothing was saved.").arg(where), {}};
+    *after = *now;
     Change change = edit(*now);
     switch (change.kind) {
     case Change::Kind::Refuse:
-        return {Outcome::Refused, change.why, *now};
+        return {Outcome::Refused, change.why, {}};
     case Change::Kind::Conflict:
-        return {Outcome::Conflict, change.why, *now};
+        return {Outcome::Conflict, change.why, {}};
     case Change::Kind::Write:
         break;
     }
     pauseForTests();
     if (const auto saved = textfile::writeLines(path, change.lines); !saved)
-        return {Outcome::WriteFailed, saved.error, *now};
-    return {Outcome::Saved, {}, std::move(change.lines)};
+        return {Outcome::WriteFailed, saved.error, {}};
+    *after = std::move(change.lines);
+    return {Outcome::Saved, {}, {}};
 }
 
 Result updateSettings(const Edit &edit)
 {
     return updateFile(settingsPath(), [&edit](const QList<QByteArray> &now) {
         Change change = edit(now);
-        if (change.kind == Change::Kind::Write)
-            padSettingsLines(change.lines);
+        if (change.kind == Change::Kind::Write) {
+            QList<QByteArray> lines = change.lines.toList();
+            padSettingsLines(lines);
+            change.lines = lines;
+        }
         return change;
     });
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -19,10 +21,10 @@ namespace dataupdate {
 struct Change {
     enum class Kind { Write, Refuse, Conflict };
     Kind kind = Kind::Write;
-    QList<QByteArray> lines; // Write: the file's new content
-    QString why;             // Refuse, Conflict: for the teacher
+    textfile::Lines lines; // Write: the file's new content
+    QString why;           // Refuse, Conflict: for the teacher
 
-    static Change write(QList<QByteArray> lines) { return {Kind::Write, std::move(lines), {}}; }
+    static Change write(textfile::Lines lines) { return {Kind::Write, std::move(lines), {}}; }
     // For an edit of a file's content held by its owner (the store's): write
     // that content as the edit left it.
     static Change save() { return {Kind::Write, {}, {}}; }
@@ -65,6 +67,12 @@ using WaitNotifier = void (*)(bool waiting);
 void setWaitNotifier(WaitNotifier notifier);
 
 Result updateFile(const QString &path, const Edit &edit);
+
+// The same for an owner of a file's format, which takes the file's lines as
+// they are read, without a copy of each. `after` gets what the file holds
+// afterwards, as far as this call knows.
+using LinesEdit = std::function<Change(const textfile::Lines &now)>;
+Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *after);
 Result updateSettings(const Edit &edit); // lsdata.dat in AppPath
 
 // Whether this account can change the data folder's files: the folder (for

@@ -90,7 +90,8 @@ bool LoadList(bool *readable)
 
 std::optional<QList<QByteArray>> ReadStoreLines()
 {
-    return textfile::readLines(storePath());
+    const auto lines = textfile::readLines(storePath());
+    return lines ? std::optional(lines->toList()) : std::nullopt;
 }
 
 textfile::SaveResult WriteStoreLines(const QList<QByteArray> &lines)

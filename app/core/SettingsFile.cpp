@@ -11,7 +11,8 @@ QString settingsPath()
 
 std::optional<QList<QByteArray>> ReadSettingsLines()
 {
-    return textfile::readLines(settingsPath());
+    const auto lines = textfile::readLines(settingsPath());
+    return lines ? std::optional(lines->toList()) : std::nullopt;
 }
 
 // The file stays Windows-1252 byte for byte, for older versions read line 1

@@ -18,17 +18,18 @@ bool sameList(const StoredList &a, const StoredList &b)
     return true;
 }
 
-StoreContent StoreContent::fromFileLines(const QList<QByteArray> &lines)
+StoreContent StoreContent::fromFileLines(const textfile::Lines &lines)
 {
     StoreContent content;
-    content.m_encoding = storeencoding::detectLines(lines);
-    content.m_lines = lines;
+    content.m_encoding = storeencoding::detectLines(lines.views());
+    content.m_lines = lines.views();
+    content.m_buffers = lines.buffers();
     content.m_added = QList<bool>(lines.size(), false);
     content.m_marked = content.m_encoding == StoreEncoding::Utf8WithMark;
     return content;
 }
 
-QList<QByteArray> StoreContent::fileLines() const
+textfile::Lines StoreContent::fileLines() const
 {
     StoreEncoding target = m_encoding;
     const bool anyAdded = m_added.contains(true);
@@ -41,22 +42,27 @@ QList<QByteArray> StoreContent::fileLines() const
         }
     }
     const bool reencode = target != m_encoding;
-    QList<QByteArray> lines = m_lines;
+    QList<QByteArrayView> lines = m_lines;
+    QList<QByteArray> buffers = m_buffers;
+    const auto replace = [&lines, &buffers](qsizetype i, QByteArray bytes) {
+        buffers.append(std::move(bytes));
+        lines[i] = buffers.last();
+    };
     if (reencode || anyAdded) {
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (reencode || m_added[i])
-                lines[i] = storeencoding::encodeLine(textOf(i), target).value_or(QByteArray());
+                replace(i, storeencoding::encodeLine(textOf(i), target).value_or(QByteArray()));
         }
     }
     const bool markNow = !lines.isEmpty() && m_marked && !reencode && !m_added.first();
     if (target == StoreEncoding::Utf8WithMark && !lines.isEmpty() && !markNow)
-        lines.first().prepend(storeencoding::Mark.data(), storeencoding::Mark.size());
-    return lines;
+        replace(0, storeencoding::Mark.toByteArray().append(lines.first()));
+    return textfile::Lines(std::move(buffers), std::move(lines));
 }
 
 QByteArrayView StoreContent::bytesOf(qsizetype line) const
 {
-    const QByteArrayView bytes(m_lines[line]);
+    const QByteArrayView bytes = m_lines[line];
     return line == 0 && m_marked ? bytes.sliced(storeencoding::Mark.size()) : bytes;
 }
 
@@ -67,7 +73,8 @@ QString StoreContent::textOf(qsizetype line) const
 
 void StoreContent::add(const QString &text)
 {
-    m_lines.append(text.toUtf8());
+    m_buffers.append(text.toUtf8());
+    m_lines.append(m_buffers.last());
     m_added.append(true);
 }
 
@@ -240,7 +247,7 @@ void StoreContent::removeAt(qsizetype position)
 
 std::optional<StoreContent> ReadStore()
 {
-    const auto lines = ReadStoreLines();
+    const auto lines = textfile::readLines(storePath());
     if (!lines)
         return std::nullopt;
     return StoreContent::fromFileLines(*lines);
@@ -248,15 +255,22 @@ std::optional<StoreContent> ReadStore()
 
 namespace dataupdate {
 
-Result updateStore(const StoreEdit &edit)
+StoreResult updateStore(const StoreEdit &edit)
 {
-    return updateFile(storePath(), [&edit](const QList<QByteArray> &now) {
-        StoreContent content = StoreContent::fromFileLines(now);
-        Change change = edit(content);
-        if (change.kind == Change::Kind::Write)
-            change.lines = content.fileLines();
-        return change;
-    });
+    textfile::Lines after;
+    StoreResult result{updateLines(
+                           storePath(),
+                           [&edit](const textfile::Lines &now) {
+                               StoreContent content = StoreContent::fromFileLines(now);
+                               Change change = edit(content);
+                               if (change.kind == Change::Kind::Write)
+                                   change.lines = content.fileLines();
+                               return change;
+                           },
+                           &after),
+                       {}};
+    result.store = StoreContent::fromFileLines(after);
+    return result;
 }
 
 } // namespace dataupdate

@@ -35,8 +35,8 @@ bool sameList(const StoredList &a, const StoredList &b);
 class StoreContent {
 public:
     StoreContent() = default;
-    static StoreContent fromFileLines(const QList<QByteArray> &lines);
-    QList<QByteArray> fileLines() const;
+    static StoreContent fromFileLines(const textfile::Lines &lines);
+    textfile::Lines fileLines() const;
 
     StoreEncoding encoding() const { return m_encoding; } // as read
 
@@ -65,9 +65,9 @@ public:
     void removeAt(qsizetype position);
 
 private:
-    // Lines are the file's bytes; a line this program added is held as
-    // UTF-8 and encoded when written. A store of a million lines is then
-    // one shared list, not a million decoded strings.
+    // Lines are views of the file's bytes; a line this program added is
+    // held as UTF-8 and encoded when written. A store of a million lines is
+    // then one buffer and a list of views, not a million decoded strings.
     QByteArrayView bytesOf(qsizetype line) const;
     QString textOf(qsizetype line) const;
     bool is(qsizetype line, QByteArrayView ascii) const { return bytesOf(line) == ascii; }
@@ -80,7 +80,8 @@ private:
     void removeBlock(qsizetype nameLine);
     void readyForAppend();
 
-    QList<QByteArray> m_lines;
+    QList<QByteArrayView> m_lines; // into m_buffers
+    QList<QByteArray> m_buffers;
     QList<bool> m_added;
     bool m_marked = false; // m_lines[0] still starts with the file's byte-order mark
     StoreEncoding m_encoding = StoreEncoding::Windows1252;
@@ -95,6 +96,10 @@ namespace dataupdate {
 // writes the content as the edit left it.
 using StoreEdit = std::function<Change(StoreContent &now)>;
 
-Result updateStore(const StoreEdit &edit); // thelists.dat in AppPath
+struct StoreResult : Result {
+    StoreContent store; // what the file holds now, as far as this call knows
+};
+
+StoreResult updateStore(const StoreEdit &edit); // thelists.dat in AppPath
 
 } // namespace dataupdate

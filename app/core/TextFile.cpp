@@ -171,53 +171,21 @@ std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
     return bytes;
 }
 
-// The lines are copied into blocks of a few kilobytes, each line a slice of
-// its block sharing the block's allocation: a few thousand allocations for
-// a store of a million lines instead of one per line. Blocks stay small
-// because a slice that grows (an append) is given room for everything
-// before it in its block as well.
-QList<QByteArray> splitLines(QByteArray bytes, qsizetype lineFeeds)
+// Each line a view into the one buffer the file was read into.
+Lines splitLines(QByteArray bytes, qsizetype lineFeeds)
 {
-    constexpr qsizetype BlockSize = 4096;
-    QList<QByteArray> lines;
-    if (bytes.isEmpty())
-        return lines;
+    QList<QByteArrayView> views;
     // A file with lone CRs as line ends grows the list beyond this; others never do.
-    lines.reserve(lineFeeds + 1);
-    char *const base = bytes.data();
-    const char *const end = base + bytes.size();
-    // Each line break becomes its line's '\0' (the last line's is the
-    // buffer's own), and a run of whole lines is copied into a block at once.
-    QByteArray block;
-    const char *runStart = base;
-    const char *runEnd = base;
-    int slices = 0;
-    const auto closeBlock = [&] {
-        if (slices == 0)
-            return;
-        std::memcpy(block.data(), runStart, size_t(runEnd - runStart + 1));
-        block.data_ptr().d_ptr()->ref_.fetchAndAddRelaxed(slices); // one step for all its lines
-        slices = 0;
-    };
-    for (char *begin = base; begin < end;) {
-        char *const stop = base + (findBreak(begin, end) - base);
-        const char *const next = stop == end                                           ? end
-                                 : *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2
-                                                                                       : stop + 1;
-        *stop = '\0';
-        if (slices == 0 || stop - runStart + 1 > block.size()) {
-            closeBlock();
-            block = QByteArray(std::max(BlockSize, qsizetype(stop - begin + 1)), Qt::Uninitialized);
-            runStart = begin;
-        }
-        runEnd = stop;
-        lines.emplace_back(
-            QByteArray::DataPointer(block.data_ptr().d_ptr(), block.data() + (begin - runStart), stop - begin));
-        ++slices;
-        begin = base + (next - base);
+    views.reserve(bytes.isEmpty() ? 0 : lineFeeds + 1);
+    const char *const end = bytes.constData() + bytes.size();
+    for (const char *begin = bytes.constData(); begin < end;) {
+        const char *const stop = findBreak(begin, end);
+        views.append(QByteArrayView(begin, stop - begin));
+        begin = stop == end                                          ? end
+                : *stop == '\r' && stop + 1 < end && stop[1] == '\n' ? stop + 2
+                                                                      : stop + 1;
     }
-    closeBlock();
-    return lines;
+    return Lines({std::move(bytes)}, std::move(views));
 }
 
 } // namespace
@@ -227,7 +195,24 @@ std::optional<QByteArray> readBytes(const QString &path)
     return readWhole(path, nullptr);
 }
 
-std::optional<QList<QByteArray>> readLines(const QString &path)
+Lines::Lines(const QList<QByteArray> &lines)
+    : m_buffers(lines)
+{
+    m_views.reserve(lines.size());
+    for (const QByteArray &line : m_buffers)
+        m_views.append(line);
+}
+
+QList<QByteArray> Lines::toList() const
+{
+    QList<QByteArray> lines;
+    lines.reserve(m_views.size());
+    for (QByteArrayView line : m_views)
+        lines.append(line.toByteArray());
+    return lines;
+}
+
+std::optional<Lines> readLines(const QString &path)
 {
     qsizetype lineFeeds = 0;
     auto bytes = readWhole(path, &lineFeeds);
@@ -236,7 +221,7 @@ std::optional<QList<QByteArray>> readLines(const QString &path)
     return splitLines(std::move(*bytes), lineFeeds);
 }
 
-SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
+SaveResult writeLines(const QString &path, const Lines &lines)
 {
     const QString where = QDir::toNativeSeparators(path);
     QSaveFile file(path);
@@ -267,7 +252,7 @@ SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
         offset += size;
         out = start;
     };
-    for (const QByteArray &line : lines) {
+    for (QByteArrayView line : lines.views()) {
         const qsizetype size = line.size() + 2;
         if (size > Chunk) {
             flush();

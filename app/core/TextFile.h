@@ -31,11 +31,35 @@ private:
 // in place while it is read, which would kill a mapped reader.
 std::optional<QByteArray> readBytes(const QString &path);
 
-// The file's lines. Lines share blocks of a few kilobytes rather than each
-// owning an allocation, so a store of a million lines is read without a
-// million allocations; changing a line copies it first, as for any shared
-// QByteArray.
-std::optional<QList<QByteArray>> readLines(const QString &path);
+// A file's lines: views into buffers they keep alive, so a store of a
+// million lines is one buffer and a list of views, not a million
+// allocations. Copying is cheap (both lists are shared).
+class Lines {
+public:
+    Lines() = default;
+    // Lines each owning its bytes.
+    Lines(const QList<QByteArray> &lines); // NOLINT: any list of lines will do
+    // Views into `buffers`, which the caller vouches for.
+    Lines(QList<QByteArray> buffers, QList<QByteArrayView> views)
+        : m_buffers(std::move(buffers)), m_views(std::move(views))
+    {
+    }
+
+    qsizetype size() const { return m_views.size(); }
+    bool isEmpty() const { return m_views.isEmpty(); }
+    QByteArrayView operator[](qsizetype i) const { return m_views[i]; }
+    const QList<QByteArrayView> &views() const { return m_views; }
+    const QList<QByteArray> &buffers() const { return m_buffers; }
+    QList<QByteArray> toList() const;
+    bool operator==(const Lines &other) const { return m_views == other.m_views; }
+
+private:
+    QList<QByteArray> m_buffers;
+    QList<QByteArrayView> m_views;
+};
+
+// The file's lines, read whole into one buffer.
+std::optional<Lines> readLines(const QString &path);
 
 struct SaveResult {
     bool ok = true;
@@ -46,7 +70,11 @@ struct SaveResult {
 // Replaces the file atomically: the old content stays intact until the new
 // one is completely on disk, and a failure is reported, never hidden. Only
 // the file itself and the temporary file of this save are touched.
-SaveResult writeLines(const QString &path, const QList<QByteArray> &lines);
+SaveResult writeLines(const QString &path, const Lines &lines);
+inline SaveResult writeLines(const QString &path, const QList<QByteArray> &lines)
+{
+    return writeLines(path, Lines(lines));
+}
 
 // Test seam: makes the next saves write only part of their data, the way a
 // full disk does, so the short-write handling can be proven.

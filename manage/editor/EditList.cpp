@@ -252,7 +252,7 @@ bool EditList::saveList()
     for (;;) {
         // The lock is not held while the teacher is asked: the question comes
         // back here and the check is made again on the store as it is then.
-        const dataupdate::Result result = dataupdate::updateStore(writeBack(edited));
+        const dataupdate::StoreResult result = dataupdate::updateStore(writeBack(edited));
         switch (result.outcome) {
         case dataupdate::Outcome::Saved:
             m_changed = false;
@@ -260,7 +260,7 @@ bool EditList::saveList()
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::SaveOverCancel, this) != MsgAnswer::Yes)
                 return false;
-            edited.seen = listOf(StoreContent::fromFileLines(result.lines), edited.storedName, edited.occurrence);
+            edited.seen = listOf(result.store, edited.storedName, edited.occurrence);
             continue;
         case dataupdate::Outcome::Refused:
             heyMessage(result.message, this);

@@ -144,7 +144,7 @@ bool MakeNewList::saveList()
 {
     // Appended to the store as it is now: lists other computers saved since
     // this screen opened stay.
-    const dataupdate::Result result = dataupdate::updateStore(appendNew(m_draft));
+    const dataupdate::StoreResult result = dataupdate::updateStore(appendNew(m_draft));
     switch (result.outcome) {
     case dataupdate::Outcome::Saved:
         return true;
@@ -152,7 +152,7 @@ bool MakeNewList::saveList()
         // The name was free when the teacher chose it; another computer took
         // it since. This screen has no name box, so offer a free name rather
         // than leave the typed words with no way to be saved.
-        if (const StoreContent now = StoreContent::fromFileLines(result.lines); nameTaken(now, m_draft.name())) {
+        if (const StoreContent &now = result.store; nameTaken(now, m_draft.name())) {
             const QString other = freeListName(now, m_draft.name());
             const QString question =
                 QStringLiteral("Another computer saved a list named \"%1\" while you were typing this one.\n\n"

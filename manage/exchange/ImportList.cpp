@@ -27,7 +27,9 @@ QString formatDescription(const ImportResult &result)
 {
     switch (result.format) {
     case ImportResult::Format::Kvtml:
-        return QStringLiteral("Read as a KVTML vocabulary.");
+        return result.hintsAsMeanings
+            ? QStringLiteral("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
+            : QStringLiteral("Read as a KVTML vocabulary.");
     case ImportResult::Format::Equals:
         return QStringLiteral("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
     case ImportResult::Format::Delimited: {
@@ -196,7 +198,8 @@ void ImportList::Import_Click()
         Beep();
         return;
     }
-    const QString name = NameBox->text();
+    // Normalised once the teacher is done, never while typing: an input method may still be composing.
+    const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
         MsgBox(QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size()),

@@ -17,7 +17,7 @@ namespace {
 struct Row {
     int line = 0;
     QStringList fields;
-    bool unclosedQuote = false;
+    QString problem; // set by the reader when the row is refused whatever its fields hold
 
     bool blank() const
     {
@@ -91,7 +91,8 @@ QVector<Row> delimitedRows(const QString &text, QChar separator)
                     field += c;
                     ++pos;
                 }
-                row.unclosedQuote = row.unclosedQuote || !closed;
+                if (!closed)
+                    row.problem = QStringLiteral("a quote that is never closed");
                 // Text after the closing quote is kept rather than lost.
                 while (pos < text.size() && text[pos] != separator && !isLineEnd(text[pos]))
                     field += text[pos++];
@@ -168,21 +169,24 @@ bool isHeaderWord(const QString &field)
     return words.contains(field.trimmed(), Qt::CaseInsensitive);
 }
 
-QString codePointName(const QString &ch)
+QString codePoint(char16_t c)
 {
-    const char32_t code = ch.size() == 2 ? QChar::surrogateToUcs4(ch[0], ch[1]) : ch[0].unicode();
-    return QStringLiteral("U+") + QString::number(uint(code), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("U+") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'));
 }
 
-std::optional<QString> unstorableCharacter(const QString &text)
+bool isLineBreak(QChar c)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
-        const QString ch = text.mid(i, pair ? 2 : 1);
-        if (!cp1252::canEncode(ch))
-            return ch;
-        if (pair)
-            ++i;
+    return c == u'\r' || c == u'\n' || c == u'\u0085' || c.category() == QChar::Separator_Line
+        || c.category() == QChar::Separator_Paragraph;
+}
+
+// Line breaks would split the store's lines; other control characters are
+// invisible on every screen and cannot be typed again in the editor.
+std::optional<QChar> controlCharacter(const QString &text)
+{
+    for (const QChar c : text) {
+        if (isLineBreak(c) || c.category() == QChar::Other_Control)
+            return c;
     }
     return std::nullopt;
 }
@@ -191,17 +195,34 @@ struct KvtmlRead {
     QString error;
     QString title;
     QVector<Row> rows;
+    bool hints = false;
 };
 
-// Word = the translation with identifier 0, meaning = identifier 1, matched
-// by id; entries are taken in file order, whatever lesson refers to them.
+// One entry's texts: the word (identifier 0) with its comment, and the
+// translation (identifier 1).
+struct KvtmlEntry {
+    int line = 0;
+    QString word;
+    QString hint;
+    QString translation;
+};
+
+// Two identifiers: word = identifier 0, meaning = identifier 1, matched by
+// id. One identifier: a word list with a hint per word (the comment of
+// identifier 0), whose hint is its meaning. Entries are taken in file order,
+// whatever lesson refers to them.
 KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
 {
     KvtmlRead read;
+    const auto refuse = [](QString why) {
+        KvtmlRead refused;
+        refused.error = std::move(why);
+        return refused;
+    };
     QXmlStreamReader xml(bytes.toByteArray());
     QStringList path;
-    bool anyMeaning = false;
-    Row entry;
+    int identifiers = 0;
+    QVector<KvtmlEntry> entries;
     QString translationId;
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
@@ -209,53 +230,62 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
             const QString name = xml.name().toString();
             if (path.isEmpty()) {
                 if (name != u"kvtml")
-                    return {QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName), {}, {}};
+                    return refuse(QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName));
                 if (xml.attributes().value(QLatin1String("version")).startsWith(u'1'))
-                    return {QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName), {}, {}};
+                    return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             }
+            // KVTML 1 files without a version still give themselves away by their <e> entries.
+            if (path.size() == 1 && name == u"e")
+                return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             const QString parent = path.isEmpty() ? QString() : path.last();
             const bool inEntries = path.size() >= 2 && path[1] == u"entries";
+            const bool inEntry = inEntries && path.size() >= 3 && path[2] == u"entry";
             if (path.size() == 2 && name == u"title" && parent == u"information") {
-                read.title = xml.readElementText().trimmed();
+                read.title = xml.readElementText();
                 continue;
             }
+            if (path.size() == 2 && name == u"identifier" && parent == u"identifiers")
+                ++identifiers;
             if (inEntries && path.size() == 2 && name == u"entry") {
-                entry = Row{int(xml.lineNumber()), {QString(), QString()}, false};
-            } else if (inEntries && path.size() == 3 && name == u"translation") {
+                entries.append({int(xml.lineNumber()), {}, {}, {}});
+            } else if (inEntry && path.size() == 3 && name == u"translation") {
                 translationId = xml.attributes().value(QLatin1String("id")).toString().trimmed();
-            } else if (inEntries && path.size() == 4 && name == u"text" && parent == u"translation") {
+            } else if (inEntry && path.size() == 4 && parent == u"translation" && (name == u"text" || name == u"comment")) {
                 const QString text = xml.readElementText();
+                KvtmlEntry &entry = entries.last();
                 if (translationId == u"0")
-                    entry.fields[0] = text;
-                else if (translationId == u"1") {
-                    entry.fields[1] = text;
-                    anyMeaning = true;
-                }
+                    (name == u"text" ? entry.word : entry.hint) = text;
+                else if (translationId == u"1" && name == u"text")
+                    entry.translation = text;
                 continue;
             }
             path.append(name);
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (path.size() == 3 && path[1] == u"entries" && path[2] == u"entry")
-                read.rows.append(entry);
-            if (!path.isEmpty())
-                path.removeLast();
+        } else if (token == QXmlStreamReader::EndElement && !path.isEmpty()) {
+            path.removeLast();
         }
     }
     if (xml.hasError())
-        return {QStringLiteral("%1 is not a readable XML file (line %2: %3).")
-                    .arg(fileName)
-                    .arg(xml.lineNumber())
-                    .arg(xml.errorString()),
-                {}, {}};
-    if (!anyMeaning)
-        return {QStringLiteral("%1 holds only one language: a KVTML file needs a second translation for the meanings.")
-                    .arg(fileName),
-                {}, {}};
-    for (Row &row : read.rows) {
-        for (QString &field : row.fields)
-            field = field.normalized(QString::NormalizationForm_C);
+        return refuse(QStringLiteral("%1 is not a readable XML file (line %2: %3).")
+                          .arg(fileName)
+                          .arg(xml.lineNumber())
+                          .arg(xml.errorString()));
+    const auto any = [&entries](QString KvtmlEntry::*text) {
+        return std::any_of(entries.cbegin(), entries.cend(), [text](const KvtmlEntry &e) { return !(e.*text).isEmpty(); });
+    };
+    // A single-language file may still carry a second translation that no
+    // identifier names; its hints are what its authors wrote as meanings.
+    const bool hints = read.hints = identifiers == 1 || !any(&KvtmlEntry::translation);
+    if (hints && !any(&KvtmlEntry::hint))
+        return refuse(QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second "
+                                     "translation or a hint for each word to give the meanings.")
+                          .arg(fileName));
+    for (const KvtmlEntry &entry : entries) {
+        // A hint is prose laid out in XML: blanks around it are layout, not text.
+        Row row{entry.line, {entry.word, hints ? entry.hint.trimmed() : entry.translation}, {}};
+        if (hints && row.fields[1].isEmpty() && !entry.word.isEmpty())
+            row.problem = QStringLiteral("no meaning: the word has no hint");
+        read.rows.append(row);
     }
-    read.title = read.title.normalized(QString::NormalizationForm_C);
     return read;
 }
 
@@ -271,9 +301,9 @@ void takeRows(ImportResult &result, const QVector<Row> &rows)
     for (const Row &row : rows) {
         if (row.blank())
             continue;
-        const QString word = row.fields.value(0);
-        const QString meaning = row.fields.value(1);
-        QString why = row.unclosedQuote ? QStringLiteral("a quote that is never closed") : pairRefusal(word, meaning);
+        const QString word = row.fields.value(0).normalized(QString::NormalizationForm_C);
+        const QString meaning = row.fields.value(1).normalized(QString::NormalizationForm_C);
+        const QString why = row.problem.isEmpty() ? pairRefusal(word, meaning) : row.problem;
         if (!why.isEmpty()) {
             result.refused.append({row.line, why});
             continue;
@@ -308,17 +338,18 @@ DecodedText decodeText(QByteArrayView bytes)
         else
             out = {text, QStringLiteral("UTF-8")};
     }
-    out.text = out.text.normalized(QString::NormalizationForm_C);
     return out;
 }
 
 QString pairRefusal(const QString &word, const QString &meaning)
 {
-    const auto hasBreak = [](const QString &s) { return s.contains(u'\r') || s.contains(u'\n'); };
-    if (hasBreak(word))
-        return QStringLiteral("a line break inside the word");
-    if (hasBreak(meaning))
-        return QStringLiteral("a line break inside the meaning");
+    for (const auto &[text, what] : {std::pair{word, "word"}, std::pair{meaning, "meaning"}}) {
+        if (const auto c = controlCharacter(text)) {
+            return isLineBreak(*c) ? QStringLiteral("a line break inside the %1").arg(QLatin1String(what))
+                                   : QStringLiteral("the control character %1 inside the %2")
+                                         .arg(codePoint(c->unicode()), QLatin1String(what));
+        }
+    }
     if (word.isEmpty())
         return QStringLiteral("the word is empty");
     if (meaning.isEmpty())
@@ -329,11 +360,6 @@ QString pairRefusal(const QString &word, const QString &meaning)
                 return QStringLiteral("\"%1\" marks the word list file's structure and cannot be a word or meaning")
                     .arg(text);
         }
-    }
-    for (const QString &text : {word, meaning}) {
-        if (const auto ch = unstorableCharacter(text))
-            return QStringLiteral("the character \"%1\" (%2) cannot be stored in the word list file")
-                .arg(*ch, codePointName(*ch));
     }
     return {};
 }
@@ -368,9 +394,11 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
             return fail(kvtml.error);
         result.format = ImportResult::Format::Kvtml;
         result.encoding = QStringLiteral("XML");
-        if (!kvtml.title.isEmpty())
-            result.name = kvtml.title;
+        // A title laid out over several lines in the XML is one name.
+        if (const QString title = kvtml.title.simplified(); !title.isEmpty())
+            result.name = title.normalized(QString::NormalizationForm_C);
         result.columns = 2;
+        result.hintsAsMeanings = kvtml.hints;
         takeRows(result, kvtml.rows);
         return result;
     }

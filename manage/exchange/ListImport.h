@@ -32,6 +32,7 @@ struct ImportResult {
     QChar separator;          // Delimited: '\t', ';' or ','
     int columns = 0;          // the most columns any row has
     bool headerFound = false; // the first row was taken as a header
+    bool hintsAsMeanings = false; // KVTML of one language: each word's hint is its meaning
     QVector<WordPair> pairs;  // at most MaxPairs
     int leftOut = 0;          // good pairs beyond MaxPairs
     QVector<RefusedRow> refused;
@@ -44,15 +45,18 @@ struct ImportResult {
 ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderChoice header = HeaderChoice::Detect);
 
 // The file's text: a UTF-16 or UTF-8 byte-order mark decides; else UTF-8
-// when the bytes are valid UTF-8, else Windows-1252. Normalised to NFC, so
-// an "e" followed by a combining accent is stored as one "é".
+// when the bytes are valid UTF-8, else Windows-1252. The text is kept as the
+// file has it; each word and meaning is normalised to NFC when it is taken,
+// so an "e" followed by a combining accent is stored as one "é".
 struct DecodedText {
     QString text;
     QString encoding; // for the preview: "UTF-8", "UTF-16", "Windows-1252"
 };
 DecodedText decodeText(QByteArrayView bytes);
 
-// Why a word or meaning cannot be stored, or empty when it can.
+// Why a word or meaning cannot be taken (empty, a line break or another
+// control character, the store's own marker lines), or empty when it can.
+// Every script is taken.
 QString pairRefusal(const QString &word, const QString &meaning);
 
 // Short notes for the preview and the command line: columns dropped, pairs

@@ -59,7 +59,7 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
     if (result.pairs.isEmpty())
         return failure(err, QStringLiteral("%1 holds no pair that can be taken. Nothing was imported.").arg(where));
 
-    const QString listName = name.value_or(result.name);
+    const QString listName = name.value_or(result.name).normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(listName, result.pairs);
     if (!saved)
         return failure(err, saved.message);
@@ -75,7 +75,7 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     const auto format = exportFormatFor(file);
     if (!format)
         return failure(err, QStringLiteral("%1: the file name must end in .csv or .kvtml").arg(where));
-    if (!ReadStoreLines())
+    if (!ReadStore())
         return failure(err, unreadableStore());
     const auto pairs = exchange::pairsOfList(listName);
     if (!pairs)

@@ -23,6 +23,9 @@ constexpr int TextPoints = 9; // two lines of it fit a row
 void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double padding)
 {
     const QRectF inner = cell.adjusted(padding, 0, -padding, 0);
+    // An Arabic or Hebrew word starts at the cell's right edge, and digits or
+    // Latin words inside it keep their place in its reading order.
+    painter.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     const int flags = Qt::AlignVCenter | Qt::AlignLeft | Qt::TextWordWrap;
     const QFontMetricsF metrics(painter.font(), painter.device());
     if (metrics.boundingRect(inner, flags, text).height() <= inner.height()) {
@@ -31,6 +34,59 @@ void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double
     }
     // Too long for the row: one line with an ellipsis keeps every row the same height.
     painter.drawText(inner, Qt::AlignVCenter | Qt::AlignLeft, metrics.elidedText(text, Qt::ElideRight, inner.width()));
+}
+
+// Qt's PDF writer names the character a glyph stands for by the lowest code
+// point the font maps to that glyph. CJK fonts share a glyph between an
+// ideograph and its radical (日 and ⽇), and an Arabic letter's shaped forms
+// are the glyphs of its presentation forms, so copying or searching a sheet
+// would give radicals and presentation forms. Such names in the ToUnicode
+// maps become the character they stand for, written in as many bytes, so no
+// offset in the file moves.
+bool namesSharedGlyph(uint c)
+{
+    return (c >= 0x2E80 && c <= 0x2FDF) || (c >= 0xFB50 && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF);
+}
+
+bool nameSharedGlyphs(QByteArray &pdf)
+{
+    bool changed = false;
+    for (qsizetype from = pdf.indexOf("beginbfrange"); from >= 0; from = pdf.indexOf("beginbfrange", from)) {
+        const qsizetype end = pdf.indexOf("endbfrange", from);
+        if (end < 0)
+            break;
+        // Only the glyph-by-glyph lists: a range of consecutive code points names no radical alone.
+        for (qsizetype open = pdf.indexOf('[', from); open >= 0 && open < end; open = pdf.indexOf('[', open + 1)) {
+            const qsizetype close = pdf.indexOf(']', open);
+            if (close < 0 || close > end)
+                break;
+            for (qsizetype i = pdf.indexOf('<', open); i >= 0 && i + 5 < close; i = pdf.indexOf('<', i + 1)) {
+                bool hex = false;
+                const uint c = pdf.mid(i + 1, 4).toUInt(&hex, 16);
+                if (!hex || pdf[i + 5] != '>' || !namesSharedGlyph(c))
+                    continue;
+                const QString plain = QString(QChar(c)).normalized(QString::NormalizationForm_KC);
+                if (plain.size() == 1 && plain[0].unicode() != c) {
+                    pdf.replace(i + 1, 4, QByteArray::number(plain[0].unicode(), 16).toUpper().rightJustified(4, '0'));
+                    changed = true;
+                }
+            }
+        }
+        from = end;
+    }
+    return changed;
+}
+
+// Writes the mended names over the file's own bytes, which keep their length.
+bool mendGlyphNames(const QString &pdfPath)
+{
+    QFile file(pdfPath);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray bytes = file.readAll();
+    if (!nameSharedGlyphs(bytes))
+        return true;
+    return file.seek(0) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 } // namespace
@@ -89,6 +145,7 @@ void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pai
             printer.newPage();
         painter.setPen(line);
         painter.setFont(heading);
+        painter.setLayoutDirection(name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         painter.drawText(QRectF(0, 0, width, mm(HeadingMm)), Qt::AlignLeft | Qt::AlignVCenter,
                          QFontMetricsF(heading, &printer).elidedText(name, Qt::ElideRight, width));
 
@@ -115,6 +172,7 @@ void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pai
             top += mm(RowMm);
         }
 
+        painter.setLayoutDirection(Qt::LeftToRight);
         painter.drawText(QRectF(0, pageHeight - mm(8), width, mm(8)), Qt::AlignCenter,
                          QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
     }
@@ -132,7 +190,7 @@ QString savePdf(const QString &path, const QString &name, const QVector<WordPair
         render(printer, name, pairs, blank);
     }
     const QString where = QDir::toNativeSeparators(path);
-    if (!QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0) {
+    if (!QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0 || !mendGlyphNames(partial)) {
         QFile::remove(partial);
         return QStringLiteral("Could not write %1.").arg(where);
     }
