@@ -118,6 +118,10 @@ void ClickLabel::paintEvent(QPaintEvent *)
     }
     if (!text().isEmpty()) {
         p.setPen(m_textColor.isValid() ? m_textColor : palette().color(QPalette::WindowText));
+        // An Arabic or Hebrew word reads right to left from the label's start,
+        // as a QLabel lays it out by itself.
+        if (text().isRightToLeft())
+            p.setLayoutDirection(Qt::RightToLeft);
         // Clipped to the label's current size, so text grows into view with it.
         p.drawText(rect().adjusted(2, 0, -2, 0), int(m_alignment) | Qt::TextWordWrap, text());
     }

@@ -2,7 +2,11 @@
 
 #include "Picture.h"
 
+#include "app/core/Letters.h"
+
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
 
 QLabel *makeLabel(QWidget *parent, const QString &text)
 {
@@ -11,6 +15,33 @@ QLabel *makeLabel(QWidget *parent, const QString &text)
     label->setWordWrap(true);
     label->setText(text);
     return label;
+}
+
+QValidator::State OneLetterValidator::validate(QString &text, int &) const
+{
+    return letters::count(text) <= 1 ? Acceptable : Invalid;
+}
+
+namespace {
+
+class ItemDirectionDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->text.isRightToLeft())
+            option->direction = Qt::RightToLeft;
+    }
+};
+
+} // namespace
+
+void followItemDirections(QAbstractItemView *view)
+{
+    view->setItemDelegate(new ItemDirectionDelegate(view));
 }
 
 QLabel *makePicture(QWidget *parent, const QString &fileName, const QRect &geometry)

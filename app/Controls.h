@@ -3,12 +3,29 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QString>
+#include <QValidator>
 
+class QAbstractItemView;
 class QWidget;
 
 // A label for stored or typed text: always plain text, word-wrapped, so a
 // word like "<img src=...>" shows as typed and long meanings stay readable.
 QLabel *makeLabel(QWidget *parent, const QString &text = QString());
+
+// A box that takes one letter as a reader sees it, however many characters
+// it is made of (a decomposed "é", a Devanagari conjunct), in place of a
+// length limit of one character.
+class OneLetterValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &text, int &position) const override;
+};
+
+// Each item of the view reads in its own direction: an Arabic or Hebrew
+// name or word is laid out right to left from the right edge (its trailing
+// punctuation on the left), the others stay as the view lays them out.
+// QLabel does this by itself; item views take the view's direction.
+void followItemDirections(QAbstractItemView *view);
 
 // A decoration picture of the program folder, stretched over `geometry`
 // (logical pixels, e.g. from twRect).

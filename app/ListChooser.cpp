@@ -1,5 +1,6 @@
 #include "ListChooser.h"
 
+#include "Controls.h"
 #include "ScreenManager.h"
 #include "core/Collation.h"
 #include "core/ListStore.h"
@@ -14,6 +15,7 @@ void fillSorted(QListWidget *theLists, QStringList names)
     sortAlphabetically(names);
     theLists->setSortingEnabled(false); // Qt would sort case-sensitively
     theLists->setSelectionMode(QAbstractItemView::SingleSelection);
+    followItemDirections(theLists);
     theLists->clear();
     theLists->addItems(names);
 }

@@ -1,14 +1,15 @@
 #include "CardDeck.h"
 
 #include "app/core/Collation.h"
+#include "app/core/Letters.h"
 
 #include <algorithm>
 
-CardDeck::CardDeck(int order, QList<CardPair> pairsInFileOrder, DrawFrom1To draw)
-    : m_order(order), m_fileOrder(std::move(pairsInFileOrder)), m_alphabetical(m_fileOrder), m_draw(std::move(draw))
+CardDeck::CardDeck(int order, WordPairs pairsInFileOrder, rnd::Source random)
+    : m_order(order), m_fileOrder(std::move(pairsInFileOrder)), m_alphabetical(m_fileOrder), m_random(std::move(random))
 {
     std::stable_sort(m_alphabetical.begin(), m_alphabetical.end(),
-                     [](const CardPair &a, const CardPair &b) { return alphabeticallyBefore(a.word, b.word); });
+                     [](const WordPair &a, const WordPair &b) { return alphabeticallyBefore(a.word, b.word); });
 }
 
 void CardDeck::allowStepBack()
@@ -20,7 +21,7 @@ void CardDeck::allowStepBack()
 bool CardDeck::seekStartLetter(const QString &letter)
 {
     for (int i = 0; i < m_alphabetical.size(); ++i) {
-        if (QString::compare(m_alphabetical[i].word.left(1), letter, Qt::CaseInsensitive) == 0) {
+        if (letters::sameIgnoringCase(letters::first(m_alphabetical[i].word), letter)) {
             m_position = i; // one before the match: the next forward move lands on it
             return true;
         }
@@ -33,7 +34,8 @@ void CardDeck::advance()
     if (m_order == Random) {
         m_previousEnabled = false;
         // Independent draws: cards repeat and random order never reaches an end.
-        m_position = std::clamp(m_draw(std::max(count(), 1)), 1, std::max(count(), 1));
+        m_random.reseed();
+        m_position = std::clamp(m_random.from1To(std::max(count(), 1)), 1, std::max(count(), 1));
     } else {
         ++m_position;
     }
@@ -41,15 +43,15 @@ void CardDeck::advance()
         m_position = count() + 1;
 }
 
-CardPair CardDeck::fetch() const
+WordPair CardDeck::fetch() const
 {
     if (m_position < 1 || m_position > count())
         return {};
-    const QList<CardPair> &cards = m_order == Random ? m_fileOrder : m_alphabetical;
+    const WordPairs &cards = m_order == Random ? m_fileOrder : m_alphabetical;
     return cards[m_position - 1];
 }
 
-CardPair CardDeck::moveForward()
+WordPair CardDeck::moveForward()
 {
     advance();
     return fetch();

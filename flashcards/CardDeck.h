@@ -1,14 +1,9 @@
 #pragma once
 
-#include <QList>
-#include <QString>
-#include <functional>
+#include "app/core/Random.h"
+#include "app/core/WordPair.h"
 
-struct CardPair {
-    QString word;
-    QString meaning;
-    friend bool operator==(const CardPair &, const CardPair &) = default;
-};
+#include <QString>
 
 // The cards of one list and where the pupil stands in them. Positions count
 // from 1; 0 is before the first card and count() + 1 is one past the last,
@@ -16,10 +11,7 @@ struct CardPair {
 class CardDeck {
 public:
     enum Order { Alphabetical = 1, Random = 2, FromStartLetter = 3 };
-    // A draw from 1 to n; the program re-seeds from the clock before each one.
-    using DrawFrom1To = std::function<int(int n)>;
-
-    CardDeck(int order, QList<CardPair> pairsInFileOrder, DrawFrom1To draw);
+    CardDeck(int order, WordPairs pairsInFileOrder, rnd::Source random = {});
 
     int order() const { return m_order; }
     int count() const { return int(m_fileOrder.size()); }
@@ -33,27 +25,28 @@ public:
 
     // Places the deck just before the first card, in alphabetical order,
     // whose word starts with `letter` in either case. The whole text is
-    // compared with the word's first character, so "ab" never matches.
+    // compared with the word's first letter (with its accents or vowel
+    // signs, however typed), so "ab" never matches.
     // Returns false (and leaves the position alone) when no word matches.
     bool seekStartLetter(const QString &letter);
 
     void advance();
-    CardPair fetch() const;
-    CardPair moveForward();
+    WordPair fetch() const;
+    WordPair moveForward();
 
     struct StepBack {
-        CardPair card;
+        WordPair card;
         bool beep; // there was nothing before the first card to go back to
     };
     StepBack stepBack();
 
 private:
     int m_order;
-    QList<CardPair> m_fileOrder;
+    WordPairs m_fileOrder;
     // Sorted by word; pairs with equal words keep their file order, so each
     // card keeps its own meaning.
-    QList<CardPair> m_alphabetical;
-    DrawFrom1To m_draw;
+    WordPairs m_alphabetical;
+    rnd::Source m_random;
     int m_position = 0;
     bool m_previousEnabled = false;
 };

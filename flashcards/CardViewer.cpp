@@ -2,8 +2,8 @@
 
 #include "app/core/Numbers.h"
 
-CardViewer::CardViewer(int order, int side, QList<CardPair> pairsInFileOrder, CardDeck::DrawFrom1To draw)
-    : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(draw))
+CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random)
+    : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(random))
 {
 }
 

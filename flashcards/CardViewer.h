@@ -15,7 +15,7 @@ public:
 
     static QString endOfListText() { return QStringLiteral("That's the end of the list!"); }
 
-    CardViewer(int order, int side, QList<CardPair> pairsInFileOrder, CardDeck::DrawFrom1To draw);
+    CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random = {});
 
     // Puts the first card up (in start-letter order, the first card from
     // that letter). Returns true when no word starts with `startLetter`:
@@ -30,7 +30,7 @@ public:
 
     const CardDeck &deck() const { return m_deck; }
     const RevealAnimation &animation() const { return m_animation; }
-    const CardPair &current() const { return m_current; }
+    const WordPair &current() const { return m_current; }
     const QString &wordCaption() const { return m_wordCaption; }
     const QString &meaningCaption() const { return m_meaningCaption; }
     bool previousShown() const { return m_previousShown; }
@@ -47,7 +47,7 @@ private:
     int m_side;
     CardDeck m_deck;
     RevealAnimation m_animation;
-    CardPair m_current;
+    WordPair m_current;
     QString m_wordCaption;
     QString m_meaningCaption;
     bool m_previousShown = false;

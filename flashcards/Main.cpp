@@ -7,7 +7,6 @@
 #include "app/SoundSwitch.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
-#include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
 #include <QLabel>
@@ -137,14 +136,7 @@ void Main::Form_Load()
 void Main::StartDeck()
 {
     LoadList();
-    QList<CardPair> pairs;
-    pairs.reserve(Shared.WordCount);
-    for (int i = 1; i <= Shared.WordCount; ++i)
-        pairs.append({Shared.Words[i], Shared.Meanings[i]});
-    m_viewer = std::make_unique<CardViewer>(Shared.CardOrder, Shared.CardSide, std::move(pairs), [](int n) {
-        rnd::Randomize();
-        return rnd::drawFrom1To(n);
-    });
+    m_viewer = std::make_unique<CardViewer>(Shared.CardOrder, Shared.CardSide, loadedPairs());
 
     // A "1 ms" timer: it ticks as often as the display refreshes, so the
     // halves are seen to open rather than being open before the first paint.

@@ -1,48 +1,38 @@
 #pragma once
 
+#include "app/core/Letters.h"
 #include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
 #include <QStringList>
 #include <algorithm>
-#include <functional>
 #include <optional>
-
-// A draw from 1 to n. The games re-seed from the clock before each draw;
-// tests pass a fixed sequence.
-using DrawFrom1To = std::function<int(int n)>;
 
 // Picks the word of a Hangman or Scramble game among the list's words (the
 // loaded list only, never entries beyond its count). Only words of at most
-// `maxLength` characters, blanks and punctuation included, take part, each
+// `maxLetters` letters, blanks and punctuation included, take part, each
 // with the same chance. Redrawing until a short word comes up could give up
 // while one fitting word exists, so the fitting words are counted first.
 // Returns the word's position in `words`, or nothing when the list is empty
 // or every word is too long.
-inline std::optional<int> drawPlayableWord(const QStringList &words, int maxLength, const DrawFrom1To &draw)
+inline std::optional<int> drawPlayableWord(const QStringList &words, int maxLetters, const rnd::Source &random = {})
 {
     QList<int> fitting;
     for (int i = 0; i < words.size(); ++i)
-        if (words[i].size() <= maxLength)
+        if (letters::count(words[i]) <= maxLetters)
             fitting.append(i);
     if (fitting.isEmpty())
         return std::nullopt;
-    const int pick = std::clamp(draw(int(fitting.size())), 1, int(fitting.size()));
+    random.reseed();
+    const int pick = std::clamp(random.from1To(int(fitting.size())), 1, int(fitting.size()));
     return fitting[pick - 1];
 }
 
 // The game's word from the list loaded into Words/Meanings: sets CurrentWord
-// and CurrentMeaning, re-seeding from the clock for the draw. False when no
-// word of the list can be played.
-inline bool drawGameWord(int maxLength)
+// and CurrentMeaning. False when no word of the list can be played.
+inline bool drawGameWord(int maxLetters)
 {
-    QStringList words;
-    for (int i = 1; i <= Shared.WordCount; ++i)
-        words.append(Shared.Words[i]);
-    const auto pick = drawPlayableWord(words, maxLength, [](int n) {
-        rnd::Randomize();
-        return rnd::drawFrom1To(n);
-    });
+    const auto pick = drawPlayableWord(loadedWords(), maxLetters);
     if (!pick)
         return false;
     Shared.CurrentWord = Shared.Words[*pick + 1];

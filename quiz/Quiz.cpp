@@ -50,8 +50,8 @@ QLabel *caption(QWidget *parent, const QString &text, int left, int top, int wid
 
 } // namespace
 
-Quiz::Quiz(std::unique_ptr<QuizRandom> random)
-    : Screen(ScreenId::Quiz), m_random(std::move(random))
+Quiz::Quiz()
+    : Screen(ScreenId::Quiz)
 {
     setWindowTitle(QStringLiteral("Lingo-Spark Vocabulary Quiz"));
     setClientSizeTwips(9360, 6720);
@@ -168,7 +168,7 @@ void Quiz::Form_Load()
     Shared.WrongCount = 0;
     Shared.QuestionsLeft = addCapped(Shared.QuestionsLeft, -1);
     LoadList();
-    m_pool = std::make_unique<QuestionDrawer>(loadedPairs(), *m_random);
+    m_pool = std::make_unique<QuestionDrawer>(loadedPairs(), m_random);
     RemainingLabel->setText(QString::number(Shared.QuestionsLeft));
     if (!m_pool->canAsk()) {
         refuseList();
@@ -195,7 +195,7 @@ void Quiz::refuseList()
 
 void Quiz::ChooseDirection()
 {
-    Shared.QuizDirection = std::int16_t(::chooseDirection(Shared.QuizType, *m_random));
+    Shared.QuizDirection = std::int16_t(::chooseDirection(Shared.QuizType, m_random));
 }
 
 void Quiz::ShowDirections()

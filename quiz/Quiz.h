@@ -16,8 +16,7 @@ class SoundSwitch;
 class Quiz : public Screen {
     Q_OBJECT
 public:
-    // `random` replaces the program's clock-seeded draws (tests).
-    explicit Quiz(std::unique_ptr<QuizRandom> random = std::make_unique<QuizRandom>());
+    Quiz();
     ~Quiz() override;
 
     void Form_Load() override;
@@ -43,7 +42,7 @@ private:
     void refuseList();
     QLabel *answerLabel(int position) const;
 
-    std::unique_ptr<QuizRandom> m_random;
+    rnd::Source m_random;
     std::unique_ptr<QuestionDrawer> m_pool; // the word pool (WordList / DefLIst)
     bool m_answered = false;
     SoundSwitch *m_sound;

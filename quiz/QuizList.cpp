@@ -3,15 +3,6 @@
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
 
-QVector<WordPair> loadedPairs()
-{
-    QVector<WordPair> pairs;
-    pairs.reserve(Shared.WordCount);
-    for (int i = 1; i <= Shared.WordCount; ++i)
-        pairs.append({Shared.Words[i], Shared.Meanings[i]});
-    return pairs;
-}
-
 bool listCanMakeQuestions(const QString &name)
 {
     const QString currentList = Shared.CurrentList;

@@ -4,9 +4,6 @@
 
 #include <QString>
 
-// The pairs LoadList left in Words/Meanings, 1..WordCount, in store order.
-QVector<WordPair> loadedPairs();
-
 // Whether the stored list `name` can make a quiz. It is read with LoadList,
 // the same reader the quiz uses, and the shared list is put back, so asking
 // changes nothing.

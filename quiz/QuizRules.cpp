@@ -1,35 +1,15 @@
 #include "QuizRules.h"
 
-#include "app/core/Random.h"
-
-void QuizRandom::reseed()
-{
-    rnd::Randomize();
-}
-
-int QuizRandom::drawFrom1To(int n)
-{
-    return rnd::drawFrom1To(n);
-}
-
-int chooseDirection(int quizType, QuizRandom &random)
+int chooseDirection(int quizType, const rnd::Source &random)
 {
     if (quizType == WordToMeaning || quizType == MeaningToWord)
         return quizType;
     random.reseed();
-    return random.drawFrom1To(2);
+    return random.from1To(2);
 }
 
-bool hasTwoDifferentWords(const QVector<WordPair> &list)
-{
-    for (const WordPair &pair : list)
-        if (pair.word != list.first().word)
-            return true;
-    return false;
-}
-
-QuestionDrawer::QuestionDrawer(QVector<WordPair> list, QuizRandom &random)
-    : m_list(std::move(list)), m_pool(m_list), m_random(random), m_canAsk(hasTwoDifferentWords(m_list))
+QuestionDrawer::QuestionDrawer(WordPairs list, rnd::Source random)
+    : m_list(std::move(list)), m_pool(m_list), m_random(std::move(random)), m_canAsk(hasTwoDifferentWords(m_list))
 {
 }
 
@@ -42,23 +22,23 @@ std::optional<Question> QuestionDrawer::makeQuestion(int direction)
     q.direction = direction;
     m_random.reseed();
     if (!m_pool.isEmpty())
-        q.pair = m_pool.takeAt(m_random.drawFrom1To(int(m_pool.size())) - 1);
+        q.pair = m_pool.takeAt(m_random.from1To(int(m_pool.size())) - 1);
     else
-        q.pair = m_list[m_random.drawFrom1To(int(m_list.size())) - 1];
+        q.pair = m_list[m_random.from1To(int(m_list.size())) - 1];
 
     m_random.reseed();
-    q.rightAnswer = m_random.drawFrom1To(4);
+    q.rightAnswer = m_random.from1To(4);
 
     // Redrawing from the whole list until the word differs picks uniformly
     // among the pairs with another word; drawing among those directly gives
     // the same choices and cannot run on.
-    QVector<int> others;
+    QList<int> others;
     for (int k = 0; k < m_list.size(); ++k)
         if (m_list[k].word != q.pair.word)
             others.append(k);
 
     for (int i = 1; i <= 4; ++i) {
-        const WordPair &source = i == q.rightAnswer ? q.pair : m_list[others[m_random.drawFrom1To(int(others.size())) - 1]];
+        const WordPair &source = i == q.rightAnswer ? q.pair : m_list[others[m_random.from1To(int(others.size())) - 1]];
         q.choices[i] = direction == WordToMeaning ? source.meaning : source.word;
     }
     q.text = direction == WordToMeaning ? q.pair.word : q.pair.meaning;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/Random.h"
 #include "app/core/WordPair.h"
 
 #include <QString>
@@ -7,15 +8,6 @@
 #include <QVector>
 #include <array>
 #include <optional>
-
-// The draws of a quiz. The program's source re-seeds from the clock before
-// each draw the way the quiz always has; tests pin or script it.
-class QuizRandom {
-public:
-    virtual ~QuizRandom() = default;
-    virtual void reseed();
-    virtual int drawFrom1To(int n); // 1..n
-};
 
 // 1: the word is shown and its meaning is marked; 2: the other way round.
 enum QuizDirectionValue { WordToMeaning = 1, MeaningToWord = 2 };
@@ -29,17 +21,13 @@ struct Question {
 };
 
 // Kinds 1 and 2 fix the direction; kind 3 draws it for every question.
-int chooseDirection(int quizType, QuizRandom &random);
-
-// A wrong choice must come from a word other than the question's, so a list
-// makes questions only if it holds two different words.
-bool hasTwoDifferentWords(const QVector<WordPair> &list);
+int chooseDirection(int quizType, const rnd::Source &random);
 
 // Asks every pair of the list once, in random order, before any repeats;
 // once the pool is used up, pairs are drawn from the whole list.
 class QuestionDrawer {
 public:
-    QuestionDrawer(QVector<WordPair> list, QuizRandom &random);
+    QuestionDrawer(WordPairs list, rnd::Source random);
 
     bool canAsk() const { return m_canAsk; }
     int poolSize() const { return int(m_pool.size()); }
@@ -48,9 +36,9 @@ public:
     std::optional<Question> makeQuestion(int direction);
 
 private:
-    QVector<WordPair> m_list;
-    QVector<WordPair> m_pool;
-    QuizRandom &m_random;
+    WordPairs m_list;
+    WordPairs m_pool;
+    rnd::Source m_random;
     bool m_canAsk;
 };
 

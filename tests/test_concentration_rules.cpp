@@ -9,20 +9,20 @@
 
 namespace {
 
-DealRandom seeded(int seed)
+rnd::Source seeded(int seed)
 {
     rnd::seedRandom(seed);
-    return {[] {}, rnd::drawFrom1To};
+    return pinnedRandom();
 }
 
-DealRandom alwaysLast()
+rnd::Source alwaysLast()
 {
-    return {[] {}, [](int n) { return n; }};
+    return pinnedRandom([](int n) { return n; });
 }
 
-DealRandom alwaysFirst()
+rnd::Source alwaysFirst()
 {
-    return {[] {}, [](int) { return 1; }};
+    return pinnedRandom([](int) { return 1; });
 }
 
 int positionOf(const ConcentrationGame &game, int pair, bool word)
@@ -57,8 +57,8 @@ private slots:
         QFETCH(int, seed);
         const QStringList words = numbered("word", wordCount);
         const QStringList meanings = numbered("meaning", wordCount);
-        const DealRandom random = seed == -1 ? alwaysLast() : seed == -2 ? alwaysFirst() : seeded(seed);
-        const Deal deal = dealCards(words, meanings, random);
+        const rnd::Source random = seed == -1 ? alwaysLast() : seed == -2 ? alwaysFirst() : seeded(seed);
+        const Deal deal = dealCards(pairsOf(words, meanings), random);
 
         QSet<int> pairs;
         QSet<QString> texts;
@@ -81,7 +81,7 @@ private slots:
         // Two entries with the same word are separate pairs.
         QStringList words = numbered("w", 8);
         words[1] = words[0];
-        ConcentrationGame game(dealCards(words, numbered("m", 8), alwaysFirst()));
+        ConcentrationGame game(dealCards(pairsOf(words, numbered("m", 8)), alwaysFirst()));
 
         using R = ConcentrationGame::FlipResult;
         // Two words with the same text are still no match.
@@ -126,7 +126,7 @@ private slots:
 
     void countersStopAtTheSixteenBitLimit()
     {
-        ConcentrationGame game(dealCards(numbered("w", 8), numbered("m", 8), alwaysFirst()));
+        ConcentrationGame game(dealCards(pairsOf(numbered("w", 8), numbered("m", 8)), alwaysFirst()));
         game.setCountersForTest(32767, 32766);
         game.tick();
         game.tick();

@@ -2,16 +2,17 @@
 #include "flashcards/CardDeck.h"
 #include "flashcards/CardViewer.h"
 #include "flashcards/RevealAnimation.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
-using Pairs = QList<CardPair>;
+using Pairs = WordPairs;
 
 namespace {
 
-CardDeck::DrawFrom1To noDraws()
+rnd::Source noDraws()
 {
-    return [](int) -> int { qFatal("no random draw expected"); };
+    return pinnedRandom([](int) -> int { qFatal("no random draw expected"); });
 }
 
 const Pairs Fruit{{"pear", "peer"}, {"Apple", "manzana"}, {"melon", "melon"}, {"banana", "platano"}, {"Mango", "mango"}};
@@ -93,7 +94,7 @@ private slots:
             QVERIFY(deck.seekStartLetter(letter));
         QStringList seen;
         for (int i = 0; i < shown.size(); ++i) {
-            const CardPair card = deck.moveForward();
+            const WordPair card = deck.moveForward();
             seen << card.word + "=" + card.meaning;
         }
         QCOMPARE(seen, shown);
@@ -107,12 +108,12 @@ private slots:
         for (int i = 0; i < 4; ++i)
             deck.moveForward();
         QCOMPARE(deck.position(), 3); // past the end it stays one past the last card
-        QCOMPARE(deck.stepBack().card, (CardPair{"b", "2"}));
+        QCOMPARE(deck.stepBack().card, (WordPair{"b", "2"}));
 
         // From the first card: a blank card without a beep, then the beep.
         deck.stepBack();
         CardDeck::StepBack back = deck.stepBack();
-        QCOMPARE(back.card, CardPair{});
+        QCOMPARE(back.card, WordPair{});
         QVERIFY(!back.beep);
         back = deck.stepBack();
         QCOMPARE(deck.position(), 0);
@@ -128,10 +129,10 @@ private slots:
     {
         QList<int> asked;
         CardDeck deck(CardDeck::Random, {{"b", "2"}, {"a", "1"}, {"c", "3"}},
-                      [&asked, draws = QList<int>{3, 3, 1, 2}, i = 0](int n) mutable {
+                      pinnedRandom([&asked, draws = QList<int>{3, 3, 1, 2}, i = 0](int n) mutable {
                           asked << n;
                           return draws.at(i++);
-                      });
+                      }));
         deck.allowStepBack();
         QVERIFY(!deck.previousEnabled());
         QStringList seen;
@@ -181,7 +182,7 @@ private slots:
     void viewerOfAnEmptyList()
     {
         for (int order : {1, 2, 3}) {
-            CardViewer v(order, CardViewer::ShowWord, {}, [](int) { return 1; });
+            CardViewer v(order, CardViewer::ShowWord, {}, pinnedRandom([](int) { return 1; }));
             QCOMPARE(v.countCaption(), QString("Total cards available in this set:  0"));
             // A blank first card (no end text yet); no word can start with any letter.
             QCOMPARE(v.start("x"), order == 3);

@@ -6,6 +6,7 @@
 #include "games/hangman/HangmanScreens.h"
 #include "support/TestSupport.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,12 +35,37 @@ GameOption *openMenu()
     return qobject_cast<GameOption *>(screens().show(ScreenId::GameOption));
 }
 
+// The leftmost column of a list row where its text is drawn.
+int firstInkColumn(QListWidget *list, int row)
+{
+    const QImage image = list->viewport()->grab(list->visualItemRect(list->item(row))).toImage();
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (image.pixelColor(x, y).lightness() < 128)
+                return x;
+    return -1;
+}
+
 } // namespace
 
 class GamesMenuTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Names in any script, one collation; an Arabic or Hebrew name starts
+    // at the right edge, the others at the left as always.
+    void namesOfEveryScriptSortedAndReadInTheirDirection()
+    {
+        TestEnv env(TestEnv::utf8Lines({"Русский", "кот", "cat", "<New List>", "العربية", "قط", "cat", "<New List>",
+                                        "Ελληνικά", "γάτα", "cat", "<New List>", "animals", "dog", "perro",
+                                        "<New List>", "Ёлки", "ёж", "hedgehog"}));
+        GameOption *menu = openMenu();
+        QCOMPARE(rows(menu->TheLists), (QStringList{"animals", "Ελληνικά", "Ёлки", "Русский", "العربية"}));
+        const int half = menu->TheLists->viewport()->width() / 2;
+        QVERIFY(firstInkColumn(menu->TheLists, 3) < 10);
+        QVERIFY(firstInkColumn(menu->TheLists, 4) > half);
+    }
+
     void listsAreSortedAndTheLastChoiceIsPreselected()
     {
         TestEnv env(store());

@@ -2,6 +2,7 @@
 #include "app/core/SharedState.h"
 #include "games/PlayableWord.h"
 #include "games/hangman/HangmanRound.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
 
@@ -16,13 +17,13 @@ private slots:
         const QString fourteen = QStringLiteral("abcdefghijklmn");
         const QString fifteen = fourteen + 'o';
         QList<int> asked;
-        auto drawN = [&](int n) { asked.append(n); return n; };
+        const rnd::Source drawN = pinnedRandom([&](int n) { asked.append(n); return n; });
 
         // Every fitting word has its own draw value, so each is as likely.
         const QStringList words{fifteen, "cat", fifteen, fourteen, "dog"};
         QList<int> picked;
         for (int k = 1; k <= 3; ++k)
-            picked.append(*drawPlayableWord(words, 14, [k](int) { return k; }));
+            picked.append(*drawPlayableWord(words, 14, pinnedRandom([k](int) { return k; })));
         QCOMPARE(picked, (QList<int>{1, 3, 4}));
 
         QCOMPARE(drawPlayableWord({fifteen, fourteen}, 14, drawN), 1);
@@ -31,6 +32,8 @@ private slots:
         QCOMPARE(drawPlayableWord({fifteen, fifteen}, 14, drawN), std::nullopt);
         QCOMPARE(drawPlayableWord({}, 14, drawN), std::nullopt);
         QVERIFY(asked.isEmpty());
+        // Letters, not characters: Hindi's 6 characters are 2 letters.
+        QCOMPARE(drawPlayableWord({"abc", "हिन्दी"}, 2, drawN), 1);
     }
 
     void gameWordNeverComesFromAnEarlierList()
@@ -50,27 +53,45 @@ private slots:
         QCOMPARE(Shared.CurrentMeaning, QStringLiteral("its meaning"));
     }
 
-    void layout_data()
+    // What the boxes show, left to right, after the guesses.
+    void boxesInEveryScript_data()
     {
         QTest::addColumn<QString>("word");
+        QTest::addColumn<QStringList>("guesses");
         QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<int>("lettersLeft");
-        QTest::addRow("phrase") << "ice cream" << QStringList{"", "", "", " ", "", "", "", "", ""} << 8;
-        QTest::addRow("hyphen and apostrophe") << "o'well-k" << QStringList{"", "'", "", "", "", "", "-", ""} << 6;
+        QTest::addColumn<int>("misses");
+        QTest::addRow("phrase") << "ice cream" << QStringList{} << QStringList{"", "", "", " ", "", "", "", "", ""} << 0;
+        QTest::addRow("hyphen and apostrophe") << "o'well-k" << QStringList{} << QStringList{"", "'", "", "", "", "", "-", ""} << 0;
+        QTest::addRow("Russian, either case") << "Кошка" << QStringList{"к", "О"} << QStringList{"К", "о", "", "к", ""} << 0;
+        QTest::addRow("Greek: Σ finds σ and final ς, ο is not ό")
+            << "σοφός" << QStringList{"Σ", "ο"} << QStringList{"σ", "ο", "", "", "ς"} << 0;
+        QTest::addRow("Polish: l is not ł") << "jabłko" << QStringList{"l", "Ł"} << QStringList{"", "", "", "ł", "", ""} << 1;
+        QTest::addRow("German: ẞ finds ß") << "Straße" << QStringList{"ẞ"} << QStringList{"", "", "", "", "ß", ""} << 0;
+        QTest::addRow("Turkish: i is not İ") << "İzmir" << QStringList{"i"} << QStringList{"", "", "", "i", ""} << 0;
+        QTest::addRow("Turkish: İ finds İ") << "İzmir" << QStringList{"İ"} << QStringList{"İ", "", "", "", ""} << 0;
+        QTest::addRow("Hindi: a letter with its vowel sign")
+            << "हिन्दी" << QStringList{"ह", "हि"} << QStringList{"हि", ""} << 1;
+        QTest::addRow("Hindi conjunct") << "क्षमा" << QStringList{"क्ष"} << QStringList{"क्ष", ""} << 0;
+        QTest::addRow("Hebrew from the right") << "שלום" << QStringList{"ש"} << QStringList{"", "", "", "ש"} << 0;
+        QTest::addRow("Japanese") << "ねこ" << QStringList{"こ", "ネ"} << QStringList{"", "こ"} << 1;
+        QTest::addRow("é typed decomposed, e is not é")
+            << "café" << QStringList{"e\u0301", "e"} << QStringList{"", "", "", "é"} << 1;
     }
-    void layout()
+    void boxesInEveryScript()
     {
         QFETCH(QString, word);
+        QFETCH(QStringList, guesses);
         QFETCH(QStringList, boxes);
-        QFETCH(int, lettersLeft);
+        QFETCH(int, misses);
         HangmanRound round(word);
-        QStringList shown;
+        for (const QString &guess : guesses)
+            QVERIFY(round.guess(guess).kind != Kind::Repeated);
+        QStringList shown(round.length());
         for (int i = 0; i < round.length(); ++i)
-            shown.append(round.boxText(i));
+            shown[round.box(i)] = round.boxText(i);
         QCOMPARE(shown, boxes);
-        QCOMPARE(round.lettersLeft(), lettersLeft);
-        QCOMPARE(round.isGap(3), word[3] == ' ');
-        QCOMPARE(round.missStep(), 1);
+        QCOMPARE(round.lettersLeft(), int(boxes.count(QString())));
+        QCOMPARE(round.missStep(), misses + 1);
     }
 
     void guesses()
@@ -93,6 +114,12 @@ private slots:
         QCOMPARE(tree.lettersLeft(), 2);
         QCOMPARE(tree.guess("e").kind, Kind::Repeated);
         QCOMPARE(tree.alreadyUsed(), QStringLiteral(" e E"));
+        // Composed after decomposed is another text too, and finds the same letter.
+        HangmanRound cafe("café");
+        QCOMPARE(cafe.guess("e\u0301").kind, Kind::Found);
+        QCOMPARE(cafe.guess("é").kind, Kind::Found);
+        QCOMPARE(cafe.guess("e\u0301").kind, Kind::Repeated);
+        QCOMPARE(cafe.lettersLeft(), 3);
         QCOMPARE(tree.guess("t").kind, Kind::Found);
         QCOMPARE(tree.boxText(0), QStringLiteral("T")); // the word's own case
         QCOMPARE(tree.guess("").kind, Kind::Ignored);

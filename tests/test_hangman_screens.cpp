@@ -1,6 +1,7 @@
 // links: lingo_hangman lingo_gamesmenu
 #include "app/ScreenManager.h"
 #include "app/SoundSwitch.h"
+#include "app/core/Letters.h"
 #include "app/core/SharedState.h"
 #include "games/GamesMenuScreens.h"
 #include "games/GiveHint.h"
@@ -17,7 +18,8 @@ namespace {
 
 QByteArray store()
 {
-    return TestEnv::lines({"Solo", "cat", "a pet", "<New List>", "Long", "abcdefghijklmno", "too long",
+    return TestEnv::utf8Lines({"Русский", "кот", "a pet", "<New List>", "עברית", "שלום", "peace", "<New List>",
+                               "Solo", "cat", "a pet", "<New List>", "Long", "abcdefghijklmno", "too long",
                            "<New List>", "Fourteen", "abcdefghijklmno", "too long", "abcdefghijklmn", "just right"});
 }
 
@@ -29,10 +31,10 @@ Hangman *startGame(const QString &list, int soundFlag)
     return openGame<Hangman>(ScreenId::Hangman, list);
 }
 
-void typeGuess(Hangman *game, const QString &letters)
+void typeGuess(Hangman *game, const QString &guesses)
 {
-    for (const QChar letter : letters) {
-        QTest::keyClicks(game->GuessLetter, letter);
+    for (const QString &letter : letters::split(guesses)) {
+        typeText(game->GuessLetter, letter);
         QTest::keyClick(game->GuessLetter, Qt::Key_Return);
     }
 }
@@ -46,18 +48,18 @@ private slots:
     void wonGameFromTheKeyboard()
     {
         TestEnv env(store());
-        Hangman *game = startGame("Solo", 1);
+        Hangman *game = startGame("Русский", 1);
         QVERIFY(game);
         QVERIFY(!game->Letter[2]->isHidden() && game->Letter[3]->isHidden());
 
-        typeGuess(game, "cxc"); // a find, a miss, the same guess again
-        QCOMPARE(game->Letter[0]->text(), QStringLiteral("c"));
+        typeGuess(game, "кхк"); // a find, a miss, the same guess again
+        QCOMPARE(game->Letter[0]->text(), QStringLiteral("к"));
         QCOMPARE(env.takeSounds(), (QStringList{"whew.wav", "oh-no.wav", "beep"}));
         QVERIFY(!game->figure.Head->isHidden() && game->figure.Body->isHidden());
-        QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" c x"));
+        QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" к х"));
         QVERIFY(game->GuessLetter->text().isEmpty());
         QTest::keyClick(game->GuessLetter, Qt::Key_Return); // empty box: nothing
-        QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" c x"));
+        QCOMPARE(game->AlreadyUsed->text(), QStringLiteral(" к х"));
 
         // The hint shows the meaning as plain text, costs nothing and closes behind the game.
         click(game->Hint);
@@ -75,21 +77,37 @@ private slots:
         settle();
         QVERIFY(!screens().exists(ScreenId::GiveHint) && screens().isShown(ScreenId::Hangman));
 
-        typeGuess(game, "a");
-        QTest::keyClicks(game->GuessLetter, "T");
+        typeGuess(game, "о");
+        typeText(game->GuessLetter, "Т");
         click(game->Go);
-        QCOMPARE(game->Letter[2]->text(), QStringLiteral("t"));
+        QCOMPARE(game->Letter[2]->text(), QStringLiteral("т"));
         auto *win = screens().find<youwin>(ScreenId::youwin);
         QVERIFY(win && win->isVisible() && !game->isEnabled());
         settle();
         QCOMPARE(env.takeSounds(), (QStringList{"whew.wav", "goodjob.wav"}));
-        QCOMPARE(win->texts.Label3->text() + "/" + win->texts.Label5->text(), QStringLiteral("cat/a pet"));
+        QCOMPARE(win->texts.Label3->text() + "/" + win->texts.Label5->text(), QStringLiteral("кот/a pet"));
         QCOMPARE(win->texts.Label6->text(), QStringLiteral("Do you want to play again?"));
 
         click(win->Command1); // No
         settle();
         QVERIFY(!screens().exists(ScreenId::Hangman) && !screens().exists(ScreenId::youwin));
         QVERIFY(screens().isShown(ScreenId::GameOption));
+    }
+
+    // One letter however many characters (a decomposed é, a Devanagari
+    // conjunct), never two; a Hebrew word fills its boxes from the right.
+    void oneLetterOfAnyLengthAndHebrewFromTheRight()
+    {
+        TestEnv env(store());
+        Hangman *game = startGame("עברית", 0);
+        for (const QString letter : {"e\u0301", "क्ष"}) {
+            typeText(game->GuessLetter, letter + "x");
+            QCOMPARE(game->GuessLetter->text(), letter);
+            game->GuessLetter->clear();
+        }
+        typeGuess(game, "ש");
+        QCOMPARE(game->Letter[3]->text(), QStringLiteral("ש"));
+        QVERIFY(game->Letter[0]->text().isEmpty() && game->Letter[4]->isHidden());
     }
 
     void lostGameRevealsTheWordAndPlaysAgain()

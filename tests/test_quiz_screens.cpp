@@ -184,12 +184,14 @@ private slots:
         QTest::addRow("words") << 1;
         QTest::addRow("meanings") << 2;
     }
+    // In Russian: the words come from a UTF-8 store.
     void oneQuestionOfEachKind()
     {
         QFETCH(int, kind);
-        TestEnv env;
+        TestEnv env(TestEnv::utf8Lines({"Цвета", "красный", "red", "синий", "blue"}));
         registerQuizScreens(screens());
-        Quiz *quiz = startQuiz("Colours", kind, 1);
+        Quiz *quiz = startQuiz("Цвета", kind, 1);
+        QVERIFY(QStringList({"красный", "синий"}).contains(Shared.CurrentWord));
         QCOMPARE(text(quiz, "RemainingLabel"), "0");
         QCOMPARE(text(quiz, "Direct"), kind == 1 ? WordDirections : MeaningDirections);
         QCOMPARE(text(quiz, "Questionlabel"), kind == 1 ? Shared.CurrentWord : Shared.CurrentMeaning);

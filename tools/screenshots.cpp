@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
+#include "app/core/Letters.h"
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
 #include "games/concentration/Concentration.h"
@@ -111,7 +112,7 @@ public:
         return screen;
     }
 
-    void snap(ScreenId id)
+    void snap(ScreenId id, const QString &variant = QString())
     {
         wait(50);
         Screen *screen = screens().find(id);
@@ -120,13 +121,16 @@ public:
             ++m_failures;
             return;
         }
-        const QString file = QDir(m_outDir).filePath(QString::fromLatin1(nameOf(id)) + QStringLiteral(".png"));
+        const QString file = QDir(m_outDir).filePath(QString::fromLatin1(nameOf(id)) + variant + QStringLiteral(".png"));
         if (!screen->grab().save(file, "PNG", 0)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             ++m_failures;
             return;
         }
-        ++m_saved;
+        if (variant.isEmpty())
+            ++m_saved;
+        else
+            ++m_variants;
     }
 
     // Shown over whatever is open, pictured, and closed again.
@@ -145,11 +149,13 @@ public:
     }
 
     int saved() const { return m_saved; }
+    int variants() const { return m_variants; }
     int failures() const { return m_failures; }
 
 private:
     QString m_outDir;
     int m_saved = 0;
+    int m_variants = 0;
     int m_failures = 0;
 };
 
@@ -176,6 +182,26 @@ void typeInto(Screen *screen, const QString &text)
             return;
         }
     }
+}
+
+// A store in every script family's own letters, as a Linux editor or a
+// teacher's UTF-8 save leaves it: byte-order mark, CR LF.
+bool writeScriptsStore(const QString &path)
+{
+    const QStringList lines{
+        QStringLiteral("Русский - Животные"), QStringLiteral("кошка"), QStringLiteral("cat"), QStringLiteral("собака"),
+        QStringLiteral("dog"), QStringLiteral("лошадь"), QStringLiteral("horse"), QStringLiteral("корова"),
+        QStringLiteral("cow"), QStringLiteral("<New List>"), QStringLiteral("العربية - الطعام"), QStringLiteral("خبز"),
+        QStringLiteral("bread"), QStringLiteral("ماء"), QStringLiteral("water"), QStringLiteral("حليب"),
+        QStringLiteral("milk"), QStringLiteral("تفاحة"), QStringLiteral("apple"), QStringLiteral("جبن"),
+        QStringLiteral("cheese"), QStringLiteral("<New List>"), QStringLiteral("हिन्दी - घर"), QStringLiteral("किताब"),
+        QStringLiteral("book"), QStringLiteral("पानी"), QStringLiteral("water"), QStringLiteral("दरवाज़ा"),
+        QStringLiteral("door"), QStringLiteral("खिड़की"), QStringLiteral("window")};
+    QByteArray bytes("\xEF\xBB\xBF");
+    for (const QString &line : lines)
+        bytes += line.toUtf8() + "\r\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -371,6 +397,35 @@ int main(int argc, char *argv[])
     r.snap(ScreenId::PrintList);
     r.closeAll();
 
-    std::printf("%d screens pictured in %s\n", r.saved(), qPrintable(outDir));
-    return r.failures() == 0 && r.saved() == int(ScreenNames.size()) ? 0 : 1;
+    // One screen per script family: Cyrillic, Arabic (right to left) and an
+    // Indic script whose letters carry vowel signs.
+    if (!writeScriptsStore(appFile(QStringLiteral("thelists.dat"))))
+        std::fprintf(stderr, "cannot write the store of every script\n");
+    Shared.CurrentList = QStringLiteral("Русский - Животные");
+    Shared.CardOrder = 1;
+    Shared.CardSide = 1;
+    Shared.StartLetter.clear();
+    r.show(ScreenId::Main, 1000);
+    r.snap(ScreenId::Main, QStringLiteral("-Russian"));
+    r.closeAll();
+    Shared.CurrentList = QStringLiteral("العربية - الطعام");
+    Shared.QuizType = 2;
+    Shared.QuestionsLeft = 10;
+    r.show(ScreenId::Quiz);
+    r.snap(ScreenId::Quiz, QStringLiteral("-Arabic"));
+    r.closeAll();
+    Shared.CurrentList = QStringLiteral("हिन्दी - घर");
+    if (auto *hangman = qobject_cast<Hangman *>(r.show(ScreenId::Hangman))) {
+        // The first letter of the word, then one that is not in it.
+        for (const QString &guess : {letters::first(Shared.CurrentWord), QStringLiteral("क्ष")}) {
+            hangman->GuessLetter->setText(guess);
+            hangman->Go_Click();
+            wait(20);
+        }
+        r.snap(ScreenId::Hangman, QStringLiteral("-Hindi"));
+    }
+    r.closeAll();
+
+    std::printf("%d screens pictured in %s, and %d in other scripts\n", r.saved(), qPrintable(outDir), r.variants());
+    return r.failures() == 0 && r.saved() == int(ScreenNames.size()) && r.variants() == 3 ? 0 : 1;
 }

@@ -24,9 +24,12 @@ QStringList loadedWords()
     return firstEntries(Shared.Words);
 }
 
-QStringList loadedMeanings()
+WordPairs loadedPairs()
 {
-    return firstEntries(Shared.Meanings);
+    WordPairs pairs;
+    for (int i = 1; i <= Shared.WordCount && i <= MaxPairs; ++i)
+        pairs.append({Shared.Words[size_t(i)], Shared.Meanings[size_t(i)]});
+    return pairs;
 }
 
 QString appFile(const QString &name)

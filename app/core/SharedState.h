@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WordPair.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -53,7 +55,7 @@ extern Module1 Shared;
 
 // Entries 1..WordCount: the list loaded last, without stale entries.
 QStringList loadedWords();
-QStringList loadedMeanings();
+WordPairs loadedPairs();
 
 // A data file: AppPath (the data folder, fixed at start) joined with a bare
 // file name. The data folder holds only the store and the settings.

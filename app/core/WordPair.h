@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
-// A word and its meaning, as a list holds them: the quiz draws from them and
-// the list editor edits them.
+// A word and its meaning, as a list holds them: every activity draws from
+// them and the list editor edits them.
 struct WordPair {
     QString word;
     QString meaning;
     bool operator==(const WordPair &) const = default;
 };
+
+using WordPairs = QList<WordPair>;
+
+// The quiz and Zap offer wrong choices from words other than the one asked
+// (compared exactly), so a list plays only if it holds two different words.
+bool hasTwoDifferentWords(const WordPairs &pairs);

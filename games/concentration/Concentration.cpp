@@ -113,9 +113,7 @@ void Concentration::Form_Load()
         giveUp();
         return;
     }
-    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedWords(),
-                                                           loadedMeanings(),
-                                                           clockSeededDealRandom()));
+    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedPairs()));
     for (int p = 0; p < CardCount; ++p)
         CardLabel[p]->setText(m_game->card(p).text);
     showBoard();

@@ -6,11 +6,6 @@
 #include <algorithm>
 #include <vector>
 
-DealRandom clockSeededDealRandom()
-{
-    return {rnd::Randomize, rnd::drawFrom1To};
-}
-
 namespace {
 
 // The k-th (1-based) index whose flag is clear. Drawing k among the clear
@@ -23,7 +18,7 @@ int nthFree(const std::vector<bool> &taken, int k)
     return -1;
 }
 
-int drawFree(const std::vector<bool> &taken, int freeCount, const DealRandom &random)
+int drawFree(const std::vector<bool> &taken, int freeCount, const rnd::Source &random)
 {
     random.reseed();
     return nthFree(taken, random.from1To(freeCount));
@@ -31,10 +26,10 @@ int drawFree(const std::vector<bool> &taken, int freeCount, const DealRandom &ra
 
 } // namespace
 
-Deal dealCards(const QStringList &words, const QStringList &meanings, const DealRandom &random)
+Deal dealCards(const WordPairs &list, const rnd::Source &random)
 {
     Deal deal;
-    const int wordCount = int(std::min(words.size(), meanings.size()));
+    const int wordCount = int(list.size());
     if (wordCount < PairCount)
         return deal;
 
@@ -48,12 +43,12 @@ Deal dealCards(const QStringList &words, const QStringList &meanings, const Deal
         chosen[n] = w;
         const int s = drawFree(used, CardCount - n, random);
         used[s] = true;
-        deal[s] = {words[w], w + 1, true};
+        deal[s] = {list[w].word, w + 1, true};
     }
     for (int n = 0; n < PairCount; ++n) {
         const int s = drawFree(used, PairCount - n, random);
         used[s] = true;
-        deal[s] = {meanings[chosen[n]], chosen[n] + 1, false};
+        deal[s] = {list[chosen[n]].meaning, chosen[n] + 1, false};
     }
     return deal;
 }

@@ -1,24 +1,16 @@
 #pragma once
 
+#include "app/core/Random.h"
+#include "app/core/WordPair.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 constexpr int CardCount = 16;
 constexpr int PairCount = 8;
 constexpr int NoCard = 16;
-
-// The random source of a deal: `reseed` mixes the clock into the generator,
-// `from1To(n)` draws a whole number from 1 to n.
-struct DealRandom {
-    std::function<void()> reseed;
-    std::function<int(int)> from1To;
-};
-
-// rnd::Randomize and rnd::drawFrom1To.
-DealRandom clockSeededDealRandom();
 
 struct Card {
     QString text;
@@ -28,11 +20,11 @@ struct Card {
 
 using Deal = std::array<Card, CardCount>;
 
-// Chooses 8 different entries of the list (words and meanings given 0-based,
-// entry i of the list is words[i - 1]) and lays their words, then their
-// meanings, at random free positions. Every draw is taken among what is
-// still free, so the deal ends however the draws fall. Needs 8 entries.
-Deal dealCards(const QStringList &words, const QStringList &meanings, const DealRandom &random);
+// Chooses 8 different entries of the list (entry i of the list is
+// list[i - 1]) and lays their words, then their meanings, at random free
+// positions. Every draw is taken among what is still free, so the deal ends
+// however the draws fall. Needs 8 entries.
+Deal dealCards(const WordPairs &list, const rnd::Source &random = {});
 
 // One game of Concentration after the deal: which cards are up, the turn
 // being judged and the counters. The screen mirrors cardState() into its

@@ -83,7 +83,9 @@ Hangman::Hangman()
     GuessLetter = new QLineEdit(area());
     placeTw(GuessLetter, 6180, 1230, 600, 480);
     GuessLetter->setAccessibleName(Label1->text());
-    GuessLetter->setMaxLength(1);
+    // One letter of any length: a decomposed "é" or a Devanagari conjunct
+    // takes several characters.
+    GuessLetter->setValidator(new OneLetterValidator(GuessLetter));
     GuessLetter->setAlignment(Qt::AlignCenter);
     setPointSize(GuessLetter, 14);
     connect(GuessLetter, &QLineEdit::returnPressed, this, &Hangman::GuessLetter_KeyPress);
@@ -149,16 +151,19 @@ void Hangman::Form_Load()
 
 void Hangman::layOutLetterBoxes()
 {
+    for (QLabel *box : Letter)
+        box->hide();
     for (int i = 0; i < m_round->length(); ++i) {
-        Letter[i]->setText(m_round->boxText(i));
-        Letter[i]->setVisible(!m_round->isGap(i));
+        QLabel *box = Letter[m_round->box(i)];
+        box->setText(m_round->boxText(i));
+        box->setVisible(!m_round->isGap(i));
     }
 }
 
 void Hangman::showFoundLetters()
 {
     for (int i = 0; i < m_round->length(); ++i)
-        Letter[i]->setText(m_round->boxText(i));
+        Letter[m_round->box(i)]->setText(m_round->boxText(i));
 }
 
 void Hangman::Form_Activate()
@@ -218,10 +223,10 @@ void Hangman::Lose()
 {
     if (SoundOn->isOn())
         playSound(QStringLiteral("choke.wav"));
-    const QString &word = m_round->word();
-    for (int i = 0; i < word.size(); ++i) {
-        Letter[i]->setText(QString(word[i]));
-        setBoxColor(Letter[i], LightYellow);
+    for (int i = 0; i < m_round->length(); ++i) {
+        QLabel *box = Letter[m_round->box(i)];
+        box->setText(m_round->letter(i));
+        setBoxColor(box, LightYellow);
     }
     for (QWidget *part : deadFace)
         part->show();

@@ -7,7 +7,6 @@
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
 #include "app/core/Numbers.h"
-#include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
 #include <QLabel>
@@ -82,8 +81,7 @@ void Scramble::Form_Load()
         screens().close(ScreenId::Scramble);
         return;
     }
-    rnd::Randomize();
-    ScrambledText = scramble::scrambleWord(Shared.CurrentWord, [](int n) { return rnd::drawFrom1To(n); });
+    ScrambledText = scramble::scrambleWord(Shared.CurrentWord);
     Label1->setText(ScrambledText);
 }
 

@@ -4,17 +4,20 @@
 
 namespace scramble {
 
-QString scrambleWord(const QString &word, const DrawFrom1To &draw)
+QString scrambleWord(const QString &word, const rnd::Source &random)
 {
-    const int length = int(word.size());
+    const QStringList pieces = letters::split(word);
+    const int length = int(pieces.size());
     QList<bool> taken(length, false);
     QString scrambled;
-    while (scrambled.size() < length) {
-        const int k = std::clamp(draw(length), 1, length);
+    random.reseed();
+    for (int placed = 0; placed < length;) {
+        const int k = std::clamp(random.from1To(length), 1, length);
         if (taken[k - 1])
             continue;
         taken[k - 1] = true;
-        scrambled += word[k - 1];
+        scrambled += pieces[k - 1];
+        ++placed;
     }
     return scrambled;
 }
@@ -23,7 +26,7 @@ Verdict judgeAnswer(const QString &answer, const QString &word)
 {
     if (answer.isEmpty())
         return Verdict::Empty;
-    return answer.toLower() == word.toLower() ? Verdict::Right : Verdict::Wrong;
+    return letters::sameIgnoringCase(answer, word) ? Verdict::Right : Verdict::Wrong;
 }
 
 } // namespace scramble

@@ -185,8 +185,7 @@ void Zap::Form_Load()
     ScoreLabel->setText(QStringLiteral("Score:  0000"));
     LoadList();
     TimerLabel->setText(QStringLiteral("Time:  ") + withLeadingBlank(TurnSeconds));
-    m_game = std::make_unique<ZapGame>(loadedWords(),
-                                       loadedMeanings(), clockSeededZapRandom());
+    m_game = std::make_unique<ZapGame>(loadedPairs());
     if (!m_game->playable()) {
         // The options screen refuses such lists; the list may have changed
         // since. No turn can be made, so leave at once.

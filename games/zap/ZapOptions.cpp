@@ -127,10 +127,7 @@ void ZapOptions::Command1_Click()
     // Every turn needs a wrong word that differs from the right one: a list
     // without two different words would never produce a turn.
     LoadList();
-    QStringList words;
-    for (int i = 1; i <= Shared.WordCount; ++i)
-        words.append(Shared.Words[i]);
-    if (!hasTwoDifferentWords(words)) {
+    if (!hasTwoDifferentWords(loadedPairs())) {
         heyMessage(QStringLiteral("You need a list with at least two different words to play Word Zap!"), this);
         return;
     }

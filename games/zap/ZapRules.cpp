@@ -6,11 +6,6 @@
 #include <cmath>
 #include <vector>
 
-ZapRandom clockSeededZapRandom()
-{
-    return {rnd::Randomize, rnd::drawFrom1To};
-}
-
 const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
     {{{3240, 960}, {960, 2160}, {1560, 3600}, {4560, 3480}, {5400, 2280}}},
     {{{840, 1440}, {5520, 1440}, {3360, 2520}, {1560, 3600}, {5400, 3600}}},
@@ -18,14 +13,6 @@ const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
     {{{720, 1200}, {3000, 1200}, {3000, 2280}, {3000, 4320}, {5400, 4320}}},
     {{{840, 2640}, {3120, 2640}, {5640, 2640}, {3120, 1200}, {3120, 4200}}},
 }};
-
-bool hasTwoDifferentWords(const QStringList &words)
-{
-    for (const QString &word : words)
-        if (word != words.first())
-            return true;
-    return false;
-}
 
 QString RateScore(int score)
 {
@@ -46,14 +33,9 @@ BlastCentre blastCentre(int left, int top, int width, int height)
     return {float(width) / 2.0f + float(left), std::int16_t(std::nearbyint(height / 2.0 + top))};
 }
 
-ZapGame::ZapGame(const QStringList &words, const QStringList &meanings, ZapRandom random)
-    : m_words(words), m_meanings(meanings), m_poolWords(words), m_poolMeanings(meanings),
-      m_random(std::move(random))
+ZapGame::ZapGame(WordPairs list, rnd::Source random)
+    : m_list(std::move(list)), m_pool(m_list), m_random(std::move(random)), m_playable(hasTwoDifferentWords(m_list))
 {
-    while (m_meanings.size() < m_words.size())
-        m_meanings.append(QString());
-    m_poolMeanings = m_meanings;
-    m_playable = hasTwoDifferentWords(m_words);
 }
 
 void ZapGame::newTurn()
@@ -72,15 +54,10 @@ void ZapGame::newTurn()
 void ZapGame::pickWords()
 {
     m_random.reseed();
-    if (!m_poolWords.isEmpty()) {
-        const int n = m_random.from1To(int(m_poolWords.size())) - 1;
-        m_currentWord = m_poolWords.takeAt(n);
-        m_currentMeaning = m_poolMeanings.takeAt(n);
-    } else {
-        const int n = m_random.from1To(int(m_words.size())) - 1;
-        m_currentWord = m_words[n];
-        m_currentMeaning = m_meanings[n];
-    }
+    const WordPair pair = !m_pool.isEmpty() ? m_pool.takeAt(m_random.from1To(int(m_pool.size())) - 1)
+                                            : m_list[m_random.from1To(int(m_list.size())) - 1];
+    m_currentWord = pair.word;
+    m_currentMeaning = pair.meaning;
 
     m_random.reseed();
     m_rightAnswer = m_random.from1To(TargetCount);
@@ -89,12 +66,12 @@ void ZapGame::pickWords()
     // "draw again while it is the same word" comes to, and cannot run on
     // for ever. Wrong words may repeat among themselves.
     std::vector<int> wrong;
-    for (int k = 0; k < m_words.size(); ++k)
-        if (m_words[k] != m_currentWord)
+    for (int k = 0; k < m_list.size(); ++k)
+        if (m_list[k].word != m_currentWord)
             wrong.push_back(k);
     for (int i = 1; i <= TargetCount; ++i) {
         const int k = wrong[m_random.from1To(int(wrong.size())) - 1];
-        m_choices[i - 1] = i == m_rightAnswer ? m_currentWord : m_words[k];
+        m_choices[i - 1] = i == m_rightAnswer ? m_currentWord : m_list[k].word;
     }
 }
 

@@ -1,20 +1,12 @@
 #pragma once
 
+#include "app/core/Random.h"
+#include "app/core/WordPair.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <functional>
-
-// The random source of the game: `reseed` mixes the clock into the
-// generator, `from1To(n)` draws a whole number from 1 to n.
-struct ZapRandom {
-    std::function<void()> reseed;
-    std::function<int(int)> from1To;
-};
-
-// rnd::Randomize and rnd::drawFrom1To.
-ZapRandom clockSeededZapRandom();
 
 constexpr int TargetCount = 5;
 constexpr int TurnSeconds = 60;
@@ -25,10 +17,6 @@ struct TargetPlace {
 };
 // Five fixed layouts of the five words, in twips; word i goes to Target i - 1.
 extern const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts;
-
-// A turn needs a wrong word that differs from the right one; a list without
-// two different words can never offer one.
-bool hasTwoDifferentWords(const QStringList &words);
 
 // Background colours of the end-of-turn message, as &HBBGGRR values.
 constexpr std::uint32_t LoseBackgroundRest = 0x8080FF;
@@ -53,9 +41,8 @@ public:
     enum class Phase { WaitingForReady, TurnRunning, TurnOver };
     enum class Outcome { Ignored, NewTurn, GoodShot, WrongShot, Missed };
 
-    // Words and meanings of the list, entry i with entry i; they also make
-    // the pool of pairs not yet asked.
-    ZapGame(const QStringList &words, const QStringList &meanings, ZapRandom random);
+    // The list's pairs; they also make the pool of pairs not yet asked.
+    explicit ZapGame(WordPairs list, rnd::Source random = {});
 
     bool playable() const { return m_playable; }
 
@@ -92,7 +79,7 @@ public:
     const QString &currentWord() const { return m_currentWord; }
     const QString &currentMeaning() const { return m_currentMeaning; }
     int layout() const { return m_layout; } // 1..5
-    int poolSize() const { return int(m_poolWords.size()); }
+    int poolSize() const { return int(m_pool.size()); }
     const QString &message() const { return m_message; }
     std::uint32_t messageBackground() const { return m_messageBackground; }
 
@@ -105,11 +92,9 @@ private:
     void addScore(int delta);
     void startNextTurn();
 
-    QStringList m_words;
-    QStringList m_meanings;
-    QStringList m_poolWords;
-    QStringList m_poolMeanings;
-    ZapRandom m_random;
+    WordPairs m_list;
+    WordPairs m_pool;
+    rnd::Source m_random;
     bool m_playable = false;
 
     Phase m_phase = Phase::WaitingForReady;

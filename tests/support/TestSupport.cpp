@@ -97,6 +97,14 @@ QByteArray TestEnv::lines(const QStringList &lines)
     return out;
 }
 
+QByteArray TestEnv::utf8Lines(const QStringList &lines)
+{
+    QByteArray out("\xEF\xBB\xBF");
+    for (const QString &line : lines)
+        out += line.toUtf8() + "\r\n";
+    return out;
+}
+
 void settle()
 {
     for (int i = 0; i < 5; ++i) {
@@ -132,6 +140,12 @@ void press(Qt::Key key, int times)
         QTest::keyClick(focused(), key);
         settle();
     }
+}
+
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const char32_t codePoint : text.toUcs4())
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
 }
 
 QStringList numbered(const QString &prefix, int count)

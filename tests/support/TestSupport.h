@@ -3,6 +3,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
+#include "app/core/Random.h"
 #include "app/core/SharedState.h"
 
 #include <QByteArray>
@@ -12,7 +13,23 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
+
+// The program's draws without the clock: repeatable after rnd::seedRandom.
+inline rnd::Source pinnedRandom(std::function<int(int)> from1To = rnd::drawFrom1To)
+{
+    return {[] {}, std::move(from1To)};
+}
+
+// Word i with meaning i (an empty meaning where `meanings` is shorter).
+inline WordPairs pairsOf(const QStringList &words, const QStringList &meanings = {})
+{
+    WordPairs pairs;
+    for (qsizetype i = 0; i < words.size(); ++i)
+        pairs.append({words[i], meanings.value(i)});
+    return pairs;
+}
 
 // Records what the program asked to play: the file name of each sound, and
 // "beep" for the system beep.
@@ -56,6 +73,8 @@ public:
     static QByteArray defaultStore();
     // Lines joined with CR LF, each line ended by CR LF.
     static QByteArray lines(const QStringList &lines);
+    // A UTF-8 store as a Linux program writes one: the byte-order mark, CR LF.
+    static QByteArray utf8Lines(const QStringList &lines);
 
 private:
     QTemporaryDir m_dir;
@@ -100,6 +119,10 @@ QString focusedCaption();
 
 // Presses `key` on the focused control `times` times, settling after each.
 void press(Qt::Key key, int times = 1);
+
+// Types `text` into `widget` one code point a key, as a keyboard layout of
+// its script would (QTest::keyClicks takes Latin-1 only).
+void typeText(QWidget *widget, const QString &text);
 
 // "w1", "w2", ... up to `count`.
 QStringList numbered(const QString &prefix, int count);
