@@ -32,6 +32,7 @@ DeleteList::DeleteList()
     TheLists = new QListWidget(area());
     placeTw(TheLists, 360, 1320, 3600, 3600);
     TheLists->setSelectionMode(QAbstractItemView::SingleSelection);
+    followItemDirections(TheLists);
     TheLists->setAccessibleName(QStringLiteral("Lists"));
     Label2->setBuddy(TheLists);
 

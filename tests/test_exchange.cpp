@@ -89,7 +89,7 @@ QString pdfText(const QString &pdf)
 }
 
 // Lists in several scripts, for the round trips and the worksheets.
-const QList<std::pair<const char *, QVector<WordPair>>> scriptLists{
+const QList<std::pair<const char *, WordPairs>> scriptLists{
     {"Russian", {{"собака", "друг человека"}, {"ёжик", "hedgehog, \"ёж\""}}},
     {"Greek", {{"ψυχή", "ψυχές; soul"}, {"ΟΔΟΣ", "Ἀθῆναι"}}},
     {"Polish, Czech, Turkish", {{"jabłko", "apple"}, {"řeka", "river"}, {"ışık", "İstanbul"}}},
@@ -245,10 +245,10 @@ void ExchangeTest::import()
 void ExchangeTest::roundTrip_data()
 {
     QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QVector<WordPair>>("pairs");
+    QTest::addColumn<WordPairs>("pairs");
     // Every character Windows-1252 prints (the bytes it leaves undefined
     // decode to control characters).
-    QVector<WordPair> western;
+    WordPairs western;
     for (int b = 0x20; b <= 0xFF; ++b) {
         if (const QChar c = cp1252::charFor(static_cast<unsigned char>(b)); c.category() != QChar::Other_Control)
             western.append({QString(c), QStringLiteral("x%1 %1").arg(c)});
@@ -265,10 +265,10 @@ void ExchangeTest::roundTrip_data()
 void ExchangeTest::roundTrip()
 {
     QFETCH(QString, fileName);
-    QFETCH(QVector<WordPair>, pairs);
+    QFETCH(WordPairs, pairs);
     const bool csv = exportFormatFor(fileName) == ExportFormat::Csv;
     const QString title = csv ? "list" : pairs[1].word; // CSV carries no title: the file's name is offered
-    const auto write = [&](const QString &name, const QVector<WordPair> &list) {
+    const auto write = [&](const QString &name, const WordPairs &list) {
         return csv ? csvBytes(list) : kvtmlBytes(name, list).bytes;
     };
     const QByteArray bytes = write(title, pairs);
@@ -282,7 +282,7 @@ void ExchangeTest::roundTrip()
 
 void ExchangeTest::exportBytes()
 {
-    const QVector<WordPair> pairs{{"a", "b"}, {"x, y", "say \"hi\""}, {" pad", "\u00E9t\u00E9"}};
+    const WordPairs pairs{{"a", "b"}, {"x, y", "say \"hi\""}, {" pad", "\u00E9t\u00E9"}};
     QCOMPARE(csvBytes(pairs), QByteArray("\xEF\xBB\xBF"
                                          "a,b\r\n\"x, y\",\"say \"\"hi\"\"\"\r\n\" pad\",\xC3\xA9t\xC3\xA9\r\n"));
     // XML cannot carry a control character: the refusal names the pair.
@@ -293,10 +293,10 @@ void ExchangeTest::exportBytes()
 
 void ExchangeTest::worksheetPdf_data()
 {
-    QTest::addColumn<QVector<WordPair>>("pairs"); // the first word is the list's name
+    QTest::addColumn<WordPairs>("pairs"); // the first word is the list's name
     QTest::addColumn<int>("blank");
     QTest::addColumn<int>("pages");
-    QVector<WordPair> many;
+    WordPairs many;
     for (int i = 1; i <= 600; ++i)
         many.append({QStringLiteral("w%1x").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("m%1y").arg(i, 3, 10, QLatin1Char('0'))});
     QTest::addRow("600 pairs") << many << int(worksheet::Blank::None) << 25;
@@ -310,7 +310,7 @@ void ExchangeTest::worksheetPdf_data()
 // Every word and meaning can be found in the PDF, and every font it uses travels inside it.
 void ExchangeTest::worksheetPdf()
 {
-    QFETCH(QVector<WordPair>, pairs);
+    QFETCH(WordPairs, pairs);
     QFETCH(int, blank);
     QFETCH(int, pages);
     QCOMPARE(worksheet::pageCount(24), 1);
@@ -416,7 +416,7 @@ void ExchangeTest::importExportPrintThenPractise()
     QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
     answer = env.path("colours.kvtml");
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
-    QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+    QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (WordPairs{{"red", "rojo"}, {"blue", "azul"}}));
     // The export verb in this process too: the verb rows below need the program built beside the tests.
     QString said;
     QTextStream verbOut(&said);
@@ -512,7 +512,7 @@ void ExchangeTest::verbsWithoutDisplay()
     QCOMPARE(run.exitCode(), status);
     QCOMPARE(env.read("thelists.dat"), TestEnv::defaultStore() + storeBytes(added));
     if (args.first() == "export" && status == 0)
-        QCOMPARE(readImport(env.read("c.kvtml"), "c.kvtml").pairs, (QVector<WordPair>{{"red", "rojo"}, {"blue", "azul"}}));
+        QCOMPARE(readImport(env.read("c.kvtml"), "c.kvtml").pairs, (WordPairs{{"red", "rojo"}, {"blue", "azul"}}));
 }
 
 QTEST_MAIN(ExchangeTest)

@@ -89,7 +89,7 @@ private slots:
     {
         // A word left without meaning at the end of the file loads with an empty one.
         const StoreContent cut = StoreContent::fromFileLines(L("A a m b"));
-        QCOMPARE(cut.listAt(cut.positionOf("A")).pairs, (QVector<WordPair>{{"a", "m"}, {"b", ""}}));
+        QCOMPARE(cut.listAt(cut.positionOf("A")).pairs, (WordPairs{{"a", "m"}, {"b", ""}}));
         QCOMPARE(StoreContent::fromFileLines(L("A a m | A b n")).positionOf("A", 2), -1);
     }
 
@@ -181,7 +181,7 @@ private slots:
         QFETCH(int, selected);
         QFETCH(int, count);
         Module1 state;
-        QVector<WordPair> pairs = QVector<WordPair>{{"a", "1"}, {"b", "2"}, {"c", "3"}}.first(count);
+        WordPairs pairs = WordPairs{{"a", "1"}, {"b", "2"}, {"c", "3"}}.first(count);
         state.DeleteConfirmed = deleteAt >= 0;
         state.WordEdited = editAt >= 0;
         state.WordIndex = std::int16_t(deleteAt >= 0 ? deleteAt : editAt);

@@ -15,7 +15,7 @@
 // A list as the store holds it.
 struct StoredList {
     QString name;
-    QVector<WordPair> pairs;
+    WordPairs pairs;
 };
 
 // Names and pairs compared as text: the same letters, whatever the bytes

@@ -45,6 +45,7 @@ EditList::EditList()
     WordList->setAccessibleName(QStringLiteral("Words"));
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
     WordList->setSortingEnabled(false);
+    followItemDirections(WordList);
     WordList->setUniformItemSizes(true);
     placeTw(WordList, 240, 720, 3600, 4320);
     connect(WordList, &QListWidget::currentRowChanged, this, &EditList::WordList_Click);

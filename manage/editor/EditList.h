@@ -35,7 +35,7 @@ public:
     void About_Click();
 
     // The list as it stands on the screen.
-    const QVector<WordPair> &pairs() const { return m_pairs; }
+    const WordPairs &pairs() const { return m_pairs; }
     bool hasUnsavedChanges() const { return m_changed; }
 
     QLabel *Label1;
@@ -51,7 +51,7 @@ private:
 
     // The words of WordList with the meanings (the hidden DefList): item i
     // belongs to WordList's item i. The store is written from here.
-    QVector<WordPair> m_pairs;
+    WordPairs m_pairs;
     int m_occurrence = 0;
     // The list's lines in the store when it was loaded (nothing: not there),
     // to tell whether another computer changed it before Done.

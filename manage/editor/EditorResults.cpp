@@ -2,7 +2,7 @@
 
 #include "app/core/SharedState.h"
 
-AppliedResults applyDialogResults(Module1 &shared, QVector<WordPair> &pairs)
+AppliedResults applyDialogResults(Module1 &shared, WordPairs &pairs)
 {
     AppliedResults applied;
     if (shared.DeleteConfirmed == 1) {

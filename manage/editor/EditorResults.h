@@ -20,4 +20,4 @@ struct AppliedResults {
     bool any() const { return removedRow || replacedRow || appended; }
 };
 
-AppliedResults applyDialogResults(Module1 &shared, QVector<WordPair> &pairs);
+AppliedResults applyDialogResults(Module1 &shared, WordPairs &pairs);

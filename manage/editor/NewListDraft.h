@@ -20,11 +20,11 @@ public:
 
     const QString &name() const { return m_name; }
     void rename(QString name) { m_name = std::move(name); }
-    const QVector<WordPair> &pairs() const { return m_pairs; }
+    const WordPairs &pairs() const { return m_pairs; }
     int pairCount() const { return int(m_pairs.size()); }
 
 
 private:
     QString m_name;
-    QVector<WordPair> m_pairs;
+    WordPairs m_pairs;
 };

@@ -26,7 +26,7 @@ bool choosePrinter(QWidget *parent, QPrinter &printer);
 
 struct ChosenList {
     QString name;
-    QVector<WordPair> pairs;
+    WordPairs pairs;
 };
 
 // The list the teacher picked in `lists` with its pairs, read from the store

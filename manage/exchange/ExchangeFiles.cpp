@@ -57,7 +57,7 @@ std::optional<QString> newNameRefusal(const StoreContent &store, const QString &
     return std::nullopt;
 }
 
-dataupdate::Result appendList(const QString &name, const QVector<WordPair> &pairs)
+dataupdate::Result appendList(const QString &name, const WordPairs &pairs)
 {
     return dataupdate::updateStore([&](StoreContent &now) {
         if (const auto refusal = newNameRefusal(now, name))
@@ -67,7 +67,7 @@ dataupdate::Result appendList(const QString &name, const QVector<WordPair> &pair
     });
 }
 
-std::optional<QVector<WordPair>> pairsOfList(const QString &name)
+std::optional<WordPairs> pairsOfList(const QString &name)
 {
     const auto store = ReadStore();
     if (!store)

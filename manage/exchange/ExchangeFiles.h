@@ -36,11 +36,11 @@ std::optional<QString> newNameRefusal(const StoreContent &store, const QString &
 
 // Appends the list at the end of the store as it is under the lock,
 // refusing a name another list has meanwhile taken.
-dataupdate::Result appendList(const QString &name, const QVector<WordPair> &pairs);
+dataupdate::Result appendList(const QString &name, const WordPairs &pairs);
 
 // The pairs of the first list named `name`; nothing when the store cannot
 // be read or holds no such list.
-std::optional<QVector<WordPair>> pairsOfList(const QString &name);
+std::optional<WordPairs> pairsOfList(const QString &name);
 
 QString fileNameFilter(); // for the import dialog
 

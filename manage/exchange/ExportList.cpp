@@ -56,7 +56,7 @@ void ExportList::Export_Click()
     if (!list)
         return;
     const QString &name = list->name;
-    const QVector<WordPair> &pairs = list->pairs;
+    const WordPairs &pairs = list->pairs;
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + QStringLiteral(".csv"));
     QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,

@@ -84,6 +84,7 @@ ImportList::ImportList()
     Rows = new QTableWidget(0, 2, area());
     Rows->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Meaning")});
     Rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    followItemDirections(Rows);
     Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Rows->setAccessibleName(QStringLiteral("First rows"));
     placeTw(Rows, 240, 3000, 4440, 3780);

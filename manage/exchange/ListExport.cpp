@@ -51,7 +51,7 @@ std::optional<ExportFormat> exportFormatFor(const QString &fileName)
     return std::nullopt;
 }
 
-QByteArray csvBytes(const QVector<WordPair> &pairs)
+QByteArray csvBytes(const WordPairs &pairs)
 {
     QString text;
     for (const WordPair &pair : pairs)
@@ -59,7 +59,7 @@ QByteArray csvBytes(const QVector<WordPair> &pairs)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-KvtmlBytes kvtmlBytes(const QString &title, const QVector<WordPair> &pairs)
+KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs)
 {
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         for (const QString &text : {pairs[i].word, pairs[i].meaning}) {

@@ -18,7 +18,7 @@ std::optional<ExportFormat> exportFormatFor(const QString &fileName);
 // UTF-8 with a byte-order mark (so spreadsheets show the accents), comma
 // separated, CR LF, no header row; fields are quoted where a reader would
 // otherwise split, join or trim them.
-QByteArray csvBytes(const QVector<WordPair> &pairs);
+QByteArray csvBytes(const WordPairs &pairs);
 
 struct KvtmlBytes {
     QByteArray bytes;
@@ -28,4 +28,4 @@ struct KvtmlBytes {
 
 // KVTML 2.0 with the identifiers "Word" and "Meaning", one entry per pair,
 // all in one lesson named after the list.
-KvtmlBytes kvtmlBytes(const QString &title, const QVector<WordPair> &pairs);
+KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs);

@@ -33,7 +33,7 @@ struct ImportResult {
     int columns = 0;          // the most columns any row has
     bool headerFound = false; // the first row was taken as a header
     bool hintsAsMeanings = false; // KVTML of one language: each word's hint is its meaning
-    QVector<WordPair> pairs;  // at most MaxPairs
+    WordPairs pairs;  // at most MaxPairs
     int leftOut = 0;          // good pairs beyond MaxPairs
     QVector<RefusedRow> refused;
 

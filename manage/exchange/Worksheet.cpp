@@ -114,7 +114,7 @@ QPageSize::PageSizeId paperFor(const QLocale &locale)
     }
 }
 
-void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pairs, Blank blank)
+void render(QPrinter &printer, const QString &name, const WordPairs &pairs, Blank blank)
 {
     printer.setPageSize(QPageSize(paperFor(QLocale::system())));
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -178,7 +178,7 @@ void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pai
     }
 }
 
-QString savePdf(const QString &path, const QString &name, const QVector<WordPair> &pairs, Blank blank)
+QString savePdf(const QString &path, const QString &name, const WordPairs &pairs, Blank blank)
 {
     // QPrinter writes in place; a failed write must not leave a teacher's
     // earlier PDF half overwritten, so it writes beside it and renames.

@@ -28,10 +28,10 @@ QPageSize::PageSizeId paperFor(const QLocale &locale);
 
 // Paints the sheet on a printer set up by the caller (a print dialog's
 // choice, or PDF output); sets the paper and margins first.
-void render(QPrinter &printer, const QString &name, const QVector<WordPair> &pairs, Blank blank);
+void render(QPrinter &printer, const QString &name, const WordPairs &pairs, Blank blank);
 
 // Writes the sheet straight to a PDF file. Returns an error for the user,
 // or an empty string.
-QString savePdf(const QString &path, const QString &name, const QVector<WordPair> &pairs, Blank blank);
+QString savePdf(const QString &path, const QString &name, const WordPairs &pairs, Blank blank);
 
 } // namespace worksheet
