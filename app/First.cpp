@@ -1,5 +1,6 @@
 #include "First.h"
 
+#include "BuiltInPictures.h"
 #include "Controls.h"
 #include "Picture.h"
 #include "ScreenManager.h"
@@ -31,7 +32,8 @@ First::First()
     : Screen(ScreenId::First)
 {
     setWindowTitle(QStringLiteral("Lingo-Spark"));
-    setClientSizeTwips(7080, 4800);
+    // The background is stretched over the whole client area.
+    setClientSizeTwips(FirstBackground.widthTwips, FirstBackground.heightTwips);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &First::Timer1_Timer);
@@ -78,8 +80,8 @@ First::First()
 
 void First::Form_Load()
 {
-    setBackgroundPicture(QStringLiteral("first.jpg"));
-    m_lightPicture = PictureLoad(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF());
+    setBackgroundPicture(QString::fromLatin1(FirstBackground.fileName));
+    m_lightPicture = PictureLoad(QString::fromLatin1(FirstSpark.fileName), Light->size(), Light->devicePixelRatioF());
     m_lightLoaded = false;
     const auto settings = ReadSettingsLines();
     Shared.SoundFlag = settings && soundLineIsOn(*settings) ? 1 : 0;
@@ -97,7 +99,7 @@ void First::Form_Load()
 
 void First::placeAnimated()
 {
-    placeTw(Light, 3360, m_animation.lightTop, 1215, 1695);
+    placeTw(Light, 3360, m_animation.lightTop, FirstSpark.widthTwips, FirstSpark.heightTwips);
     placeTw(Label1, m_animation.label1Left, 900, 3270, 1350);
     placeTw(Label2, m_animation.label2Left, 900, 2775, 1350);
 }
@@ -105,8 +107,8 @@ void First::placeAnimated()
 void First::Timer1_Timer()
 {
     // The spark starts almost wholly above the top edge, so the menu's first
-    // frame goes without it: its large picture is decoded on a worker thread
-    // meanwhile and put in place on the first tick.
+    // frame goes without it: it is put in place on the first tick (a picture
+    // that is not the built-in one is decoded on a worker thread meanwhile).
     if (!m_lightLoaded) {
         Light->setPixmap(m_lightPicture.take(Light->size(), Light->devicePixelRatioF()));
         m_lightLoaded = true;
