@@ -2,6 +2,7 @@
 
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
+#include "app/DeferredIconStyle.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/core/DataFolder.h"
@@ -41,6 +42,7 @@ bool startLingoSpark(const QString &dataOption)
     // Hand-overs close the only window just before showing the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
+    QApplication::setStyle(new DeferredIconStyle);
 
     const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
     const QString problem = prepareDataFolder(choice, programFolder());

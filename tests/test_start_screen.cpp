@@ -1,5 +1,6 @@
 // links: lingo_app
 #include "app/BuiltInPictures.h"
+#include "app/DeferredIconStyle.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
@@ -74,6 +75,15 @@ private slots:
         QVERIFY(file.open(QIODevice::Append) && file.write("\0", 1) == 1);
         file.close();
         QVERIFY(builtInPicture(replaced, pixels).isNull());
+    }
+
+    void menuBarOverflowIconLoadedLaterLooksTheSame()
+    {
+        DeferredIconStyle style;
+        const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon deferred = style.standardIcon(which);
+        QVERIFY(!deferred.isNull());
+        QCOMPARE(deferred.pixmap(16).toImage(), style.baseStyle()->standardIcon(which).pixmap(16).toImage());
     }
 
     void emptyStoreOffersOnlyManagementAboutAndQuit()
