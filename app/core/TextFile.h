@@ -31,6 +31,10 @@ private:
 // in place while it is read, which would kill a mapped reader.
 std::optional<QByteArray> readBytes(const QString &path);
 
+// The file's first line, without its line break (the whole file when it has
+// none), read no further than that; nothing when it cannot be read.
+std::optional<QByteArray> readFirstLine(const QString &path);
+
 // The file's lines. Lines share blocks of a few kilobytes rather than each
 // owning an allocation, so a store of a million lines is read without a
 // million allocations; changing a line copies it first, as for any shared
