@@ -17,6 +17,17 @@
 
 namespace {
 
+// Colours set through the palette rather than a style sheet: the first style
+// sheet of the program would bring Qt's style-sheet engine into the start.
+void setColours(QLabel *label, const QColor &text, const QColor &background = Qt::transparent)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Window, background);
+    label->setPalette(pal);
+    label->setAutoFillBackground(background.alpha() > 0);
+}
+
 QPushButton *menuButton(QWidget *parent, const QString &caption, int left, int top)
 {
     auto *button = new QPushButton(caption, parent);
@@ -42,7 +53,7 @@ First::First()
     Label2 = new QLabel(QStringLiteral("Spark"), area());
     for (QLabel *label : {Label1, Label2}) {
         setPointSize(label, 40);
-        label->setStyleSheet(QStringLiteral("color: #ffd75e;"));
+        setColours(label, QColor(0xff, 0xd7, 0x5e));
     }
     // The halves sit at the outer ends of their labels, so the spark that
     // slides down between them never covers a letter.
@@ -65,7 +76,7 @@ First::First()
     placeTw(Label4, 960, 2640, 2415, 615);
     setPointSize(Label4, 12);
     Label4->setAlignment(Qt::AlignCenter);
-    Label4->setStyleSheet(QStringLiteral("color: #ffffff; background: rgba(0, 0, 0, 90);"));
+    setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
     QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
