@@ -7,6 +7,7 @@
 #include <QResource>
 
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -63,26 +64,50 @@ QByteArray encodeBuiltInPicture(const QImage &image, QByteArrayView sourceFile)
     return bytes;
 }
 
-QImage builtInPicture(const QString &path, QSize pixels)
+namespace {
+
+// The header of the copy of the file at `path` at `pixels`, when the program
+// holds one that can be drawn from where it lies.
+std::optional<Header> builtInHeader(const QResource &resource, QSize pixels)
 {
     // Stored uncompressed, so the image can use the program's memory as it is.
-    const QResource resource(QStringLiteral(":/built-in-pictures/") + QFileInfo(path).fileName());
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
         || resource.size() < qint64(sizeof(Header)))
-        return {};
+        return std::nullopt;
     Header header;
     std::memcpy(&header, resource.data(), sizeof header);
     if (header.magic != Magic || header.byteOrder != ByteOrder || QSize(header.width, header.height) != pixels
         || resource.size() != qint64(sizeof header) + qint64(header.bytesPerLine) * header.height)
-        return {};
-    const uchar *bits = resource.data() + sizeof header;
-    if (reinterpret_cast<quintptr>(bits) % alignof(quint32) != 0) // QImage's lines must be 32-bit aligned
-        return {};
+        return std::nullopt;
+    // QImage's lines must be 32-bit aligned.
+    if (reinterpret_cast<quintptr>(resource.data() + sizeof header) % alignof(quint32) != 0)
+        return std::nullopt;
+    return header;
+}
 
+QResource builtInResource(const QString &path)
+{
+    return QResource(QStringLiteral(":/built-in-pictures/") + QFileInfo(path).fileName());
+}
+
+} // namespace
+
+bool hasBuiltInPicture(const QString &path, QSize pixels)
+{
+    return builtInHeader(builtInResource(path), pixels).has_value();
+}
+
+QImage builtInPicture(const QString &path, QSize pixels)
+{
+    const QResource resource = builtInResource(path);
+    const std::optional<Header> header = builtInHeader(resource, pixels);
+    if (!header)
+        return {};
     QFile source(path);
-    if (!source.open(QIODevice::ReadOnly) || quint64(source.size()) != header.sourceSize)
+    if (!source.open(QIODevice::ReadOnly) || quint64(source.size()) != header->sourceSize)
         return {};
-    if (digestOf(source.readAll()) != QByteArrayView(header.sourceDigest, sizeof header.sourceDigest))
+    if (digestOf(source.readAll()) != QByteArrayView(header->sourceDigest, sizeof header->sourceDigest))
         return {};
-    return QImage(bits, header.width, header.height, header.bytesPerLine, QImage::Format(header.format));
+    return QImage(resource.data() + sizeof(Header), header->width, header->height, header->bytesPerLine,
+                  QImage::Format(header->format));
 }

@@ -35,6 +35,10 @@ QImage decodePicture(const QString &path, QSize pixels);
 // A built-in copy: the decoded image and a digest of the file it came from.
 QByteArray encodeBuiltInPicture(const QImage &image, QByteArrayView sourceFile);
 
+// Whether the program holds a copy of the picture file at `path` at `pixels`;
+// the file itself is not read.
+bool hasBuiltInPicture(const QString &path, QSize pixels);
+
 // The built-in copy of the picture file at `path` at `pixels`, or a null image
 // when there is none at that size or the file is no longer the one it was
 // made from (a replaced picture is decoded from its file). The image shares

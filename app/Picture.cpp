@@ -78,14 +78,20 @@ PictureLoad::PictureLoad(const QString &fileName, QSize logicalSize, qreal devic
     QPixmap cached;
     if (m_key.isEmpty() || QPixmapCache::find(m_key, &cached))
         return;
-    m_builtIn = builtInPicture(path, m_pixels);
-    if (m_builtIn.isNull())
+    // A built-in copy is checked against its file when it is taken, after
+    // the window is on screen.
+    m_builtIn = hasBuiltInPicture(path, m_pixels);
+    if (!m_builtIn)
         m_decode = std::async(std::launch::async, decodePicture, path, m_pixels);
 }
 
 QPixmap PictureLoad::take(QSize logicalSize, qreal devicePixelRatio)
 {
-    QImage image = m_decode.valid() ? m_decode.get() : std::exchange(m_builtIn, QImage());
+    QImage image;
+    if (m_decode.valid())
+        image = m_decode.get();
+    else if (std::exchange(m_builtIn, false))
+        image = builtInPicture(programFile(m_fileName), m_pixels);
     if (!image.isNull() && devicePixels(logicalSize, devicePixelRatio) == m_pixels)
         return keep(m_key, std::move(image), devicePixelRatio);
     return appPictureAt(m_fileName, logicalSize, devicePixelRatio);
