@@ -42,7 +42,8 @@ bool startLingoSpark(const QString &dataOption)
     // Hand-overs close the only window just before showing the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
-    QApplication::setStyle(new DeferredIconStyle);
+    // Based on the style chosen by the desktop or the user (-style, QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
 
     const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
     const QString problem = prepareDataFolder(choice, programFolder());

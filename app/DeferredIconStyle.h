@@ -10,6 +10,12 @@
 // bar that fits its window never draws that button.
 class DeferredIconStyle : public QProxyStyle {
 public:
+    // Draws as the style of that name (QStyle::name()) does.
+    explicit DeferredIconStyle(const QString &baseStyleName)
+        : QProxyStyle(baseStyleName)
+    {
+    }
+
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
 };

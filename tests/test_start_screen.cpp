@@ -79,7 +79,7 @@ private slots:
 
     void menuBarOverflowIconLoadedLaterLooksTheSame()
     {
-        DeferredIconStyle style;
+        DeferredIconStyle style(QStringLiteral("Fusion"));
         const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
         const QIcon deferred = style.standardIcon(which);
         QVERIFY(!deferred.isNull());
