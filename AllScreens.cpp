@@ -3,6 +3,7 @@
 #include "app/AlsaSoundPlayer.h"
 #include "app/AppScreens.h"
 #include "app/BusyCursor.h"
+#include "app/DeferredIconStyle.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/core/DataFolder.h"
@@ -42,6 +43,8 @@ bool startLingoSpark(const QString &dataOption)
     // Hand-overs close the only window just before showing the next one.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("Lingo-Spark"));
+    // Based on the style chosen by the desktop or the user (-style, QT_STYLE_OVERRIDE).
+    QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
 
     const DataFolderChoice choice = chooseDataFolder(systemDataFolderSources(dataOption));
     const QString problem = prepareDataFolder(choice, programFolder());

@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLibrary>
+#include <QtEndian>
 
 #include <alsa/asoundlib.h>
 #include <sndfile.h>
 
-#include <vector>
+#include <algorithm>
 
 namespace {
 
@@ -14,37 +16,136 @@ namespace {
 // silently, so keep the terminal quiet.
 void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
 
-struct Decoded {
-    std::vector<short> samples;
-    int channels = 0;
-    int rate = 0;
+template <class Function> bool resolve(QLibrary &library, const char *name, Function &function)
+{
+    function = reinterpret_cast<Function>(library.resolve(name));
+    return function != nullptr;
+}
+
+// The part of ALSA a sound needs; the library stays loaded once opened.
+struct Alsa {
+    decltype(&snd_pcm_open) open = nullptr;
+    decltype(&snd_pcm_set_params) setParams = nullptr;
+    decltype(&snd_pcm_writei) writei = nullptr;
+    decltype(&snd_pcm_recover) recover = nullptr;
+    decltype(&snd_pcm_drain) drain = nullptr;
+    decltype(&snd_pcm_close) close = nullptr;
+    bool ready = false;
 };
 
-bool decode(const QString &path, Decoded &out)
+const Alsa &alsa()
 {
+    static const Alsa api = [] {
+        Alsa a;
+        QLibrary library(QStringLiteral("asound"), 2);
+        decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
+        a.ready = library.load() && resolve(library, "snd_pcm_open", a.open)
+            && resolve(library, "snd_pcm_set_params", a.setParams) && resolve(library, "snd_pcm_writei", a.writei)
+            && resolve(library, "snd_pcm_recover", a.recover) && resolve(library, "snd_pcm_drain", a.drain)
+            && resolve(library, "snd_pcm_close", a.close)
+            && resolve(library, "snd_lib_error_set_handler", setErrorHandler);
+        if (a.ready)
+            setErrorHandler(quietAlsaErrors);
+        return a;
+    }();
+    return api;
+}
+
+struct SndFile {
+    decltype(&sf_open) open = nullptr;
+    decltype(&sf_readf_short) readShorts = nullptr;
+    decltype(&sf_close) close = nullptr;
+    bool ready = false;
+};
+
+const SndFile &sndfile()
+{
+    static const SndFile api = [] {
+        SndFile s;
+        QLibrary library(QStringLiteral("sndfile"), 1);
+        s.ready = library.load() && resolve(library, "sf_open", s.open)
+            && resolve(library, "sf_readf_short", s.readShorts) && resolve(library, "sf_close", s.close);
+        return s;
+    }();
+    return api;
+}
+
+std::optional<PcmSound> decodeWithSndfile(const QString &path)
+{
+    const SndFile &sf = sndfile();
+    if (!sf.ready)
+        return std::nullopt;
     SF_INFO info{};
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE *file = sf.open(QFile::encodeName(path).constData(), SFM_READ, &info);
     if (!file)
-        return false;
-    bool ok = info.channels > 0 && info.samplerate > 0 && info.frames > 0;
-    if (ok) {
-        out.channels = info.channels;
-        out.rate = info.samplerate;
-        out.samples.resize(size_t(info.frames) * size_t(info.channels));
-        const sf_count_t got = sf_readf_short(file, out.samples.data(), info.frames);
-        out.samples.resize(size_t(got > 0 ? got : 0) * size_t(info.channels));
-        ok = !out.samples.empty();
+        return std::nullopt;
+    PcmSound sound;
+    if (info.channels > 0 && info.samplerate > 0 && info.frames > 0) {
+        sound.channels = info.channels;
+        sound.rate = info.samplerate;
+        sound.samples.resize(size_t(info.frames) * size_t(info.channels));
+        const sf_count_t got = sf.readShorts(file, sound.samples.data(), info.frames);
+        sound.samples.resize(size_t(got > 0 ? got : 0) * size_t(info.channels));
     }
-    sf_close(file);
-    return ok;
+    sf.close(file);
+    if (sound.samples.empty())
+        return std::nullopt;
+    return sound;
+}
+
+std::optional<PcmSound> decode(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    if (auto sound = readPcmWave(file.readAll()))
+        return sound;
+    return decodeWithSndfile(path);
 }
 
 } // namespace
 
+std::optional<PcmSound> readPcmWave(QByteArrayView file)
+{
+    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(file.data() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(file.data() + at); };
+    if (file.size() < 12 || file.first(4) != "RIFF" || file.sliced(8, 4) != "WAVE")
+        return std::nullopt;
+    PcmSound sound;
+    int frameBytes = 0;
+    for (qsizetype at = 12; at + 8 <= file.size();) {
+        const QByteArrayView id = file.sliced(at, 4);
+        const qint64 size = u32(at + 4);
+        const qsizetype body = at + 8;
+        if (id == "fmt ") {
+            constexpr quint16 Pcm = 1;
+            if (size < 16 || body + 16 > file.size() || u16(body) != Pcm || u16(body + 14) != 16)
+                return std::nullopt;
+            sound.channels = u16(body + 2);
+            sound.rate = int(u32(body + 4));
+            frameBytes = u16(body + 12);
+            if (sound.channels < 1 || sound.rate < 1 || frameBytes != 2 * sound.channels)
+                return std::nullopt;
+        } else if (id == "data") {
+            if (frameBytes == 0)
+                return std::nullopt;
+            // A data chunk longer than the file (a recording cut short) plays what is there.
+            const qint64 frames = std::min<qint64>(size, file.size() - body) / frameBytes;
+            sound.samples.resize(size_t(frames) * size_t(sound.channels));
+            for (size_t i = 0; i < sound.samples.size(); ++i)
+                sound.samples[i] = qFromLittleEndian<qint16>(file.data() + body + 2 * qsizetype(i));
+            if (sound.samples.empty())
+                return std::nullopt;
+            return sound;
+        }
+        at = body + size + (size & 1); // chunks are padded to an even length
+    }
+    return std::nullopt;
+}
+
 AlsaSoundPlayer::AlsaSoundPlayer(QString device)
     : m_device(std::move(device))
 {
-    snd_lib_error_set_handler(quietAlsaErrors);
 }
 
 QStringList AlsaSoundPlayer::alertSoundCandidates()
@@ -78,30 +179,34 @@ bool AlsaSoundPlayer::playAlert()
 
 bool AlsaSoundPlayer::playFile(const QString &path)
 {
-    Decoded sound;
-    if (!decode(path, sound))
+    const std::optional<PcmSound> sound = decode(path);
+    if (!sound)
         return false;
 
+    // Decodable, but without ALSA or a device to hear it on: nothing to fall back to.
+    const Alsa &pcmApi = alsa();
+    if (!pcmApi.ready)
+        return true;
     snd_pcm_t *pcm = nullptr;
-    if (snd_pcm_open(&pcm, m_device.toLocal8Bit().constData(), SND_PCM_STREAM_PLAYBACK, 0) < 0)
-        return true; // decodable, but no device to hear it on: nothing to fall back to
-    if (snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
-                           unsigned(sound.channels), unsigned(sound.rate), 1, 100000) < 0) {
-        snd_pcm_close(pcm);
+    if (pcmApi.open(&pcm, m_device.toLocal8Bit().constData(), SND_PCM_STREAM_PLAYBACK, 0) < 0)
+        return true;
+    if (pcmApi.setParams(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(sound->channels),
+                         unsigned(sound->rate), 1, 100000) < 0) {
+        pcmApi.close(pcm);
         return true;
     }
-    const short *data = sound.samples.data();
-    snd_pcm_uframes_t left = sound.samples.size() / size_t(sound.channels);
+    const short *data = sound->samples.data();
+    snd_pcm_uframes_t left = sound->samples.size() / size_t(sound->channels);
     while (left > 0) {
-        snd_pcm_sframes_t n = snd_pcm_writei(pcm, data, left);
+        snd_pcm_sframes_t n = pcmApi.writei(pcm, data, left);
         if (n < 0)
-            n = snd_pcm_recover(pcm, int(n), 1);
+            n = pcmApi.recover(pcm, int(n), 1);
         if (n < 0)
             break;
-        data += n * sound.channels;
+        data += n * sound->channels;
         left -= snd_pcm_uframes_t(n);
     }
-    snd_pcm_drain(pcm);
-    snd_pcm_close(pcm);
+    pcmApi.drain(pcm);
+    pcmApi.close(pcm);
     return true;
 }

@@ -2,12 +2,19 @@
 
 #include "Sound.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
-// Decodes with libsndfile and plays through an ALSA PCM device, blocking
-// until the device has drained. Without an audio device nothing is heard
-// and the call returns at once.
+#include <optional>
+#include <vector>
+
+// Decodes and plays through an ALSA PCM device, blocking until the device has
+// drained. Without an audio device nothing is heard and the call returns at
+// once. ALSA and libsndfile are opened with the first sound, not at start:
+// the main menu is shown before any sound plays, and libsndfile brings the
+// FLAC, Vorbis, Opus and MP3 libraries with it. The program's own sounds are
+// plain PCM wave files, read without it.
 class AlsaSoundPlayer : public SoundPlayer {
 public:
     explicit AlsaSoundPlayer(QString device = QStringLiteral("default"));
@@ -24,3 +31,13 @@ private:
 
     QString m_device;
 };
+
+struct PcmSound {
+    std::vector<short> samples; // interleaved
+    int channels = 0;
+    int rate = 0;
+};
+
+// The samples of a RIFF WAVE file of 16-bit PCM, as libsndfile reads them;
+// nothing for any other content (which libsndfile decodes).
+std::optional<PcmSound> readPcmWave(QByteArrayView file);

@@ -1,5 +1,6 @@
 #include "First.h"
 
+#include "BuiltInPictures.h"
 #include "Controls.h"
 #include "Picture.h"
 #include "ScreenManager.h"
@@ -16,6 +17,17 @@
 
 namespace {
 
+// Colours set through the palette rather than a style sheet: the first style
+// sheet of the program would bring Qt's style-sheet engine into the start.
+void setColours(QLabel *label, const QColor &text, const QColor &background = Qt::transparent)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Window, background);
+    label->setPalette(pal);
+    label->setAutoFillBackground(background.alpha() > 0);
+}
+
 QPushButton *menuButton(QWidget *parent, const QString &caption, int left, int top)
 {
     auto *button = new QPushButton(caption, parent);
@@ -31,7 +43,8 @@ First::First()
     : Screen(ScreenId::First)
 {
     setWindowTitle(QStringLiteral("Lingo-Spark"));
-    setClientSizeTwips(7080, 4800);
+    // The background is stretched over the whole client area.
+    setClientSizeTwips(FirstBackground.widthTwips, FirstBackground.heightTwips);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &First::Timer1_Timer);
@@ -40,7 +53,7 @@ First::First()
     Label2 = new QLabel(QStringLiteral("Spark"), area());
     for (QLabel *label : {Label1, Label2}) {
         setPointSize(label, 40);
-        label->setStyleSheet(QStringLiteral("color: #ffd75e;"));
+        setColours(label, QColor(0xff, 0xd7, 0x5e));
     }
     // The halves sit at the outer ends of their labels, so the spark that
     // slides down between them never covers a letter.
@@ -63,7 +76,7 @@ First::First()
     placeTw(Label4, 960, 2640, 2415, 615);
     setPointSize(Label4, 12);
     Label4->setAlignment(Qt::AlignCenter);
-    Label4->setStyleSheet(QStringLiteral("color: #ffffff; background: rgba(0, 0, 0, 90);"));
+    setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
     QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
@@ -78,8 +91,8 @@ First::First()
 
 void First::Form_Load()
 {
-    setBackgroundPicture(QStringLiteral("first.jpg"));
-    m_lightPicture = PictureLoad(QStringLiteral("light.png"), Light->size(), Light->devicePixelRatioF());
+    setBackgroundPicture(QString::fromLatin1(FirstBackground.fileName));
+    m_lightPicture = PictureLoad(QString::fromLatin1(FirstSpark.fileName), Light->size(), Light->devicePixelRatioF());
     m_lightLoaded = false;
     const auto settings = ReadSettingsLines();
     Shared.SoundFlag = settings && soundLineIsOn(*settings) ? 1 : 0;
@@ -97,7 +110,7 @@ void First::Form_Load()
 
 void First::placeAnimated()
 {
-    placeTw(Light, 3360, m_animation.lightTop, 1215, 1695);
+    placeTw(Light, 3360, m_animation.lightTop, FirstSpark.widthTwips, FirstSpark.heightTwips);
     placeTw(Label1, m_animation.label1Left, 900, 3270, 1350);
     placeTw(Label2, m_animation.label2Left, 900, 2775, 1350);
 }
@@ -105,8 +118,8 @@ void First::placeAnimated()
 void First::Timer1_Timer()
 {
     // The spark starts almost wholly above the top edge, so the menu's first
-    // frame goes without it: its large picture is decoded on a worker thread
-    // meanwhile and put in place on the first tick.
+    // frame goes without it: it is put in place on the first tick (a picture
+    // that is not the built-in one is decoded on a worker thread meanwhile).
     if (!m_lightLoaded) {
         Light->setPixmap(m_lightPicture.take(Light->size(), Light->devicePixelRatioF()));
         m_lightLoaded = true;

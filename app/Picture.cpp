@@ -1,10 +1,12 @@
 #include "Picture.h"
 
+#include "BuiltInPictures.h"
 #include "core/SharedState.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPixmapCache>
+
+#include <utility>
 
 namespace {
 
@@ -28,18 +30,10 @@ QString cacheKey(const QString &path, QSize pixels)
         .arg(info.size());
 }
 
-// Safe on any thread: only QImage is used.
-QImage decodeAt(const QString &path, QSize pixels)
+QImage builtInOrDecoded(const QString &path, QSize pixels)
 {
-    QImageReader reader(path);
-    if (!pixels.isValid())
-        return reader.read();
-    // JPEG decodes straight to a smaller size; other formats are smoothed down after.
-    reader.setScaledSize(pixels);
-    QImage image = reader.read();
-    if (!image.isNull() && image.size() != pixels)
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
+    QImage image = builtInPicture(path, pixels);
+    return image.isNull() ? decodePicture(path, pixels) : image;
 }
 
 QPixmap keep(const QString &key, QImage image, qreal devicePixelRatio)
@@ -61,7 +55,7 @@ QPixmap load(const QString &fileName, QSize pixels, qreal devicePixelRatio)
     QPixmap picture;
     if (QPixmapCache::find(key, &picture))
         return picture;
-    return keep(key, decodeAt(path, pixels), devicePixelRatio);
+    return keep(key, builtInOrDecoded(path, pixels), devicePixelRatio);
 }
 
 } // namespace
@@ -82,16 +76,23 @@ PictureLoad::PictureLoad(const QString &fileName, QSize logicalSize, qreal devic
     const QString path = programFile(fileName);
     m_key = cacheKey(path, m_pixels);
     QPixmap cached;
-    if (!m_key.isEmpty() && !QPixmapCache::find(m_key, &cached))
-        m_decode = std::async(std::launch::async, decodeAt, path, m_pixels);
+    if (m_key.isEmpty() || QPixmapCache::find(m_key, &cached))
+        return;
+    // A built-in copy is checked against its file when it is taken, after
+    // the window is on screen.
+    m_builtIn = hasBuiltInPicture(path, m_pixels);
+    if (!m_builtIn)
+        m_decode = std::async(std::launch::async, decodePicture, path, m_pixels);
 }
 
 QPixmap PictureLoad::take(QSize logicalSize, qreal devicePixelRatio)
 {
-    if (m_decode.valid()) {
-        QImage image = m_decode.get();
-        if (devicePixels(logicalSize, devicePixelRatio) == m_pixels)
-            return keep(m_key, std::move(image), devicePixelRatio);
-    }
+    QImage image;
+    if (m_decode.valid())
+        image = m_decode.get();
+    else if (std::exchange(m_builtIn, false))
+        image = builtInPicture(programFile(m_fileName), m_pixels);
+    if (!image.isNull() && devicePixels(logicalSize, devicePixelRatio) == m_pixels)
+        return keep(m_key, std::move(image), devicePixelRatio);
     return appPictureAt(m_fileName, logicalSize, devicePixelRatio);
 }

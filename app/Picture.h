@@ -23,7 +23,9 @@ QPixmap appPictureAt(const QString &fileName, QSize logicalSize, qreal devicePix
 
 // The same picture, decoded on a worker thread from the moment a screen
 // loads, while the window is being laid out and its fonts are loaded; the
-// first paint takes it, waiting only for what is left of the decode.
+// first paint takes it, waiting only for what is left of the decode. A
+// picture built into the program at that size needs no decode and no thread,
+// and its file is only checked when the picture is taken.
 class PictureLoad {
 public:
     PictureLoad() = default;
@@ -37,5 +39,6 @@ private:
     QString m_fileName;
     QString m_key;
     QSize m_pixels;
+    bool m_builtIn = false;
     std::future<QImage> m_decode;
 };

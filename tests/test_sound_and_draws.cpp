@@ -3,6 +3,7 @@
 #include "app/core/Numbers.h"
 #include "app/core/Random.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,48 @@ private slots:
         nowhere.play(pcm);
         nowhere.beep();
         QVERIFY(clock.elapsed() < 2000);
+    }
+
+    // The program's own reader of plain wave files stands in for libsndfile.
+    void pcmWavesReadAsLibsndfileReadsThem()
+    {
+        QTemporaryDir dir;
+        QStringList files;
+        const QDir data(QStringLiteral(LINGO_DATA_DIR));
+        for (const QString &name : data.entryList(QStringList{QStringLiteral("*.wav")}, QDir::Files))
+            files << data.filePath(name);
+        QVERIFY(files.contains(data.filePath(QStringLiteral("thunder2.wav"))));
+        // An odd-sized chunk (padded to even) between the format and the samples.
+        const QString tone = writeTone(dir.filePath("tone.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        QFile toneFile(tone);
+        QVERIFY(toneFile.open(QIODevice::ReadOnly));
+        QByteArray padded = toneFile.readAll();
+        const qsizetype dataAt = padded.indexOf("data");
+        QVERIFY(dataAt > 0);
+        padded.insert(dataAt, QByteArray("LIST\x03\0\0\0abc\0", 12));
+        QFile paddedFile(dir.filePath("padded.wav"));
+        QVERIFY(paddedFile.open(QIODevice::WriteOnly) && paddedFile.write(padded) == padded.size());
+        paddedFile.close();
+        files << tone << paddedFile.fileName();
+
+        for (const QString &path : files) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const auto ours = readPcmWave(file.readAll());
+            QVERIFY2(ours, qPrintable(path));
+            SF_INFO info{};
+            SNDFILE *sf = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+            QVERIFY(sf);
+            std::vector<short> theirs(size_t(info.frames) * size_t(info.channels));
+            sf_readf_short(sf, theirs.data(), info.frames);
+            sf_close(sf);
+            QCOMPARE(ours->channels, info.channels);
+            QCOMPARE(ours->rate, info.samplerate);
+            QVERIFY2(ours->samples == theirs, qPrintable(path));
+        }
+        QFile adpcm(writeTone(dir.filePath("adpcm.wav"), SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM));
+        QVERIFY(adpcm.open(QIODevice::ReadOnly));
+        QVERIFY(!readPcmWave(adpcm.readAll())); // left to libsndfile
     }
 
     void drawsStayInRangeAndReachEveryValue()

@@ -1,12 +1,16 @@
 // links: lingo_app
+#include "app/BuiltInPictures.h"
+#include "app/DeferredIconStyle.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
 #include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +47,43 @@ private slots:
         QCOMPARE(spark->geometry(), twRect(3360, 60, 1215, 1695));
         QCOMPARE(env.takeSounds(), soundOn ? QStringList{"thunder2.wav"} : QStringList{});
         QCOMPARE(Shared.SoundFlag, soundOn ? 1 : 0);
+    }
+
+    void picturesBuiltInAreTheDecodedFilesUntilAFileChanges_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("pixels");
+        for (const BuiltInPicture &picture : BuiltInPictures)
+            QTest::addRow("%s", picture.fileName) << QString::fromLatin1(picture.fileName)
+                                                  << QSize(tw(picture.widthTwips), tw(picture.heightTwips));
+    }
+    void picturesBuiltInAreTheDecodedFilesUntilAFileChanges()
+    {
+        QFETCH(QString, name);
+        QFETCH(QSize, pixels);
+        const QString shipped = programFile(name);
+        const QImage builtIn = builtInPicture(shipped, pixels);
+        QVERIFY(!builtIn.isNull());
+        QCOMPARE(builtIn, decodePicture(shipped, pixels));
+        QVERIFY(builtInPicture(shipped, pixels + QSize(1, 0)).isNull());
+
+        // A school that replaces a picture sees its own.
+        QTemporaryDir dir;
+        const QString replaced = dir.filePath(name);
+        QVERIFY(QFile::copy(shipped, replaced));
+        QFile file(replaced);
+        QVERIFY(file.open(QIODevice::Append) && file.write("\0", 1) == 1);
+        file.close();
+        QVERIFY(builtInPicture(replaced, pixels).isNull());
+    }
+
+    void menuBarOverflowIconLoadedLaterLooksTheSame()
+    {
+        DeferredIconStyle style(QStringLiteral("Fusion"));
+        const auto which = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon deferred = style.standardIcon(which);
+        QVERIFY(!deferred.isNull());
+        QCOMPARE(deferred.pixmap(16).toImage(), style.baseStyle()->standardIcon(which).pixmap(16).toImage());
     }
 
     void emptyStoreOffersOnlyManagementAboutAndQuit()

@@ -27,13 +27,11 @@ QString storePath()
 
 bool StoreIsEmpty(bool *readable)
 {
-    const auto bytes = textfile::readBytes(storePath());
-    report(readable, bytes.has_value());
-    if (!bytes)
-        return false;
-    textfile::LineScanner scanner(withoutMark(*bytes));
-    QByteArrayView first;
-    return scanner.next(first) && first == NoListsLine;
+    // The first line tells, and the main menu asks each time it loads: a
+    // school's store of many megabytes is not read whole for it.
+    const auto first = textfile::readFirstLine(storePath());
+    report(readable, first.has_value());
+    return first && withoutMark(*first) == NoListsLine;
 }
 
 QStringList ReadListNames(bool *readable)

@@ -195,6 +195,34 @@ std::optional<QByteArray> readBytes(const QString &path)
     return readWhole(path, nullptr);
 }
 
+std::optional<QByteArray> readFirstLine(const QString &path)
+{
+    if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
+        return std::nullopt;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray line;
+    char block[4096];
+    for (;;) {
+        const ssize_t got = ::read(fd, block, sizeof block);
+        if (got == 0)
+            break;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        const char *const end = findBreak(block, block + got);
+        line.append(block, end - block);
+        if (end != block + got)
+            break;
+    }
+    ::close(fd);
+    return line;
+}
+
 Lines::Lines(const QList<QByteArray> &lines)
     : m_buffers(lines)
 {

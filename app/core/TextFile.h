@@ -31,6 +31,10 @@ private:
 // in place while it is read, which would kill a mapped reader.
 std::optional<QByteArray> readBytes(const QString &path);
 
+// The file's first line, without its line break (the whole file when it has
+// none), read no further than that; nothing when it cannot be read.
+std::optional<QByteArray> readFirstLine(const QString &path);
+
 // A file's lines: views into buffers they keep alive, so a store of a
 // million lines is one buffer and a list of views, not a million
 // allocations. Copying is cheap (both lists are shared).
