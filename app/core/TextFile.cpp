@@ -291,7 +291,9 @@ SaveResult writeLines(const QString &path, const Lines &lines)
         }
         if (out - start + size > Chunk)
             flush();
-        std::memcpy(out, line.constData(), size_t(line.size()));
+        // An empty line's view may have no data at all, which memcpy must not see.
+        if (!line.isEmpty())
+            std::memcpy(out, line.constData(), size_t(line.size()));
         out += line.size();
         *out++ = '\r';
         *out++ = '\n';
