@@ -103,6 +103,11 @@ void pauseForTests()
         QThread::msleep(QRandomGenerator::global()->bounded(pauseMs + 1));
 }
 
+Result readOnly(const QString &folder)
+{
+    return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
+}
+
 Result busy(const QString &where)
 {
     return {Outcome::Busy,
@@ -150,7 +155,7 @@ Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *
             if (status == filelock::Status::Locked)
                 break;
             if (status == filelock::Status::NotWritable)
-                return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
+                return readOnly(folder);
             if (status == filelock::Status::Failed)
                 return {Outcome::WriteFailed,
                         lock.error() == ENOLCK
@@ -167,7 +172,7 @@ Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *
         QThread::msleep(20);
     }
     if (QFileInfo::exists(path) && !writable(path))
-        return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
+        return readOnly(folder);
     const auto now = textfile::readLines(path);
     if (!now)
         return {Outcome::ReadFailed, QStringLiteral("Could not read %1.\n\nNothing was saved.").arg(where), {}};

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -13,7 +12,7 @@
 namespace filelock {
 namespace {
 
-std::atomic<bool> posixForced{qEnvironmentVariableIntValue("LINGO_SPARK_POSIX_LOCKS") == 1};
+const bool posixForced = qEnvironmentVariableIntValue("LINGO_SPARK_POSIX_LOCKS") == 1;
 
 constexpr mode_t LockFileMode = 0660;
 
@@ -86,11 +85,6 @@ bool setLock(int fd, int command)
 }
 
 } // namespace
-
-void forcePosixLocks(bool force)
-{
-    posixForced = force;
-}
 
 Lock::Lock(QString lockPath)
     : m_path(std::move(lockPath))

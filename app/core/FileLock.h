@@ -46,9 +46,8 @@ private:
     int m_errno = 0;
 };
 
-// POSIX record locks only, for tests that must prove a save is safe where
-// the file system refuses open file description locks. The environment
-// variable LINGO_SPARK_POSIX_LOCKS=1 sets it for a whole process.
-void forcePosixLocks(bool force);
+// LINGO_SPARK_POSIX_LOCKS=1 in the environment takes POSIX record locks
+// only, for tests that must prove a save is safe where the file system
+// refuses open file description locks.
 
 } // namespace filelock

@@ -22,6 +22,11 @@ namespace {
 bool g_shortWrites = false;
 QString g_failingRead;
 
+bool failsForTests(const QString &path)
+{
+    return !g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead;
+}
+
 bool isBreak(char c)
 {
     // Most bytes are above CR, so most take one comparison.
@@ -134,7 +139,7 @@ namespace {
 // the memory of a large file.
 std::optional<QByteArray> readWhole(const QString &path, qsizetype *lineFeeds)
 {
-    if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
+    if (failsForTests(path))
         return std::nullopt;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -197,7 +202,7 @@ std::optional<QByteArray> readBytes(const QString &path)
 
 std::optional<QByteArray> readFirstLine(const QString &path)
 {
-    if (!g_failingRead.isEmpty() && QFileInfo(path).absoluteFilePath() == g_failingRead)
+    if (failsForTests(path))
         return std::nullopt;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
