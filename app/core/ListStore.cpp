@@ -11,13 +11,6 @@ void report(bool *readable, bool value)
         *readable = value;
 }
 
-// The file's text after its byte-order mark, if it has one.
-QByteArrayView withoutMark(const QByteArray &bytes)
-{
-    QByteArrayView view(bytes);
-    return view.startsWith(storeencoding::Mark) ? view.sliced(storeencoding::Mark.size()) : view;
-}
-
 } // namespace
 
 QString storePath()
@@ -31,7 +24,7 @@ bool StoreIsEmpty(bool *readable)
     // school's store of many megabytes is not read whole for it.
     const auto first = textfile::readFirstLine(storePath());
     report(readable, first.has_value());
-    return first && withoutMark(*first) == NoListsLine;
+    return first && storeencoding::withoutMark(*first) == NoListsLine;
 }
 
 QStringList ReadListNames(bool *readable)
@@ -42,7 +35,7 @@ QStringList ReadListNames(bool *readable)
     if (!bytes)
         return names;
     const StoreEncoding encoding = storeencoding::detect(*bytes);
-    textfile::LineScanner scanner(withoutMark(*bytes));
+    textfile::LineScanner scanner(storeencoding::withoutMark(*bytes));
     NameLines walk(scanner);
     QByteArrayView name;
     while (walk.next(name))
@@ -58,15 +51,13 @@ bool LoadList(bool *readable)
     if (!bytes)
         return false;
     const StoreEncoding encoding = storeencoding::detect(*bytes);
-    const QString wanted = storeencoding::comparable(Shared.CurrentList);
-    textfile::LineScanner scanner(withoutMark(*bytes));
+    const storeencoding::SameTextAs wanted(Shared.CurrentList);
+    textfile::LineScanner scanner(storeencoding::withoutMark(*bytes));
     NameLines walk(scanner);
     QByteArrayView name;
     bool found = false;
-    while (!found && walk.next(name)) {
-        const QString stored = storeencoding::decodeLine(name, encoding);
-        found = stored == Shared.CurrentList || storeencoding::comparable(stored) == wanted;
-    }
+    while (!found && walk.next(name))
+        found = wanted(storeencoding::decodeLine(name, encoding));
     if (!found)
         return false;
 

@@ -24,7 +24,7 @@ QString storedPassword(const QList<QByteArray> &lines)
         return QString();
     const QByteArrayView line(lines.first());
     if (line.startsWith(storeencoding::Mark))
-        return storeencoding::decodeLine(line.sliced(storeencoding::Mark.size()), StoreEncoding::Utf8);
+        return storeencoding::decodeLine(storeencoding::withoutMark(line), StoreEncoding::Utf8);
     return cp1252::decode(line);
 }
 

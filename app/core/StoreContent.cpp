@@ -156,12 +156,11 @@ StoredList StoreContent::listAt(qsizetype position) const
 
 qsizetype StoreContent::positionOf(const QString &name, int occurrence) const
 {
-    const QString wanted = comparable(name);
+    const storeencoding::SameTextAs wanted(name);
     const QList<qsizetype> names = nameLines();
     int seen = 0;
     for (qsizetype position = 0; position < names.size(); ++position) {
-        const QString stored = textOf(names[position]);
-        if ((stored == name || comparable(stored) == wanted) && seen++ == occurrence)
+        if (wanted(textOf(names[position])) && seen++ == occurrence)
             return position;
     }
     return -1;
@@ -172,9 +171,7 @@ int StoreContent::occurrenceAt(qsizetype position) const
     const QStringList all = names();
     if (position < 0 || position >= all.size())
         return 0;
-    const QString wanted = comparable(all[position]);
-    return int(std::count_if(all.cbegin(), all.cbegin() + position,
-                             [&wanted](const QString &name) { return comparable(name) == wanted; }));
+    return int(std::count_if(all.cbegin(), all.cbegin() + position, storeencoding::SameTextAs(all[position])));
 }
 
 // The content made ready for a list at its end: no blank or separator lines

@@ -94,7 +94,7 @@ QString comparable(const QString &text)
 
 bool sameText(const QString &a, const QString &b)
 {
-    return a == b || comparable(a) == comparable(b);
+    return SameTextAs(a)(b);
 }
 
 } // namespace storeencoding

@@ -19,6 +19,12 @@ namespace storeencoding {
 
 inline constexpr QByteArrayView Mark = "\xEF\xBB\xBF";
 
+// A file's first line, or the whole file, after its byte-order mark.
+inline QByteArrayView withoutMark(QByteArrayView bytes)
+{
+    return bytes.startsWith(Mark) ? bytes.sliced(Mark.size()) : bytes;
+}
+
 // A file starting with the mark is UTF-8; one without it that is valid
 // UTF-8 holding at least one multi-byte sequence is UTF-8 too; anything
 // else is Windows-1252, every byte round-tripping. One pass over the bytes.
@@ -47,6 +53,17 @@ std::optional<QByteArray> encodeLine(const QString &text, StoreEncoding encoding
 // composition (é typed as one character or as e and an accent).
 QString comparable(const QString &text);
 bool sameText(const QString &a, const QString &b);
+
+// `sameText` against one text, many times: composed once.
+class SameTextAs {
+public:
+    explicit SameTextAs(const QString &text) : m_text(text), m_comparable(comparable(text)) {}
+    bool operator()(const QString &other) const { return other == m_text || comparable(other) == m_comparable; }
+
+private:
+    QString m_text;
+    QString m_comparable;
+};
 
 } // namespace storeencoding
 
