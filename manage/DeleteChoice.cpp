@@ -9,14 +9,6 @@ ChosenList chosenAt(const StoreContent &store, qsizetype position)
     return {store.listAt(position).name, store.occurrenceAt(position)};
 }
 
-std::optional<StoredList> listOf(const StoreContent &store, const ChosenList &chosen)
-{
-    const qsizetype position = store.positionOf(chosen.name, chosen.occurrence);
-    if (position < 0)
-        return std::nullopt;
-    return store.listAt(position);
-}
-
 dataupdate::StoreEdit deletionOf(const ChosenList &chosen, const std::optional<StoredList> &seen)
 {
     return [chosen, seen](StoreContent &now) {

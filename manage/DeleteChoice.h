@@ -20,9 +20,6 @@ struct ChosenList {
 // The list at `position` in store order, as a name and occurrence.
 ChosenList chosenAt(const StoreContent &store, qsizetype position);
 
-// The chosen list, or nothing when it is not there.
-std::optional<StoredList> listOf(const StoreContent &store, const ChosenList &chosen);
-
 // Deletes the chosen list from the store as it is now. Refused when the list
 // is gone; a conflict when it is no longer as `seen` (what the teacher chose
 // from). Changes to other lists are no obstacle.

@@ -145,7 +145,7 @@ void DeleteList::Yes_Click()
     const liststore::ChosenList chosen = liststore::chosenAt(data, TheLists->row(selected.first()));
     // What the teacher chose from; another computer may have changed the
     // store since, so the deletion is made on the store as it is now.
-    std::optional<StoredList> seen = liststore::listOf(data, chosen);
+    std::optional<StoredList> seen = data.listNamed(chosen.name, chosen.occurrence);
     for (;;) {
         const dataupdate::StoreResult result = dataupdate::updateStore(liststore::deletionOf(chosen, seen));
         switch (result.outcome) {
@@ -162,7 +162,7 @@ void DeleteList::Yes_Click()
                 return;
             }
             // Delete what the teacher was just told about, unless it changes again.
-            seen = liststore::listOf(result.store, chosen);
+            seen = result.store.listNamed(chosen.name, chosen.occurrence);
             continue;
         default:
             // The file is as it was; the question stays, so Yes can try again.

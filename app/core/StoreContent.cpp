@@ -166,6 +166,14 @@ qsizetype StoreContent::positionOf(const QString &name, int occurrence) const
     return -1;
 }
 
+std::optional<StoredList> StoreContent::listNamed(const QString &name, int occurrence) const
+{
+    const qsizetype position = positionOf(name, occurrence);
+    if (position < 0)
+        return std::nullopt;
+    return listAt(position);
+}
+
 int StoreContent::occurrenceAt(qsizetype position) const
 {
     const QStringList all = names();

@@ -54,6 +54,8 @@ public:
     // Which of the lists of its name the list at `position` is.
     int occurrenceAt(qsizetype position) const;
     bool hasListNamed(const QString &name) const { return positionOf(name) >= 0; }
+    // The `occurrence`-th list named `name`, or nothing when there is none.
+    std::optional<StoredList> listNamed(const QString &name, int occurrence = 0) const;
 
     // The list added at the end; its text is stored in composed form (NFC).
     void appendList(const StoredList &list);

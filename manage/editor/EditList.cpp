@@ -110,7 +110,7 @@ void EditList::loadList()
     const auto store = ReadStore();
     m_unread = !store;
     if (store) {
-        m_seen = listOf(*store, Shared.CurrentList, m_occurrence);
+        m_seen = store->listNamed(Shared.CurrentList, m_occurrence);
         if (m_seen)
             m_pairs = m_seen->pairs;
     }
@@ -261,7 +261,7 @@ bool EditList::saveList()
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::SaveOverCancel, this) != MsgAnswer::Yes)
                 return false;
-            edited.seen = listOf(result.store, edited.storedName, edited.occurrence);
+            edited.seen = result.store.listNamed(edited.storedName, edited.occurrence);
             continue;
         case dataupdate::Outcome::Refused:
             heyMessage(result.message, this);

@@ -2,14 +2,6 @@
 
 #include "ListEntries.h"
 
-std::optional<StoredList> listOf(const StoreContent &store, const QString &name, int occurrence)
-{
-    const qsizetype position = store.positionOf(name, occurrence);
-    if (position < 0)
-        return std::nullopt;
-    return store.listAt(position);
-}
-
 dataupdate::StoreEdit writeBack(const EditedList &list)
 {
     return [list](StoreContent &now) {

@@ -10,9 +10,6 @@
 // The editor's saves, made on the store as it is when saved: lists that
 // other computers added, changed or deleted meanwhile are kept as they are.
 
-// The `occurrence`-th list named `name`, or nothing when there is none.
-std::optional<StoredList> listOf(const StoreContent &store, const QString &name, int occurrence);
-
 // A list opened in the editor and what it is to become.
 struct EditedList {
     QString storedName; // its name when the editor opened it
