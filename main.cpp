@@ -1,6 +1,7 @@
 #include "AllScreens.h"
 #include "app/CommandLine.h"
 #include "manage/exchange/ListVerbs.h"
+#include "progress/ProgressVerb.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -11,7 +12,7 @@ namespace {
 // registered here so app/ includes no activity.
 QList<Verb> commandLineVerbs()
 {
-    return exchangeVerbs();
+    return exchangeVerbs() << progressVerbEntry();
 }
 
 } // namespace
