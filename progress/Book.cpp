@@ -4,6 +4,7 @@
 #include "app/core/TextFile.h"
 
 #include <QSet>
+#include <QStringEncoder>
 #include <algorithm>
 
 namespace progress {
@@ -14,14 +15,18 @@ constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
 constexpr int Fields = 9;
 
 // Words may hold any character a list can; these would break a line.
-void appendEscaped(QByteArray &out, const QString &text)
+void appendEscaped(QByteArray &out, QStringEncoder &utf8, const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (!utf8.contains('\\') && !utf8.contains('\t') && !utf8.contains('\r') && !utf8.contains('\n')) {
-        out += utf8;
+    const qsizetype start = out.size();
+    out.resize(start + text.size() * 3);
+    char *end = utf8.appendToBuffer(out.data() + start, text);
+    out.resize(end - out.constData());
+    const QByteArrayView added = QByteArrayView(out).sliced(start);
+    if (!added.contains('\\') && !added.contains('\t') && !added.contains('\r') && !added.contains('\n'))
         return;
-    }
-    for (char c : utf8) {
+    const QByteArray raw = added.toByteArray();
+    out.truncate(start);
+    for (char c : raw) {
         switch (c) {
         case '\\': out += "\\\\"; break;
         case '\t': out += "\\t"; break;
@@ -56,26 +61,48 @@ std::optional<QString> unescaped(QByteArrayView field)
     return QString::fromUtf8(bytes);
 }
 
-// yyyy-MM-dd by hand: QDate's own formatting costs more than the rest of
-// a 30,000-pair save.
+// Dates as yyyy-MM-dd by hand, with the civil-calendar day arithmetic of
+// Howard Hinnant's "chrono-compatible low-level date algorithms": QDate's
+// own year/month/day conversions cost more than the rest of a 30,000-pair
+// load or save.
+constexpr qint64 JulianDayOf1970 = 2440588;
+
+qint64 daysFromCivil(qint64 y, int m, int d)
+{
+    y -= m <= 2;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const qint64 yoe = y - era * 400;
+    const qint64 doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
+    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(qint64 z, qint64 &y, int &m, int &d)
+{
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const qint64 doe = z - era * 146097;
+    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const qint64 mp = (5 * doy + 2) / 153;
+    d = int(doy - (153 * mp + 2) / 5 + 1);
+    m = int(mp < 10 ? mp + 3 : mp - 9);
+    y = yoe + era * 400 + (m <= 2);
+}
+
 void appendDate(QByteArray &out, QDate date)
 {
     if (!date.isValid())
         return;
-    char text[11];
-    const int y = date.year(), m = date.month(), d = date.day();
+    qint64 y = 0;
+    int m = 0, d = 0;
+    civilFromDays(date.toJulianDay() - JulianDayOf1970, y, m, d);
     if (y < 1 || y > 9999)
         return;
-    text[0] = char('0' + y / 1000);
-    text[1] = char('0' + y / 100 % 10);
-    text[2] = char('0' + y / 10 % 10);
-    text[3] = char('0' + y % 10);
-    text[4] = '-';
-    text[5] = char('0' + m / 10);
-    text[6] = char('0' + m % 10);
-    text[7] = '-';
-    text[8] = char('0' + d / 10);
-    text[9] = char('0' + d % 10);
+    const char text[10] = {char('0' + y / 1000),     char('0' + y / 100 % 10), char('0' + y / 10 % 10),
+                           char('0' + y % 10),       '-',                      char('0' + m / 10),
+                           char('0' + m % 10),       '-',                      char('0' + d / 10),
+                           char('0' + d % 10)};
     out.append(text, 10);
 }
 
@@ -96,8 +123,32 @@ bool parseDate(QByteArrayView field, QDate &date)
             parts[p] = parts[p] * 10 + (field[i] - '0');
         }
     }
-    date = QDate(parts[0], parts[1], parts[2]);
-    return date.isValid();
+    if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31)
+        return false;
+    const qint64 days = daysFromCivil(parts[0], parts[1], parts[2]);
+    qint64 y = 0;
+    int m = 0, d = 0;
+    civilFromDays(days, y, m, d);
+    if (y != parts[0] || m != parts[1] || d != parts[2]) // the 30th of February
+        return false;
+    date = QDate::fromJulianDay(days + JulianDayOf1970);
+    return true;
+}
+
+// QByteArray::number allocates a string per field.
+void appendNumber(QByteArray &out, qint64 value)
+{
+    char text[24];
+    char *end = text + sizeof text, *at = end;
+    const bool negative = value < 0;
+    quint64 rest = negative ? 0 - quint64(value) : quint64(value);
+    do {
+        *--at = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (negative)
+        *--at = '-';
+    out.append(at, end - at);
 }
 
 bool parseCount(QByteArrayView field, int &value)
@@ -130,8 +181,7 @@ std::optional<std::pair<PairKey, PairProgress>> parseLine(QByteArrayView line)
         !(fields[7].isEmpty() || seenOk) || !parseDate(fields[8], pair.lastHeld) ||
         (pair.practised() && !pair.lastGraded.isValid()))
         return std::nullopt;
-    if (!fields[7].isEmpty())
-        pair.lastSeen = QDateTime::fromSecsSinceEpoch(seen);
+    pair.lastSeen = seen;
     return std::pair{PairKey{*word, *meaning}, pair};
 }
 
@@ -229,28 +279,29 @@ const PairProgress *Book::find(const WordPair &pair) const
 QByteArray Book::toBytes() const
 {
     QByteArray out;
-    out.reserve(64 + m_pairs.size() * 64);
+    out.reserve(64 + m_pairs.size() * 80);
+    QStringEncoder utf8(QStringEncoder::Utf8);
     out += ByteOrderMark;
     out += FileHeader;
     out += "\r\n";
     for (auto it = m_pairs.cbegin(); it != m_pairs.cend(); ++it) {
         const PairProgress &p = it.value();
-        appendEscaped(out, it.key().word);
+        appendEscaped(out, utf8, it.key().word);
         out += '\t';
-        appendEscaped(out, it.key().meaning);
+        appendEscaped(out, utf8, it.key().meaning);
         out += '\t';
-        out += QByteArray::number(p.box);
+        appendNumber(out, p.box);
         out += '\t';
-        out += QByteArray::number(p.right);
+        appendNumber(out, p.right);
         out += '\t';
-        out += QByteArray::number(p.wrong);
+        appendNumber(out, p.wrong);
         out += '\t';
         appendDate(out, p.lastGraded);
         out += '\t';
         appendDate(out, p.lastRaised);
         out += '\t';
-        if (p.lastSeen.isValid())
-            out += QByteArray::number(p.lastSeen.toSecsSinceEpoch());
+        if (p.lastSeen != 0)
+            appendNumber(out, p.lastSeen);
         out += '\t';
         appendDate(out, p.lastHeld);
         out += "\r\n";

@@ -35,7 +35,7 @@ void grade(PairProgress &pair, bool right, const QDateTime &now)
 
 void see(PairProgress &pair, const QDateTime &now)
 {
-    pair.lastSeen = now;
+    pair.lastSeen = now.toSecsSinceEpoch();
     pair.lastHeld = now.date();
 }
 

@@ -40,7 +40,7 @@ struct PairProgress {
     int wrong = 0;
     QDate lastGraded;    // the local day of the last graded answer
     QDate lastRaised;    // the day a right answer last moved it up
-    QDateTime lastSeen;  // graded or only seen
+    qint64 lastSeen = 0; // graded or only seen: seconds since 1970 UTC, 0 never
     QDate lastHeld;      // the last day a list of the data folder held it
 
     bool practised() const { return box > 0; }

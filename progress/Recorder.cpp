@@ -64,7 +64,8 @@ struct Recorder::Writer {
     bool waitFor(quint64 generation, int ms)
     {
         std::unique_lock lock(mutex);
-        done.wait_for(lock, std::chrono::milliseconds(ms), [&] { return attempted >= generation && !next; });
+        done.wait_for(lock, std::chrono::milliseconds(ms),
+                      [&] { return attempted >= generation && !next && writing == 0; });
         return saved >= generation;
     }
 

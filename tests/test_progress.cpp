@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(found->right, right);
         QCOMPARE(found->wrong, wrong);
         QCOMPARE(dueDate(*found), due);
-        QCOMPARE(found->lastSeen, at(answers.last().left(16)));
+        QCOMPARE(found->lastSeen, at(answers.last().left(16)).toSecsSinceEpoch());
         const BoxCounts dayBefore = book.boxCounts({pair}, due.isValid() ? due.addDays(-1) : QDate(2030, 1, 1));
         const BoxCounts onTheDay = book.boxCounts({pair}, due.isValid() ? due : QDate(2030, 1, 1));
         QCOMPARE(dayBefore.dueToday, 0);
