@@ -48,7 +48,12 @@ bool canWriteClassFolder(const QString &dataFolder)
 QString accountName()
 {
     const uid_t uid = ::geteuid();
-    if (const passwd *entry = ::getpwuid(uid)) {
+    // The reentrant form: the writing thread asks while a screen may be
+    // looking up the class's owners.
+    passwd record {};
+    passwd *entry = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &record, buffer, sizeof buffer, &entry) == 0 && entry) {
         const QString name = QFile::decodeName(entry->pw_name);
         // A name that would leave the folder or hide the file is no file name.
         if (!name.isEmpty() && !name.contains(u'/') && !name.startsWith(u'.'))
