@@ -149,8 +149,8 @@ void BM_ClassView(benchmark::State &state)
     const QString data = classDataFolder();
     const StoreContent store = generatedStore();
     for (auto _ : state) {
-        const progress::ClassFolder folder = progress::readClassFolder(data);
-        const QList<progress::ListRows> rows = progress::classRows(store, folder.pupils);
+        const progress::ClassFolder folder = progress::readClassFolder(data, store);
+        const QList<progress::ListRows> rows = progress::classRows(store, folder);
         if (::geteuid() == 0 && (folder.pupils.size() != Pupils || rows.size() != Lists))
             state.SkipWithError("the class did not read back");
         benchmark::DoNotOptimize(rows);

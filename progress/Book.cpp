@@ -4,8 +4,8 @@
 #include "app/core/TextFile.h"
 
 #include <QSet>
-#include <QStringEncoder>
 #include <algorithm>
+#include <cstring>
 
 namespace progress {
 
@@ -13,52 +13,21 @@ namespace {
 
 constexpr QByteArrayView ByteOrderMark = "\xEF\xBB\xBF";
 constexpr int Fields = 9;
+// The longest line after its key: box, right, wrong, three dates, the
+// seconds, eight tabs, CR LF.
+constexpr qsizetype MostBytesAfterKey = 1 + 10 + 10 + 3 * 10 + 20 + 8 + 2;
 
-// Words may hold any character a list can; these would break a line.
-void appendEscaped(QByteArray &out, QStringEncoder &utf8, const QString &text)
+// A key is the file's word and meaning fields as they stand; only its
+// escapes need a look.
+bool validKey(QByteArrayView key)
 {
-    const qsizetype start = out.size();
-    out.resize(start + text.size() * 3);
-    char *end = utf8.appendToBuffer(out.data() + start, text);
-    out.resize(end - out.constData());
-    const QByteArrayView added = QByteArrayView(out).sliced(start);
-    if (!added.contains('\\') && !added.contains('\t') && !added.contains('\r') && !added.contains('\n'))
-        return;
-    const QByteArray raw = added.toByteArray();
-    out.truncate(start);
-    for (char c : raw) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        default: out += c;
-        }
+    const char *p = key.data(), *const end = p + key.size();
+    while ((p = static_cast<const char *>(std::memchr(p, '\\', size_t(end - p))))) {
+        if (++p == end || (*p != '\\' && *p != 't' && *p != 'r' && *p != 'n'))
+            return false;
+        ++p;
     }
-}
-
-std::optional<QString> unescaped(QByteArrayView field)
-{
-    if (!field.contains('\\'))
-        return QString::fromUtf8(field);
-    QByteArray bytes;
-    bytes.reserve(field.size());
-    for (qsizetype i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\') {
-            bytes += field[i];
-            continue;
-        }
-        if (++i == field.size())
-            return std::nullopt;
-        switch (field[i]) {
-        case '\\': bytes += '\\'; break;
-        case 't': bytes += '\t'; break;
-        case 'r': bytes += '\r'; break;
-        case 'n': bytes += '\n'; break;
-        default: return std::nullopt;
-        }
-    }
-    return QString::fromUtf8(bytes);
+    return true;
 }
 
 // Dates as yyyy-MM-dd by hand, with the civil-calendar day arithmetic of
@@ -90,20 +59,44 @@ void civilFromDays(qint64 z, qint64 &y, int &m, int &d)
     y = yoe + era * 400 + (m <= 2);
 }
 
-void appendDate(QByteArray &out, QDate date)
+int daysInMonth(int y, int m)
+{
+    constexpr int Days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+    return m == 2 && leap ? 29 : Days[m - 1];
+}
+
+char *writeDate(char *out, QDate date)
 {
     if (!date.isValid())
-        return;
+        return out;
     qint64 y = 0;
     int m = 0, d = 0;
     civilFromDays(date.toJulianDay() - JulianDayOf1970, y, m, d);
     if (y < 1 || y > 9999)
-        return;
+        return out;
     const char text[10] = {char('0' + y / 1000),     char('0' + y / 100 % 10), char('0' + y / 10 % 10),
                            char('0' + y % 10),       '-',                      char('0' + m / 10),
                            char('0' + m % 10),       '-',                      char('0' + d / 10),
                            char('0' + d % 10)};
-    out.append(text, 10);
+    std::memcpy(out, text, 10);
+    return out + 10;
+}
+
+// Unsigned decimal of at most `most` digits; nothing else, as the writer
+// writes nothing else.
+template <typename Number>
+bool parseDigits(QByteArrayView field, int most, Number &value)
+{
+    value = 0;
+    if (field.isEmpty() || field.size() > most)
+        return false;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
 }
 
 // An empty field is no date; anything else must be a real yyyy-MM-dd.
@@ -112,31 +105,16 @@ bool parseDate(QByteArrayView field, QDate &date)
     date = {};
     if (field.isEmpty())
         return true;
-    if (field.size() != 10 || field[4] != '-' || field[7] != '-')
+    int y = 0, m = 0, d = 0;
+    if (field.size() != 10 || field[4] != '-' || field[7] != '-' || !parseDigits(field.first(4), 4, y) ||
+        !parseDigits(field.sliced(5, 2), 2, m) || !parseDigits(field.sliced(8, 2), 2, d) || m < 1 || m > 12 ||
+        d < 1 || d > daysInMonth(y, m))
         return false;
-    int parts[3] = {0, 0, 0};
-    const int starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
-    for (int p = 0; p < 3; ++p) {
-        for (int i = starts[p]; i < starts[p] + lengths[p]; ++i) {
-            if (field[i] < '0' || field[i] > '9')
-                return false;
-            parts[p] = parts[p] * 10 + (field[i] - '0');
-        }
-    }
-    if (parts[1] < 1 || parts[1] > 12 || parts[2] < 1 || parts[2] > 31)
-        return false;
-    const qint64 days = daysFromCivil(parts[0], parts[1], parts[2]);
-    qint64 y = 0;
-    int m = 0, d = 0;
-    civilFromDays(days, y, m, d);
-    if (y != parts[0] || m != parts[1] || d != parts[2]) // the 30th of February
-        return false;
-    date = QDate::fromJulianDay(days + JulianDayOf1970);
+    date = QDate::fromJulianDay(daysFromCivil(y, m, d) + JulianDayOf1970);
     return true;
 }
 
-// QByteArray::number allocates a string per field.
-void appendNumber(QByteArray &out, qint64 value)
+char *writeNumber(char *out, qint64 value)
 {
     char text[24];
     char *end = text + sizeof text, *at = end;
@@ -148,53 +126,73 @@ void appendNumber(QByteArray &out, qint64 value)
     } while (rest != 0);
     if (negative)
         *--at = '-';
-    out.append(at, end - at);
+    std::memcpy(out, at, size_t(end - at));
+    return out + (end - at);
 }
 
-bool parseCount(QByteArrayView field, int &value)
+bool parseSeconds(QByteArrayView field, qint64 &value)
 {
-    bool ok = false;
-    value = field.toInt(&ok);
-    return ok && value >= 0;
+    value = 0;
+    if (field.isEmpty())
+        return true;
+    const bool negative = field.startsWith('-');
+    if (!parseDigits(negative ? field.sliced(1) : field, 18, value))
+        return false;
+    value = negative ? -value : value;
+    return true;
 }
 
-std::optional<std::pair<PairKey, PairProgress>> parseLine(QByteArrayView line)
+bool parseLine(QByteArrayView line, QByteArrayView &key, PairProgress &pair)
 {
     std::array<QByteArrayView, Fields> fields;
-    qsizetype at = 0;
+    const char *at = line.data(), *const end = at + line.size();
     for (int f = 0; f < Fields; ++f) {
-        const qsizetype tab = line.indexOf('\t', at);
-        if (tab < 0 && f < Fields - 1)
-            return std::nullopt;
+        const auto *tab = static_cast<const char *>(std::memchr(at, '\t', size_t(end - at)));
+        if (!tab && f < Fields - 1)
+            return false;
         // Fields after the ninth belong to a later version of this format.
-        fields[f] = line.sliced(at, (tab < 0 ? line.size() : tab) - at);
-        at = tab + 1;
+        fields[f] = QByteArrayView(at, tab ? tab : end);
+        if (tab)
+            at = tab + 1;
     }
-    const auto word = unescaped(fields[0]);
-    const auto meaning = unescaped(fields[1]);
-    PairProgress pair;
-    bool seenOk = false;
-    const qint64 seen = fields[7].isEmpty() ? 0 : fields[7].toLongLong(&seenOk);
-    if (!word || !meaning || !parseCount(fields[2], pair.box) || pair.box > BoxCount ||
-        !parseCount(fields[3], pair.right) || !parseCount(fields[4], pair.wrong) ||
-        !parseDate(fields[5], pair.lastGraded) || !parseDate(fields[6], pair.lastRaised) ||
-        !(fields[7].isEmpty() || seenOk) || !parseDate(fields[8], pair.lastHeld) ||
-        (pair.practised() && !pair.lastGraded.isValid()))
-        return std::nullopt;
-    pair.lastSeen = seen;
-    return std::pair{PairKey{*word, *meaning}, pair};
+    key = QByteArrayView(fields[0].data(), fields[1].end());
+    return validKey(key) && parseDigits(fields[2], 1, pair.box) && pair.box <= BoxCount &&
+           parseDigits(fields[3], 9, pair.right) && parseDigits(fields[4], 9, pair.wrong) &&
+           parseDate(fields[5], pair.lastGraded) && parseDate(fields[6], pair.lastRaised) &&
+           parseSeconds(fields[7], pair.lastSeen) && parseDate(fields[8], pair.lastHeld) &&
+           !(pair.practised() && !pair.lastGraded.isValid());
 }
 
 } // namespace
 
+PairProgress &Book::entry(const WordPair &pair)
+{
+    bool added = false;
+    const qsizetype number = m_keys.insert(keyOf(pair), added);
+    if (added)
+        m_progress.append(PairProgress{});
+    return m_progress[number];
+}
+
+void Book::keepOnly(const QList<bool> &keep)
+{
+    m_keys.keepOnly(keep);
+    qsizetype kept = 0;
+    for (qsizetype n = 0; n < m_progress.size(); ++n) {
+        if (keep[n])
+            m_progress[kept++] = m_progress[n];
+    }
+    m_progress.resize(kept);
+}
+
 void Book::graded(const WordPair &pair, bool right, const QDateTime &now)
 {
-    grade(m_pairs[keyOf(pair)], right, now);
+    grade(entry(pair), right, now);
 }
 
 void Book::seen(const WordPair &pair, const QDateTime &now)
 {
-    see(m_pairs[keyOf(pair)], now);
+    see(entry(pair), now);
 }
 
 BoxCounts Book::boxCounts(const WordPairs &list, QDate today) const
@@ -207,13 +205,13 @@ BoxCounts Book::boxCounts(const WordPairs &list, QDate today) const
             continue;
         counted.insert(key);
         ++counts.total;
-        const auto found = m_pairs.constFind(key);
-        if (found == m_pairs.cend() || !found->practised()) {
+        const qsizetype number = m_keys.find(key);
+        if (number < 0 || !m_progress[number].practised()) {
             ++counts.neverPractised;
             continue;
         }
-        ++counts.inBox[found->box];
-        if (isDue(*found, today))
+        ++counts.inBox[m_progress[number].box];
+        if (isDue(m_progress[number], today))
             ++counts.dueToday;
     }
     return counts;
@@ -227,14 +225,13 @@ WordPairs Book::duePairs(const WordPairs &list, QDate today) const
         qsizetype position;
     };
     QList<Due> due;
-    QSet<PairKey> taken;
+    QSet<qsizetype> taken;
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const PairKey key = keyOf(list[i]);
-        const auto found = m_pairs.constFind(key);
-        if (found == m_pairs.cend() || !isDue(*found, today) || taken.contains(key))
+        const qsizetype number = m_keys.find(keyOf(list[i]));
+        if (number < 0 || !isDue(m_progress[number], today) || taken.contains(number))
             continue;
-        taken.insert(key);
-        due.append({found->box, dueDate(*found), i});
+        taken.insert(number);
+        due.append({m_progress[number].box, dueDate(m_progress[number]), i});
     }
     std::sort(due.begin(), due.end(), [](const Due &a, const Due &b) {
         return std::tie(a.box, a.date, a.position) < std::tie(b.box, b.date, b.position);
@@ -248,84 +245,126 @@ WordPairs Book::duePairs(const WordPairs &list, QDate today) const
 
 bool Book::startAgain(const WordPairs &list)
 {
+    QList<bool> keep(m_progress.size(), true);
     bool removed = false;
-    for (const WordPair &pair : list)
-        removed = m_pairs.remove(keyOf(pair)) || removed;
+    for (const WordPair &pair : list) {
+        if (const qsizetype number = m_keys.find(keyOf(pair)); number >= 0 && keep[number]) {
+            keep[number] = false;
+            removed = true;
+        }
+    }
+    if (removed)
+        keepOnly(keep);
     return removed;
 }
 
 void Book::refreshHeld(const StoreContent &store, QDate today)
 {
-    if (m_pairs.isEmpty())
+    if (m_progress.isEmpty())
         return;
     if (!store.isEmpty()) {
-        for (qsizetype l = 0; l < store.listCount(); ++l) {
-            for (const WordPair &pair : store.listAt(l).pairs) {
-                const auto found = m_pairs.find(keyOf(pair));
-                if (found != m_pairs.end())
-                    found->lastHeld = today;
+        for (const StoredList &list : store.lists()) {
+            for (const WordPair &pair : list.pairs) {
+                if (const qsizetype number = m_keys.find(keyOf(pair)); number >= 0)
+                    m_progress[number].lastHeld = today;
             }
         }
     }
-    m_pairs.removeIf([today](const auto &entry) { return droppedOn(entry.value(), today); });
+    QList<bool> keep(m_progress.size());
+    bool dropped = false;
+    for (qsizetype n = 0; n < m_progress.size(); ++n) {
+        keep[n] = !droppedOn(m_progress[n], today);
+        dropped = dropped || !keep[n];
+    }
+    if (dropped)
+        keepOnly(keep);
 }
 
 const PairProgress *Book::find(const WordPair &pair) const
 {
-    const auto found = m_pairs.constFind(keyOf(pair));
-    return found == m_pairs.cend() ? nullptr : &*found;
+    const qsizetype number = m_keys.find(keyOf(pair));
+    return number < 0 ? nullptr : &m_progress[number];
 }
 
 QByteArray Book::toBytes() const
 {
-    QByteArray out;
-    out.reserve(64 + m_pairs.size() * 80);
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    out += ByteOrderMark;
-    out += FileHeader;
-    out += "\r\n";
-    for (auto it = m_pairs.cbegin(); it != m_pairs.cend(); ++it) {
-        const PairProgress &p = it.value();
-        appendEscaped(out, utf8, it.key().word);
-        out += '\t';
-        appendEscaped(out, utf8, it.key().meaning);
-        out += '\t';
-        appendNumber(out, p.box);
-        out += '\t';
-        appendNumber(out, p.right);
-        out += '\t';
-        appendNumber(out, p.wrong);
-        out += '\t';
-        appendDate(out, p.lastGraded);
-        out += '\t';
-        appendDate(out, p.lastRaised);
-        out += '\t';
+    qsizetype most = ByteOrderMark.size() + FileHeader.size() + 2;
+    for (qsizetype n = 0; n < m_keys.size(); ++n)
+        most += m_keys.key(n).size() + MostBytesAfterKey;
+    // Written through a pointer into room made once: QByteArray's appends
+    // check for room at every field.
+    QByteArray out(most, Qt::Uninitialized);
+    char *w = out.data();
+    const auto put = [&w](QByteArrayView bytes) {
+        std::memcpy(w, bytes.data(), size_t(bytes.size()));
+        w += bytes.size();
+    };
+    put(ByteOrderMark);
+    put(FileHeader);
+    put("\r\n");
+    // In the order the pairs were first met: a file read and written back
+    // keeps its order.
+    for (qsizetype n = 0; n < m_keys.size(); ++n) {
+        const PairProgress &p = m_progress[n];
+        put(m_keys.key(n));
+        *w++ = '\t';
+        w = writeNumber(w, p.box);
+        *w++ = '\t';
+        w = writeNumber(w, p.right);
+        *w++ = '\t';
+        w = writeNumber(w, p.wrong);
+        *w++ = '\t';
+        w = writeDate(w, p.lastGraded);
+        *w++ = '\t';
+        w = writeDate(w, p.lastRaised);
+        *w++ = '\t';
         if (p.lastSeen != 0)
-            appendNumber(out, p.lastSeen);
-        out += '\t';
-        appendDate(out, p.lastHeld);
-        out += "\r\n";
+            w = writeNumber(w, p.lastSeen);
+        *w++ = '\t';
+        w = writeDate(w, p.lastHeld);
+        *w++ = '\r';
+        *w++ = '\n';
     }
+    out.truncate(w - out.constData());
     return out;
 }
 
-std::optional<Book> Book::fromBytes(QByteArrayView bytes)
+bool Book::scan(QByteArrayView bytes, const std::function<void(QByteArrayView key, const PairProgress &)> &each)
 {
     if (bytes.startsWith(ByteOrderMark))
         bytes = bytes.sliced(ByteOrderMark.size());
     textfile::LineScanner lines(bytes);
     QByteArrayView line;
     if (!lines.next(line) || line != FileHeader)
-        return std::nullopt;
-    Book book;
+        return false;
+    QByteArrayView key;
     while (lines.next(line)) {
         if (line.isEmpty())
             continue;
-        auto entry = parseLine(line);
-        if (!entry)
-            return std::nullopt;
-        book.m_pairs.insert(entry->first, entry->second);
+        PairProgress pair;
+        if (!parseLine(line, key, pair))
+            return false;
+        each(key, pair);
     }
+    return true;
+}
+
+std::optional<Book> Book::fromBytes(QByteArrayView bytes)
+{
+    Book book;
+    const qsizetype lines = std::count(bytes.begin(), bytes.end(), '\n');
+    book.m_keys.reserve(lines, bytes.size());
+    book.m_progress.reserve(lines);
+    const bool read = scan(bytes, [&book](QByteArrayView key, const PairProgress &pair) {
+        bool added = false;
+        const qsizetype number = book.m_keys.insert(key, added);
+        if (added)
+            book.m_progress.append(pair);
+        else
+            book.m_progress[number] = pair; // a pair twice, by hand: the later line counts
+    });
+    if (!read)
+        return std::nullopt;
     return book;
 }
 

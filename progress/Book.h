@@ -1,12 +1,13 @@
 #pragma once
 
 #include "Boxes.h"
+#include "KeyIndex.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QList>
 #include <array>
+#include <functional>
 #include <optional>
 
 class StoreContent;
@@ -41,19 +42,25 @@ public:
     void refreshHeld(const StoreContent &store, QDate today);
 
     const PairProgress *find(const WordPair &pair) const;
-    const QHash<PairKey, PairProgress> &pairs() const { return m_pairs; }
-    void insert(const PairKey &key, const PairProgress &pair) { m_pairs.insert(key, pair); }
-    qsizetype size() const { return m_pairs.size(); }
-    bool isEmpty() const { return m_pairs.isEmpty(); }
+    qsizetype size() const { return m_progress.size(); }
+    bool isEmpty() const { return m_progress.isEmpty(); }
 
     // The file's bytes: UTF-8 with a byte-order mark, CR LF line ends.
     QByteArray toBytes() const;
     // Nothing when the bytes are not a progress file this version can read
     // (another program's file, a newer format, a damaged line).
     static std::optional<Book> fromBytes(QByteArrayView bytes);
+    // The same bytes for a reader that keeps less than a book: `each` is
+    // given every line's key (a view into `bytes`) and progress in file
+    // order. False, perhaps after some calls, when fromBytes would fail.
+    static bool scan(QByteArrayView bytes, const std::function<void(QByteArrayView key, const PairProgress &)> &each);
 
 private:
-    QHash<PairKey, PairProgress> m_pairs;
+    PairProgress &entry(const WordPair &pair);
+    void keepOnly(const QList<bool> &keep);
+
+    KeyIndex m_keys;
+    QList<PairProgress> m_progress; // by the key's number
 };
 
 // The first line of a progress file, after the byte-order mark.

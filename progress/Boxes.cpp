@@ -1,15 +1,57 @@
 #include "Boxes.h"
 
+#include <QVarLengthArray>
+
 namespace progress {
 
-PairKey keyOf(const WordPair &pair)
+namespace {
+
+// UTF-16 to UTF-8 by hand with the escapes in the same pass: nearly every
+// word is ASCII, and QStringEncoder plus a second pass for the escapes cost
+// more than the rest of a lookup.
+void appendEscaped(QVarLengthArray<char, 256> &out, QStringView text)
 {
-    return {pair.word.normalized(QString::NormalizationForm_C), pair.meaning.normalized(QString::NormalizationForm_C)};
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (c < 0x80) {
+            switch (c) {
+            case '\\': out.append("\\\\", 2); break;
+            case '\t': out.append("\\t", 2); break;
+            case '\r': out.append("\\r", 2); break;
+            case '\n': out.append("\\n", 2); break;
+            default: out.append(char(c));
+            }
+            continue;
+        }
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
+        else if (QChar::isSurrogate(c))
+            c = QChar::ReplacementCharacter; // as QString::toUtf8 writes a lone half
+        if (c < 0x800) {
+            out.append(char(0xC0 | c >> 6));
+        } else if (c < 0x10000) {
+            out.append(char(0xE0 | c >> 12));
+            out.append(char(0x80 | (c >> 6 & 0x3F)));
+        } else {
+            out.append(char(0xF0 | c >> 18));
+            out.append(char(0x80 | (c >> 12 & 0x3F)));
+            out.append(char(0x80 | (c >> 6 & 0x3F)));
+        }
+        out.append(char(0x80 | (c & 0x3F)));
+    }
 }
 
-size_t qHash(const PairKey &key, size_t seed) noexcept
+} // namespace
+
+// No check for composed text first: normalized() returns at once for ASCII
+// and for what its quick check finds composed.
+PairKey keyOf(const WordPair &pair)
 {
-    return qHashMulti(seed, key.word, key.meaning);
+    QVarLengthArray<char, 256> bytes;
+    appendEscaped(bytes, pair.word.normalized(QString::NormalizationForm_C));
+    bytes.append('\t');
+    appendEscaped(bytes, pair.meaning.normalized(QString::NormalizationForm_C));
+    return QByteArray(bytes.constData(), bytes.size());
 }
 
 void grade(PairProgress &pair, bool right, const QDateTime &now)

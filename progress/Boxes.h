@@ -4,7 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QHash>
+#include <QByteArray>
 #include <QString>
 #include <array>
 
@@ -25,14 +25,11 @@ inline constexpr int DropAfterDaysUnheld = 90;
 
 // A pair as progress knows it: word and meaning in composed form (NFC), so
 // the same letters typed on two keyboards are one pair, in every list that
-// holds it.
-struct PairKey {
-    QString word;
-    QString meaning;
-    bool operator==(const PairKey &) const = default;
-};
+// holds it. Held as the progress file spells them (UTF-8, a backslash, tab,
+// CR and LF escaped, a tab between): a file is read and written without
+// converting a character, and a key costs one allocation.
+using PairKey = QByteArray;
 PairKey keyOf(const WordPair &pair);
-size_t qHash(const PairKey &key, size_t seed = 0) noexcept;
 
 struct PairProgress {
     int box = 0;         // 0: never graded ("never practised")

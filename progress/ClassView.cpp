@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -58,7 +57,7 @@ std::optional<QString> refusal(const QString &path, const QString &account)
 
 } // namespace
 
-ClassFolder readClassFolder(const QString &dataFolder)
+ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store)
 {
     ClassFolder result;
     const QString folder = QDir(dataFolder).filePath(QStringLiteral("progress"));
@@ -80,6 +79,13 @@ ClassFolder readClassFolder(const QString &dataFolder)
     }
     ::closedir(dir);
     std::sort(names.begin(), names.end());
+    if (!store.isEmpty()) {
+        for (const StoredList &list : store.lists()) {
+            bool added = false;
+            for (const WordPair &pair : list.pairs)
+                result.pairNumbers.insert(keyOf(pair), added);
+        }
+    }
     for (const QString &name : names) {
         const QString account = name.chopped(FileSuffix.size());
         const QString path = QDir(folder).filePath(name);
@@ -92,50 +98,50 @@ ClassFolder readClassFolder(const QString &dataFolder)
             result.skipped.append({name, QStringLiteral("cannot be read")});
             continue;
         }
-        auto book = Book::fromBytes(*bytes);
-        if (!book) {
+        PupilCounts counts{account, QList<Tally>(result.pairNumbers.size())};
+        const KeyIndex &numbers = result.pairNumbers;
+        const bool read = Book::scan(*bytes, [&](QByteArrayView key, const PairProgress &pair) {
+            if (const qsizetype number = numbers.find(key); number >= 0)
+                counts.byPair[number] = {pair.right, pair.wrong};
+        });
+        if (!read) {
             result.skipped.append({name, QStringLiteral("not a progress file this version can read")});
             continue;
         }
-        result.pupils.append({account, std::move(*book)});
+        result.pupils.append(std::move(counts));
     }
     return result;
 }
 
-ListRows listRows(const QString &name, const WordPairs &pairs, const QList<PupilBook> &pupils)
+ListRows listRows(const QString &name, const WordPairs &pairs, const ClassFolder &folder)
 {
     ListRows rows{name, {}, {}};
     struct Missed {
         qsizetype position;
+        qsizetype number;
         int pupils = 0;
         int wrong = 0;
     };
-    QList<PairKey> keys;
-    QList<qsizetype> positions;
-    QSet<PairKey> seen;
+    QList<Missed> missed;
+    missed.reserve(pairs.size());
+    QSet<qsizetype> seen;
+    seen.reserve(pairs.size());
     for (qsizetype i = 0; i < pairs.size(); ++i) {
-        PairKey key = keyOf(pairs[i]);
-        if (seen.contains(key))
+        const qsizetype number = folder.pairNumbers.find(keyOf(pairs[i]));
+        if (number < 0 || seen.contains(number))
             continue;
-        seen.insert(key);
-        keys.append(std::move(key));
-        positions.append(i);
+        seen.insert(number);
+        missed.append({i, number});
     }
-    QList<Missed> missed(keys.size());
-    for (qsizetype k = 0; k < keys.size(); ++k)
-        missed[k].position = positions[k];
-    for (const PupilBook &pupil : pupils) {
+    for (const PupilCounts &pupil : folder.pupils) {
         PupilRow row{pupil.account, 0, 0};
-        const auto &book = pupil.book.pairs();
-        for (qsizetype k = 0; k < keys.size(); ++k) {
-            const auto found = book.constFind(keys[k]);
-            if (found == book.cend())
-                continue;
-            row.right += found->right;
-            row.wrong += found->wrong;
-            if (found->wrong > 0) {
-                ++missed[k].pupils;
-                missed[k].wrong += found->wrong;
+        for (Missed &m : missed) {
+            const Tally &tally = pupil.byPair[m.number];
+            row.right += tally.right;
+            row.wrong += tally.wrong;
+            if (tally.wrong > 0) {
+                ++m.pupils;
+                m.wrong += tally.wrong;
             }
         }
         if (row.right + row.wrong > 0)
@@ -152,15 +158,13 @@ ListRows listRows(const QString &name, const WordPairs &pairs, const QList<Pupil
     return rows;
 }
 
-QList<ListRows> classRows(const StoreContent &store, const QList<PupilBook> &pupils)
+QList<ListRows> classRows(const StoreContent &store, const ClassFolder &folder)
 {
     QList<ListRows> lists;
     if (store.isEmpty())
         return lists;
-    for (qsizetype l = 0; l < store.listCount(); ++l) {
-        const StoredList list = store.listAt(l);
-        lists.append(listRows(list.name, list.pairs, pupils));
-    }
+    for (const StoredList &list : store.lists())
+        lists.append(listRows(list.name, list.pairs, folder));
     return lists;
 }
 

@@ -17,24 +17,35 @@ struct SkippedFile {
     QString why;
 };
 
-struct PupilBook {
+// A pupil's answers to one pair.
+struct Tally {
+    int right = 0;
+    int wrong = 0;
+};
+
+// What one pupil's file says of the store's pairs: only the counts, by the
+// pair's number, not the pupil's whole book (30 of those are a few hundred
+// megabytes).
+struct PupilCounts {
     QString account;
-    Book book;
+    QList<Tally> byPair;
 };
 
 struct ClassFolder {
-    QString error;           // why the folder could not be read; empty when it was
-    QList<PupilBook> pupils; // by account name
+    QString error;             // why the folder could not be read; empty when it was
+    QList<PupilCounts> pupils; // by account name
     QList<SkippedFile> skipped;
+    KeyIndex pairNumbers; // every pair of the store's lists, each once
     bool ok() const { return error.isEmpty(); }
 };
 
-// Reads every "*.dat" of the data folder's progress/. A file is taken only
-// when its owner is the account it is named after (the password database's
-// account of that name, or the uid the name spells): any other file, a name
-// this computer does not know, or a file that is no progress file is
-// skipped and named, so a pupil cannot pass a file off as another's.
-ClassFolder readClassFolder(const QString &dataFolder);
+// Reads every "*.dat" of the data folder's progress/ for the pairs of
+// `store`. A file is taken only when its owner is the account it is named
+// after (the password database's account of that name, or the uid the name
+// spells): any other file, a name this computer does not know, or a file
+// that is no progress file is skipped and named, so a pupil cannot pass a
+// file off as another's.
+ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store);
 
 struct PupilRow {
     QString account;
@@ -57,9 +68,10 @@ inline constexpr int MostMissedCount = 10;
 
 // One list: each pair counted once however often the list holds it. Pairs
 // missed by as many pupils go by more wrong answers, then list order.
-ListRows listRows(const QString &name, const WordPairs &pairs, const QList<PupilBook> &pupils);
-// Every list of the store in store order.
-QList<ListRows> classRows(const StoreContent &store, const QList<PupilBook> &pupils);
+// The folder must have been read for a store holding the list.
+ListRows listRows(const QString &name, const WordPairs &pairs, const ClassFolder &folder);
+// Every list of the store the folder was read for, in store order.
+QList<ListRows> classRows(const StoreContent &store, const ClassFolder &folder);
 
 // The rows as the command line prints them, tab-separated:
 // "pupil LIST ACCOUNT RIGHT WRONG" per pupil, then "missed LIST WORD MEANING

@@ -28,7 +28,7 @@ int progressVerb(const std::optional<QString> &list, QTextStream &out, QTextStre
                                 .arg(QDir::toNativeSeparators(Shared.AppPath)));
     if (list && (store->isEmpty() || !store->hasListNamed(*list)))
         return failure(err, QStringLiteral("there is no list named \"%1\"").arg(*list));
-    const progress::ClassFolder folder = progress::readClassFolder(Shared.AppPath);
+    const progress::ClassFolder folder = progress::readClassFolder(Shared.AppPath, *store);
     if (!folder.ok())
         return failure(err, folder.error);
     for (const progress::SkippedFile &skipped : folder.skipped)
@@ -43,10 +43,10 @@ int progressVerb(const std::optional<QString> &list, QTextStream &out, QTextStre
             if (position < 0)
                 break;
             const StoredList stored = store->listAt(position);
-            rows.append(progress::listRows(stored.name, stored.pairs, folder.pupils));
+            rows.append(progress::listRows(stored.name, stored.pairs, folder));
         }
     } else {
-        rows = progress::classRows(*store, folder.pupils);
+        rows = progress::classRows(*store, folder);
     }
     for (const QStringList &fields : progress::rowFields(rows))
         out << fields.join(u'\t') << '\n';
