@@ -6,6 +6,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace progress {
 
@@ -81,6 +82,25 @@ char *writeDate(char *out, QDate date)
                            char('0' + d % 10)};
     std::memcpy(out, text, 10);
     return out + 10;
+}
+
+// The last date written of one column: most lines repeat a day (every
+// pair a list held today), and the day arithmetic costs more than a copy.
+struct DateColumn {
+    qint64 day = std::numeric_limits<qint64>::min();
+    char text[10];
+    int size = 0;
+};
+
+char *writeDate(char *out, QDate date, DateColumn &column)
+{
+    const qint64 day = date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::min() + 1;
+    if (day != column.day) {
+        column.day = day;
+        column.size = int(writeDate(column.text, date) - column.text);
+    }
+    std::memcpy(out, column.text, size_t(column.size));
+    return out + column.size;
 }
 
 // Unsigned decimal of at most `most` digits; nothing else, as the writer
@@ -226,8 +246,9 @@ WordPairs Book::duePairs(const WordPairs &list, QDate today) const
     };
     QList<Due> due;
     QSet<qsizetype> taken;
+    KeyBuffer key;
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const qsizetype number = m_keys.find(keyOf(list[i]));
+        const qsizetype number = m_keys.find(writeKey(key, list[i]));
         if (number < 0 || !isDue(m_progress[number], today) || taken.contains(number))
             continue;
         taken.insert(number);
@@ -247,8 +268,9 @@ bool Book::startAgain(const WordPairs &list)
 {
     QList<bool> keep(m_progress.size(), true);
     bool removed = false;
+    KeyBuffer key;
     for (const WordPair &pair : list) {
-        if (const qsizetype number = m_keys.find(keyOf(pair)); number >= 0 && keep[number]) {
+        if (const qsizetype number = m_keys.find(writeKey(key, pair)); number >= 0 && keep[number]) {
             keep[number] = false;
             removed = true;
         }
@@ -263,9 +285,10 @@ void Book::refreshHeld(const StoreContent &store, QDate today)
     if (m_progress.isEmpty())
         return;
     if (!store.isEmpty()) {
+        KeyBuffer key;
         for (const StoredList &list : store.lists()) {
             for (const WordPair &pair : list.pairs) {
-                if (const qsizetype number = m_keys.find(keyOf(pair)); number >= 0)
+                if (const qsizetype number = m_keys.find(writeKey(key, pair)); number >= 0)
                     m_progress[number].lastHeld = today;
             }
         }
@@ -282,7 +305,8 @@ void Book::refreshHeld(const StoreContent &store, QDate today)
 
 const PairProgress *Book::find(const WordPair &pair) const
 {
-    const qsizetype number = m_keys.find(keyOf(pair));
+    KeyBuffer key;
+    const qsizetype number = m_keys.find(writeKey(key, pair));
     return number < 0 ? nullptr : &m_progress[number];
 }
 
@@ -299,6 +323,7 @@ QByteArray Book::toBytes() const
         std::memcpy(w, bytes.data(), size_t(bytes.size()));
         w += bytes.size();
     };
+    DateColumn graded, raised, held;
     put(ByteOrderMark);
     put(FileHeader);
     put("\r\n");
@@ -314,14 +339,14 @@ QByteArray Book::toBytes() const
         *w++ = '\t';
         w = writeNumber(w, p.wrong);
         *w++ = '\t';
-        w = writeDate(w, p.lastGraded);
+        w = writeDate(w, p.lastGraded, graded);
         *w++ = '\t';
-        w = writeDate(w, p.lastRaised);
+        w = writeDate(w, p.lastRaised, raised);
         *w++ = '\t';
         if (p.lastSeen != 0)
             w = writeNumber(w, p.lastSeen);
         *w++ = '\t';
-        w = writeDate(w, p.lastHeld);
+        w = writeDate(w, p.lastHeld, held);
         *w++ = '\r';
         *w++ = '\n';
     }

@@ -1,6 +1,5 @@
 #include "Boxes.h"
 
-#include <QVarLengthArray>
 
 namespace progress {
 
@@ -8,9 +7,10 @@ namespace {
 
 // UTF-16 to UTF-8 by hand with the escapes in the same pass: nearly every
 // word is ASCII, and QStringEncoder plus a second pass for the escapes cost
-// more than the rest of a lookup.
-void appendEscaped(QVarLengthArray<char, 256> &out, QStringView text)
+// more than the rest of a lookup. False when the text went beyond ASCII.
+bool appendEscaped(KeyBuffer &out, QStringView text)
 {
+    bool ascii = true;
     for (qsizetype i = 0; i < text.size(); ++i) {
         char32_t c = text[i].unicode();
         if (c < 0x80) {
@@ -23,6 +23,7 @@ void appendEscaped(QVarLengthArray<char, 256> &out, QStringView text)
             }
             continue;
         }
+        ascii = false;
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
             c = QChar::surrogateToUcs4(char16_t(c), text[++i].unicode());
         else if (QChar::isSurrogate(c))
@@ -39,19 +40,35 @@ void appendEscaped(QVarLengthArray<char, 256> &out, QStringView text)
         }
         out.append(char(0x80 | (c & 0x3F)));
     }
+    return ascii;
+}
+
+// ASCII is composed already; only other text pays for normalized(), whose
+// own checks cost more than the whole key of an ASCII pair.
+void appendComposed(KeyBuffer &out, const QString &text)
+{
+    const qsizetype start = out.size();
+    if (appendEscaped(out, text))
+        return;
+    out.resize(start);
+    appendEscaped(out, text.normalized(QString::NormalizationForm_C));
 }
 
 } // namespace
 
-// No check for composed text first: normalized() returns at once for ASCII
-// and for what its quick check finds composed.
+QByteArrayView writeKey(KeyBuffer &out, const WordPair &pair)
+{
+    out.clear();
+    appendComposed(out, pair.word);
+    out.append('\t');
+    appendComposed(out, pair.meaning);
+    return QByteArrayView(out.constData(), out.size());
+}
+
 PairKey keyOf(const WordPair &pair)
 {
-    QVarLengthArray<char, 256> bytes;
-    appendEscaped(bytes, pair.word.normalized(QString::NormalizationForm_C));
-    bytes.append('\t');
-    appendEscaped(bytes, pair.meaning.normalized(QString::NormalizationForm_C));
-    return QByteArray(bytes.constData(), bytes.size());
+    KeyBuffer bytes;
+    return writeKey(bytes, pair).toByteArray();
 }
 
 void grade(PairProgress &pair, bool right, const QDateTime &now)

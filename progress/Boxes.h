@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QVarLengthArray>
 #include <QString>
 #include <array>
 
@@ -30,6 +32,10 @@ inline constexpr int DropAfterDaysUnheld = 90;
 // converting a character, and a key costs one allocation.
 using PairKey = QByteArray;
 PairKey keyOf(const WordPair &pair);
+// The same bytes into the caller's buffer (emptied first), for a lookup
+// that keeps no key and so needs no allocation.
+using KeyBuffer = QVarLengthArray<char, 256>;
+QByteArrayView writeKey(KeyBuffer &out, const WordPair &pair);
 
 struct PairProgress {
     int box = 0;         // 0: never graded ("never practised")

@@ -82,8 +82,9 @@ ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store
     if (!store.isEmpty()) {
         for (const StoredList &list : store.lists()) {
             bool added = false;
+            KeyBuffer key;
             for (const WordPair &pair : list.pairs)
-                result.pairNumbers.insert(keyOf(pair), added);
+                result.pairNumbers.insert(writeKey(key, pair), added);
         }
     }
     for (const QString &name : names) {
@@ -126,8 +127,9 @@ ListRows listRows(const QString &name, const WordPairs &pairs, const ClassFolder
     missed.reserve(pairs.size());
     QSet<qsizetype> seen;
     seen.reserve(pairs.size());
+    KeyBuffer key;
     for (qsizetype i = 0; i < pairs.size(); ++i) {
-        const qsizetype number = folder.pairNumbers.find(keyOf(pairs[i]));
+        const qsizetype number = folder.pairNumbers.find(writeKey(key, pairs[i]));
         if (number < 0 || seen.contains(number))
             continue;
         seen.insert(number);
