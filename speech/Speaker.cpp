@@ -85,7 +85,12 @@ void EspeakSpeaker::run()
     // Loading the library and starting it take a few tens of milliseconds,
     // opening a busy or remote sound device can take longer: all here.
     const SpeechEngine::State engineState = m_engine.start();
-    if (engineState == SpeechEngine::State::StartFailed)
+    // Once, for the technician reading a session log; the menus say the rest.
+    if (engineState == SpeechEngine::State::LibraryMissing)
+        qWarning("Speech cannot start: libespeak-ng.so.1 cannot be loaded");
+    else if (engineState == SpeechEngine::State::DataMissing)
+        qWarning("Speech cannot start: espeak-ng has no voices (espeak-ng-data)");
+    else if (engineState == SpeechEngine::State::StartFailed)
         qWarning("Speech cannot start: %s", qPrintable(m_engine.problem()));
     const bool devicePresent = pcmDevicePresent(m_device);
     {
