@@ -42,7 +42,7 @@ public:
     void beep() override {}
 };
 
-constexpr std::array<std::pair<ScreenId, const char *>, 38> ScreenNames{{
+constexpr std::array<std::pair<ScreenId, const char *>, 40> ScreenNames{{
     {ScreenId::First, "First"},
     {ScreenId::AboutForm, "AboutForm"},
     {ScreenId::ChooseAList, "ChooseAList"},
