@@ -1,5 +1,6 @@
 #include "AllScreens.h"
 #include "app/CommandLine.h"
+#include "languages/LanguagesVerb.h"
 #include "manage/exchange/ListVerbs.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@ namespace {
 // registered here so app/ includes no activity.
 QList<Verb> commandLineVerbs()
 {
-    return exchangeVerbs();
+    return exchangeVerbs() + languages::languagesVerbs();
 }
 
 } // namespace
