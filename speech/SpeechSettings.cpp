@@ -5,8 +5,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <optional>
-
 namespace {
 
 const QString Key = QStringLiteral("SpeakAutomatically");
@@ -17,21 +15,12 @@ QString ownFile()
         + QStringLiteral("/lingo-spark/speech.conf");
 }
 
-// A choice that could not be written still holds for the rest of the session.
-std::optional<bool> &chosenThisSession()
-{
-    static std::optional<bool> chosen;
-    return chosen;
-}
-
 } // namespace
 
 namespace speech {
 
 bool speakAutomatically()
 {
-    if (chosenThisSession())
-        return *chosenThisSession();
     const QVariant own = QSettings(ownFile(), QSettings::IniFormat).value(Key);
     if (own.isValid())
         return own.toBool();
@@ -40,7 +29,6 @@ bool speakAutomatically()
 
 void setSpeakAutomatically(bool on)
 {
-    chosenThisSession() = on;
     QSettings(ownFile(), QSettings::IniFormat).setValue(Key, on);
 }
 
