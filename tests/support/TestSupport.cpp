@@ -36,8 +36,10 @@ SpeechBlock RecordingSpeaker::blockFor(const QString &languageCode) const
 }
 
 TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
-    : m_oldCurrent(QDir::currentPath()), m_oldConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME") ? qgetenv("XDG_CONFIG_HOME") : QByteArray())
+    : m_oldCurrent(QDir::currentPath())
 {
+    if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+        m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
     Shared = Module1{};
     Shared.AppPath = m_dir.path();
