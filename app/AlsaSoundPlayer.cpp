@@ -1,5 +1,7 @@
 #include "AlsaSoundPlayer.h"
 
+#include "core/RuntimeLibrary.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLibrary>
@@ -10,12 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-template <class Function> bool resolve(QLibrary &library, const char *name, Function &function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
 
 struct SndFile {
     decltype(&sf_open) open = nullptr;

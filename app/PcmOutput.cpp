@@ -1,5 +1,7 @@
 #include "PcmOutput.h"
 
+#include "core/RuntimeLibrary.h"
+
 #include <QLibrary>
 
 #include <alsa/asoundlib.h>
@@ -14,12 +16,6 @@ namespace {
 // ALSA reports a missing device on stderr by itself; the program carries on
 // silently, so keep the terminal quiet.
 void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
-
-template <class Function> bool resolve(QLibrary &library, const char *name, Function &function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
 
 // The part of ALSA a sound needs; the library stays loaded once opened. Built
 // once, by whichever thread plays first (a static's initialisation is

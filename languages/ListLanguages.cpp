@@ -201,21 +201,31 @@ void LanguagesFile::set(const QString &listName, const ListLanguages &languages)
     const QByteArray line = languages.isEmpty() ? QByteArray()
                                                 : listName.normalized(QString::NormalizationForm_C).toUtf8() + '\t' +
                                                       codeBytes(languages.words) + '\t' + codeBytes(languages.meanings);
+    if (!replaceLines([&](qsizetype i) { const auto entry = entryAt(i); return entry && named(entry->name); }, line)
+        && !line.isEmpty())
+        m_lines.append(line);
+}
+
+bool LanguagesFile::replaceLines(const std::function<bool(qsizetype)> &matches, const QByteArray &line)
+{
+    // The first match keeps its place in the file (an empty line drops it
+    // too); any later ones, left by a hand edit, go.
     bool placed = line.isEmpty();
+    bool found = false;
     for (qsizetype i = 0; i < m_lines.size();) {
-        if (const auto entry = entryAt(i); entry && named(entry->name)) {
-            if (!placed) {
-                m_lines[i++] = line; // the list keeps its place in the file
-                placed = true;
-            } else {
-                m_lines.removeAt(i);
-            }
+        if (!matches(i)) {
+            ++i;
             continue;
         }
-        ++i;
+        found = true;
+        if (!placed) {
+            m_lines[i++] = line;
+            placed = true;
+        } else {
+            m_lines.removeAt(i);
+        }
     }
-    if (!placed)
-        m_lines.append(line);
+    return found;
 }
 
 void LanguagesFile::remove(const QString &listName)
@@ -226,20 +236,7 @@ void LanguagesFile::remove(const QString &listName)
 void LanguagesFile::setSpeechDefault(bool speakAutomatically)
 {
     const QByteArray line = (speakAutomatically ? SpeechOnLine : SpeechOffLine).toByteArray();
-    bool placed = false;
-    for (qsizetype i = 0; i < m_lines.size();) {
-        if (speechAt(i)) {
-            if (!placed) {
-                m_lines[i++] = line;
-                placed = true;
-            } else {
-                m_lines.removeAt(i);
-            }
-            continue;
-        }
-        ++i;
-    }
-    if (!placed)
+    if (!replaceLines([&](qsizetype i) { return speechAt(i).has_value(); }, line))
         m_lines.prepend(line);
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class StoreContent;
@@ -59,6 +60,10 @@ private:
     };
     std::optional<Entry> entryAt(qsizetype line) const;
     std::optional<bool> speechAt(qsizetype line) const;
+
+    // Puts `line` in place of the first line that matches and removes the
+    // others; false when none matched.
+    bool replaceLines(const std::function<bool(qsizetype)> &matches, const QByteArray &line);
 
     QList<QByteArray> m_lines; // without the header and its mark
 };

@@ -1,5 +1,7 @@
 #include "SpeechEngine.h"
 
+#include "app/core/RuntimeLibrary.h"
+
 #include <QFile>
 #include <QLibrary>
 
@@ -7,12 +9,6 @@
 #include <espeak-ng/speak_lib.h>
 
 namespace {
-
-template <class Function> bool resolve(QLibrary &library, const char *name, Function &function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
 
 // Never the legacy espeak_Initialize: it ends the process when the data is missing.
 struct Espeak {
