@@ -18,6 +18,7 @@
 #include "manage/editor/ListEditorScreens.h"
 #include "manage/exchange/ExchangeScreens.h"
 #include "quiz/QuizScreens.h"
+#include "speech/Speaker.h"
 
 #include <QApplication>
 
@@ -57,6 +58,9 @@ bool startLingoSpark(const QString &dataOption)
     Shared.AppPath = choice.folder;
 
     setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
+    // Quit and the last screen closing both end exec(): the word playing
+    // stops and the speech thread is joined before the screens go.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { shutdownSpeech(); });
     showBusyCursorWhileSavesWait();
 
     registerAllScreens(screens());

@@ -1,5 +1,6 @@
 #include "AllScreens.h"
 #include "app/CommandLine.h"
+#include "languages/LanguagesVerb.h"
 #include "manage/exchange/ListVerbs.h"
 #include "progress/ProgressVerb.h"
 
@@ -12,7 +13,7 @@ namespace {
 // registered here so app/ includes no activity.
 QList<Verb> commandLineVerbs()
 {
-    return exchangeVerbs() << progressVerbEntry();
+    return exchangeVerbs() + languages::languagesVerbs() << progressVerbEntry();
 }
 
 } // namespace

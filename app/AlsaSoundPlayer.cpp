@@ -1,55 +1,17 @@
 #include "AlsaSoundPlayer.h"
 
+#include "core/RuntimeLibrary.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLibrary>
 #include <QtEndian>
 
-#include <alsa/asoundlib.h>
 #include <sndfile.h>
 
 #include <algorithm>
 
 namespace {
-
-// ALSA reports a missing device on stderr by itself; the program carries on
-// silently, so keep the terminal quiet.
-void quietAlsaErrors(const char *, int, const char *, int, const char *, ...) {}
-
-template <class Function> bool resolve(QLibrary &library, const char *name, Function &function)
-{
-    function = reinterpret_cast<Function>(library.resolve(name));
-    return function != nullptr;
-}
-
-// The part of ALSA a sound needs; the library stays loaded once opened.
-struct Alsa {
-    decltype(&snd_pcm_open) open = nullptr;
-    decltype(&snd_pcm_set_params) setParams = nullptr;
-    decltype(&snd_pcm_writei) writei = nullptr;
-    decltype(&snd_pcm_recover) recover = nullptr;
-    decltype(&snd_pcm_drain) drain = nullptr;
-    decltype(&snd_pcm_close) close = nullptr;
-    bool ready = false;
-};
-
-const Alsa &alsa()
-{
-    static const Alsa api = [] {
-        Alsa a;
-        QLibrary library(QStringLiteral("asound"), 2);
-        decltype(&snd_lib_error_set_handler) setErrorHandler = nullptr;
-        a.ready = library.load() && resolve(library, "snd_pcm_open", a.open)
-            && resolve(library, "snd_pcm_set_params", a.setParams) && resolve(library, "snd_pcm_writei", a.writei)
-            && resolve(library, "snd_pcm_recover", a.recover) && resolve(library, "snd_pcm_drain", a.drain)
-            && resolve(library, "snd_pcm_close", a.close)
-            && resolve(library, "snd_lib_error_set_handler", setErrorHandler);
-        if (a.ready)
-            setErrorHandler(quietAlsaErrors);
-        return a;
-    }();
-    return api;
-}
 
 struct SndFile {
     decltype(&sf_open) open = nullptr;
@@ -184,29 +146,6 @@ bool AlsaSoundPlayer::playFile(const QString &path)
         return false;
 
     // Decodable, but without ALSA or a device to hear it on: nothing to fall back to.
-    const Alsa &pcmApi = alsa();
-    if (!pcmApi.ready)
-        return true;
-    snd_pcm_t *pcm = nullptr;
-    if (pcmApi.open(&pcm, m_device.toLocal8Bit().constData(), SND_PCM_STREAM_PLAYBACK, 0) < 0)
-        return true;
-    if (pcmApi.setParams(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(sound->channels),
-                         unsigned(sound->rate), 1, 100000) < 0) {
-        pcmApi.close(pcm);
-        return true;
-    }
-    const short *data = sound->samples.data();
-    snd_pcm_uframes_t left = sound->samples.size() / size_t(sound->channels);
-    while (left > 0) {
-        snd_pcm_sframes_t n = pcmApi.writei(pcm, data, left);
-        if (n < 0)
-            n = pcmApi.recover(pcm, int(n), 1);
-        if (n < 0)
-            break;
-        data += n * sound->channels;
-        left -= snd_pcm_uframes_t(n);
-    }
-    pcmApi.drain(pcm);
-    pcmApi.close(pcm);
+    playPcm(*sound, m_device);
     return true;
 }

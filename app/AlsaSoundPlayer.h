@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PcmOutput.h"
 #include "Sound.h"
 
 #include <QByteArrayView>
@@ -7,10 +8,9 @@
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
-// Decodes and plays through an ALSA PCM device, blocking until the device has
-// drained. Without an audio device nothing is heard and the call returns at
+// Decodes and plays through an ALSA PCM device (PcmOutput.h), blocking until
+// the device has drained. Without an audio device nothing is heard and the call returns at
 // once. ALSA and libsndfile are opened with the first sound, not at start:
 // the main menu is shown before any sound plays, and libsndfile brings the
 // FLAC, Vorbis, Opus and MP3 libraries with it. The program's own sounds are
@@ -30,12 +30,6 @@ private:
     bool playAlert();
 
     QString m_device;
-};
-
-struct PcmSound {
-    std::vector<short> samples; // interleaved
-    int channels = 0;
-    int rate = 0;
 };
 
 // The samples of a RIFF WAVE file of 16-bit PCM, as libsndfile reads them;

@@ -42,6 +42,8 @@ enum class ScreenId {
     AddWord,
     DeleteList,
     SoundOptions,
+    LanguagesOfAList,
+    SpeechForPupils,
     // lists exchanged with other programs
     ImportList,
     ExportList,

@@ -13,7 +13,24 @@ std::unique_ptr<SoundPlayer> &current()
     return player;
 }
 
+std::function<void()> &beforeEffect()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+void runBeforeEffect()
+{
+    if (beforeEffect())
+        beforeEffect()();
+}
+
 } // namespace
+
+void setBeforeEffect(std::function<void()> hook)
+{
+    beforeEffect() = std::move(hook);
+}
 
 void setSoundPlayer(std::unique_ptr<SoundPlayer> player)
 {
@@ -30,10 +47,12 @@ SoundPlayer &soundPlayer()
 void PlaySound(const QString &path)
 {
     const QString file = QDir::isAbsolutePath(path) ? path : programFile(path);
+    runBeforeEffect();
     Shared.SoundResult = soundPlayer().play(file);
 }
 
 void Beep()
 {
+    runBeforeEffect();
     soundPlayer().beep();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Plays a sound to its end before returning: while it plays no handler or
@@ -24,3 +25,8 @@ void PlaySound(const QString &path);
 
 // The system beep, through the same player so it is heard on Linux too.
 void Beep();
+
+// Run by PlaySound and Beep before they play. Speech installs one that stops
+// the word being said and waits, briefly, for it to let go of the sound
+// device: an effect and a word never play over each other.
+void setBeforeEffect(std::function<void()> hook);

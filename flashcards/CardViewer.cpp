@@ -29,6 +29,7 @@ bool CardViewer::start(const QString &startLetter)
         // The notice takes the first card's place; the next forward move
         // goes on from that card's position.
         m_current = {notice, QString()};
+        m_notice = true;
         m_animation.wordReveal = true;
         m_animation.meaningReveal = true;
     }
@@ -84,8 +85,21 @@ bool CardViewer::backFromCover()
     return step.beep;
 }
 
+CardViewer::Uncovered CardViewer::uncovered() const
+{
+    if (m_notice || m_current.word.isEmpty())
+        return {m_cardsPutUp, false, false};
+    const auto open = [](const QString &caption, const QString &text, bool revealing, int label) {
+        return caption == text && (revealing || label > 0);
+    };
+    return {m_cardsPutUp, open(m_wordCaption, m_current.word, m_animation.wordReveal, m_animation.wordLabel),
+            open(m_meaningCaption, m_current.meaning, m_animation.meaningReveal, m_animation.meaningLabel)};
+}
+
 void CardViewer::clearCaptions()
 {
+    ++m_cardsPutUp;
+    m_notice = false;
     m_wordCaption.clear();
     m_meaningCaption.clear();
 }

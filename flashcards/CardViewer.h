@@ -33,6 +33,16 @@ public:
     const WordPair &current() const { return m_current; }
     const QString &wordCaption() const { return m_wordCaption; }
     const QString &meaningCaption() const { return m_meaningCaption; }
+    // Which halves of the current card of the list are uncovered or being
+    // uncovered; a notice or the end of the list is no card. `card` tells
+    // one putting-up of a card from the next.
+    struct Uncovered {
+        int card = -1;
+        bool word = false;
+        bool meaning = false;
+    };
+    Uncovered uncovered() const;
+
     bool previousShown() const { return m_previousShown; }
     bool revealButtonShown() const { return m_revealButtonShown; }
     QString revealButtonCaption() const;
@@ -52,4 +62,6 @@ private:
     QString m_meaningCaption;
     bool m_previousShown = false;
     bool m_revealButtonShown = true;
+    bool m_notice = false;
+    int m_cardsPutUp = 0;
 };

@@ -8,6 +8,7 @@
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "speech/ScreenSpeech.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -120,6 +121,7 @@ Main::Main()
     QMenu *options = addMenu(QStringLiteral("Options"));
     m_sound = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
+    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
 }
 
 void Main::Form_Load()
@@ -157,6 +159,27 @@ void Main::showState()
     BackLabel->setVisible(m_viewer->previousShown());
     Gimme->setVisible(m_viewer->revealButtonShown());
     placeHalves();
+    speakUncovered();
+}
+
+// The side chosen first, then the other once it is uncovered; each once per
+// card, and a half still covered never.
+void Main::speakUncovered()
+{
+    const CardViewer::Uncovered now = m_viewer->uncovered();
+    if (now.card != m_spoken.card)
+        m_spoken = {now.card, false, false};
+    const auto sayIfNew = [&](bool shown, bool &said, const QString &text, ScreenSpeech::Side side) {
+        if (shown && !said) {
+            said = true;
+            m_speech->shown(text, side);
+        }
+    };
+    const WordPair &pair = m_viewer->current();
+    if (Shared.CardSide == CardViewer::ShowMeaning)
+        sayIfNew(now.meaning, m_spoken.meaning, pair.meaning, ScreenSpeech::Side::Meaning);
+    sayIfNew(now.word, m_spoken.word, pair.word, ScreenSpeech::Side::Word);
+    sayIfNew(now.meaning, m_spoken.meaning, pair.meaning, ScreenSpeech::Side::Meaning);
 }
 
 void Main::placeHalves()

@@ -10,6 +10,7 @@ class ClickLabel;
 class QLabel;
 class QPushButton;
 class QTimer;
+class ScreenSpeech;
 class SoundSwitch;
 
 // The flash-card viewer: one card at a time, each half uncovered by the
@@ -37,6 +38,7 @@ public:
 
     const CardViewer &viewer() const { return *m_viewer; }
     SoundSwitch *soundSwitch() const { return m_sound; }
+    ScreenSpeech *speech() const { return m_speech; }
 
     QPushButton *Command1;
     QTimer *Timer1;
@@ -58,7 +60,10 @@ private:
     void showState();
     void placeHalves();
     void pageTurn();
+    void speakUncovered();
 
     std::unique_ptr<CardViewer> m_viewer;
     SoundSwitch *m_sound;
+    ScreenSpeech *m_speech;
+    CardViewer::Uncovered m_spoken;
 };

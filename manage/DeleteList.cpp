@@ -9,6 +9,7 @@
 #include "app/Sound.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
+#include "languages/ListLanguages.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -151,6 +152,10 @@ void DeleteList::Yes_Click()
         switch (result.outcome) {
         case dataupdate::Outcome::Saved:
             deleted(TheLists->row(selected.first()), result.store);
+            if (const auto dropped = languages::dropDeleted(chosen.name, result.store); !dropped)
+                MsgBox(QStringLiteral("The list was deleted, but its languages could not be removed.\n\n%1")
+                           .arg(dropped.message),
+                       windowTitle());
             return;
         case dataupdate::Outcome::Refused:
             showStore(result.store);

@@ -2,9 +2,11 @@
 
 #include "ChangePassword.h"
 #include "DeleteList.h"
+#include "LanguagesOfAList.h"
 #include "Manager.h"
 #include "PasswordForm.h"
 #include "SoundOptions.h"
+#include "SpeechForPupils.h"
 
 #include "app/ScreenManager.h"
 
@@ -15,4 +17,6 @@ void registerManageScreens(ScreenManager &manager)
     manager.registerScreen(ScreenId::Manager, [] { return new Manager; });
     manager.registerScreen(ScreenId::DeleteList, [] { return new DeleteList; });
     manager.registerScreen(ScreenId::SoundOptions, [] { return new SoundOptions; });
+    manager.registerScreen(ScreenId::LanguagesOfAList, [] { return new LanguagesOfAList; });
+    manager.registerScreen(ScreenId::SpeechForPupils, [] { return new SpeechForPupils; });
 }

@@ -58,6 +58,9 @@ Manager::Manager()
     addMenuItem(Lists, QStringLiteral("Import a List..."), [this] { ImportList_Click(); });
     addMenuItem(Lists, QStringLiteral("Export a List..."), [this] { ExportList_Click(); });
     addMenuItem(Lists, QStringLiteral("Print a List..."), [this] { PrintList_Click(); });
+    addMenuItem(Lists, QStringLiteral("Languages of a List..."), [this] { LanguagesOfAList_Click(); });
+    QMenu *Speech = addMenu(QStringLiteral("Speech"));
+    addMenuItem(Speech, QStringLiteral("Speech for Pupils..."), [this] { SpeechForPupils_Click(); });
     // The About menu has no title of its own: a blank space in the menu bar
     // that still opens when clicked or reached with the keyboard.
     QMenu *Fil1 = addMenu(QStringLiteral("     "));
@@ -137,6 +140,16 @@ void Manager::ExportList_Click()
 void Manager::PrintList_Click()
 {
     handOverTo(ScreenId::PrintList);
+}
+
+void Manager::LanguagesOfAList_Click()
+{
+    handOverTo(ScreenId::LanguagesOfAList);
+}
+
+void Manager::SpeechForPupils_Click()
+{
+    screens().show(ScreenId::SpeechForPupils);
 }
 
 void Manager::Form_Terminate()

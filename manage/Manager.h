@@ -25,6 +25,8 @@ public:
     void ImportList_Click();
     void ExportList_Click();
     void PrintList_Click();
+    void LanguagesOfAList_Click();
+    void SpeechForPupils_Click();
 
 private:
     void handOverTo(ScreenId next);

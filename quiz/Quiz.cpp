@@ -1,5 +1,7 @@
 #include "Quiz.h"
 
+#include "speech/ScreenSpeech.h"
+
 #include "QuizList.h"
 
 #include "app/Controls.h"
@@ -141,6 +143,7 @@ Quiz::Quiz()
     QMenu *options = addMenu(QStringLiteral("Options"));
     m_sound = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
 }
 
 Quiz::~Quiz() = default;
@@ -218,6 +221,8 @@ void Quiz::MakeQuestion()
     Shared.QuestionText = question->text;
 
     Questionlabel->setText(Shared.QuestionText);
+    m_speech->shown(Shared.QuestionText, Shared.QuizDirection == WordToMeaning ? ScreenSpeech::Side::Word
+                                                                              : ScreenSpeech::Side::Meaning);
     const std::array<QPushButton *, 4> buttons{AnswerA, Command1, Command2, Command3};
     for (int i = 1; i <= 4; ++i) {
         answerLabel(i)->setText(Shared.Choices[i]);

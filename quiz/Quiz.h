@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+class ScreenSpeech;
 class QLabel;
 class QPushButton;
 class SoundSwitch;
@@ -33,6 +34,8 @@ public:
     void SoundOn_Click();
 
     bool soundIsOn() const;
+
+    ScreenSpeech *speech() const { return m_speech; }
 
 private:
     void ChooseDirection();
@@ -68,5 +71,6 @@ private:
     QLabel *RemainingLabel;
     QLabel *WrongLabel;
     QLabel *CorrectLabel;
+    ScreenSpeech *m_speech;
 };
 

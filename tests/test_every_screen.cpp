@@ -319,11 +319,12 @@ private:
     }
 
     // Every box is answered through MsgBox: a visible window that is not one
-    // of our screens is a box or window that escaped it.
+    // of our screens, nor the pop-up of a menu or drop-down, is a box or
+    // window that escaped it.
     void checkWindows()
     {
         for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->isVisible() && !qobject_cast<QMenu *>(w) && w->windowType() != Qt::ToolTip && !isOurs(w))
+            if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip && !isOurs(w))
                 QFAIL(qPrintable(QStringLiteral("%1: a stray window is shown: %2 \"%3\"")
                                      .arg(m_event, QLatin1String(w->metaObject()->className()), w->windowTitle())));
     }

@@ -42,7 +42,7 @@ public:
     void beep() override {}
 };
 
-constexpr std::array<std::pair<ScreenId, const char *>, 38> ScreenNames{{
+constexpr std::array<std::pair<ScreenId, const char *>, 40> ScreenNames{{
     {ScreenId::First, "First"},
     {ScreenId::AboutForm, "AboutForm"},
     {ScreenId::ChooseAList, "ChooseAList"},
@@ -78,6 +78,8 @@ constexpr std::array<std::pair<ScreenId, const char *>, 38> ScreenNames{{
     {ScreenId::AddWord, "AddWord"},
     {ScreenId::DeleteList, "DeleteList"},
     {ScreenId::SoundOptions, "SoundOptions"},
+    {ScreenId::LanguagesOfAList, "LanguagesOfAList"},
+    {ScreenId::SpeechForPupils, "SpeechForPupils"},
     {ScreenId::ImportList, "ImportList"},
     {ScreenId::ExportList, "ExportList"},
     {ScreenId::PrintList, "PrintList"},
@@ -345,6 +347,10 @@ int main(int argc, char *argv[])
     r.snap(ScreenId::Manager);
     r.snapDialog(ScreenId::ChangePassword);
     r.snapDialog(ScreenId::SoundOptions);
+    r.snapDialog(ScreenId::SpeechForPupils);
+    r.closeAll();
+    chooseRow(r.show(ScreenId::LanguagesOfAList), 1);
+    r.snap(ScreenId::LanguagesOfAList);
     r.closeAll();
 
     typeInto(r.show(ScreenId::CreateList), QStringLiteral("French - Food"));

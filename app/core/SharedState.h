@@ -58,7 +58,8 @@ QStringList loadedWords();
 WordPairs loadedPairs();
 
 // A data file: AppPath (the data folder, fixed at start) joined with a bare
-// file name. The data folder holds only the store and the settings.
+// file name. The data folder holds only the store, the settings and the
+// optional languages.dat.
 QString appFile(const QString &name);
 
 // The program's own files (pictures and sounds), the same whatever the data

@@ -1,5 +1,7 @@
 #include "Concentration.h"
 
+#include "speech/ScreenSpeech.h"
+
 #include "app/ClickLabel.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
@@ -97,6 +99,7 @@ Concentration::Concentration()
     addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
+    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
 }
 
 void Concentration::Form_Load()
@@ -146,6 +149,8 @@ void Concentration::Image1_Click(int p)
     if (result == ConcentrationGame::FlipResult::Ignored)
         return;
     showBoard();
+    const Card &turned = m_game->card(p);
+    m_speech->shown(turned.text, turned.isWord ? ScreenSpeech::Side::Word : ScreenSpeech::Side::Meaning);
     if (result == ConcentrationGame::FlipResult::FirstUp)
         return;
 

@@ -7,6 +7,7 @@
 #include <QVector>
 #include <memory>
 
+class ScreenSpeech;
 class ClickLabel;
 class QLabel;
 class QPushButton;
@@ -40,9 +41,12 @@ public:
     QLabel *WinImage;
     QTimer *Timer1;
 
+    ScreenSpeech *speech() const { return m_speech; }
+
 private:
     void showBoard();
     void giveUp();
 
     std::unique_ptr<ConcentrationGame> m_game;
+    ScreenSpeech *m_speech;
 };

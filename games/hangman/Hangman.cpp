@@ -1,5 +1,7 @@
 #include "Hangman.h"
 
+#include "speech/ScreenSpeech.h"
+
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -130,6 +132,7 @@ Hangman::Hangman()
     QMenu *options = addMenu(QStringLiteral("Options"));
     SoundOn = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
 }
 
 void Hangman::Form_Load()

@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
+#include "speech/ScreenSpeech.h"
 
 #include <QTimer>
 
@@ -12,6 +13,7 @@ HangmanOutcome::HangmanOutcome(ScreenId id, const QString &caption, int textLeft
 {
     setWindowTitle(caption);
     texts = makeOutcomeTexts(area(), textLeft, caption, QStringLiteral("Do you want to play again?"));
+    speech = new ScreenSpeech(this);
 }
 
 void HangmanOutcome::Form_Load()
@@ -68,7 +70,10 @@ void youwin::Form_Load()
                 return;
             repaint();
             PlaySound(QStringLiteral("goodjob.wav"));
+            speech->shown(Shared.CurrentWord, ScreenSpeech::Side::Word);
         });
+    } else {
+        speech->shown(Shared.CurrentWord, ScreenSpeech::Side::Word);
     }
 }
 
@@ -90,6 +95,13 @@ LoseForm::LoseForm()
     connect(Command2, &QPushButton::clicked, this, &LoseForm::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &LoseForm::Command1_Click);
     setClientSizeTwips(6000, 4800);
+}
+
+void LoseForm::Form_Load()
+{
+    HangmanOutcome::Form_Load();
+    // The losing sound has played on the game's screen already.
+    speech->shown(Shared.CurrentWord, ScreenSpeech::Side::Word);
 }
 
 void LoseForm::Command2_Click()

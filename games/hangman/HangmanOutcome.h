@@ -3,6 +3,8 @@
 #include "app/Screen.h"
 #include "games/OutcomeTexts.h"
 
+class ScreenSpeech;
+
 // What youwin and LoseForm share: the word and its meaning, and the way out.
 // Either way out discards the Hangman game behind; Yes starts a new one.
 class HangmanOutcome : public Screen {
@@ -16,6 +18,7 @@ public:
     void Form_Terminate() override;
 
     OutcomeTexts texts;
+    ScreenSpeech *speech;
 
 protected:
     void playAgain();
@@ -41,6 +44,7 @@ class LoseForm : public HangmanOutcome {
     Q_OBJECT
 public:
     LoseForm();
+    void Form_Load() override;
 
     void Command2_Click(); // Yes
     void Command1_Click(); // No

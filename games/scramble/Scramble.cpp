@@ -1,5 +1,7 @@
 #include "Scramble.h"
 
+#include "speech/ScreenSpeech.h"
+
 #include "ScrambleRules.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
@@ -66,6 +68,7 @@ Scramble::Scramble()
     addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
 }
 
 void Scramble::Form_Load()

@@ -2,6 +2,7 @@
 
 #include "app/ScreenManager.h"
 #include "app/core/Numbers.h"
+#include "speech/ScreenSpeech.h"
 
 ScrambleOutcome::ScrambleOutcome(ScreenId id, const QString &caption, const QString &headline)
     : Screen(id)
@@ -13,12 +14,15 @@ ScrambleOutcome::ScrambleOutcome(ScreenId id, const QString &caption, const QStr
     Command1 = texts.no;
     connect(Command3, &QPushButton::clicked, this, &ScrambleOutcome::Command3_Click);
     connect(Command1, &QPushButton::clicked, this, &ScrambleOutcome::Command1_Click);
+    speech = new ScreenSpeech(this);
 }
 
 void ScrambleOutcome::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
     texts.showWordAndMeaning();
+    // These screens have no sound of their own.
+    speech->shown(Shared.CurrentWord, ScreenSpeech::Side::Word);
 }
 
 // A pupil who gave up after a right answer has both screens open; neither

@@ -3,6 +3,8 @@
 #include "app/Screen.h"
 #include "games/OutcomeTexts.h"
 
+class ScreenSpeech;
+
 // What ScrambleWin and ScrambleLose share: the word and its meaning, another
 // game (Yes) or back to the games menu (No). The game stays open and its
 // clock runs on behind them until one is answered.
@@ -18,6 +20,7 @@ public:
     void Command1_Click(); // No
 
     OutcomeTexts texts;
+    ScreenSpeech *speech;
     QPushButton *Command3;
     QPushButton *Command1;
 

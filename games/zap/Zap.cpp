@@ -1,5 +1,7 @@
 #include "Zap.h"
 
+#include "speech/ScreenSpeech.h"
+
 #include "ZapRings.h"
 
 #include "app/ClickLabel.h"
@@ -167,6 +169,7 @@ Zap::Zap()
     QMenu *go = addMenu(QStringLiteral("Go"));
     addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
     addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
+    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
 }
 
 const QImage &Zap::ringLayer() const
@@ -237,6 +240,7 @@ void Zap::showNewTurn()
     Shared.CurrentMeaning = m_game->currentMeaning();
     Shared.RightAnswer = std::int16_t(m_game->rightAnswer());
     DefLabel->setText(m_game->currentMeaning());
+    m_speech->shown(m_game->currentMeaning(), ScreenSpeech::Side::Meaning);
     const auto &layout = TargetLayouts[m_game->layout() - 1];
     for (int i = 0; i < TargetCount; ++i) {
         Shared.Choices[i + 1] = m_game->choice(i);

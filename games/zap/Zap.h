@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class ScreenSpeech;
 class ClickLabel;
 class QFrame;
 class QLabel;
@@ -57,6 +58,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    ScreenSpeech *speech() const { return m_speech; }
+
 private:
     void showNewTurn();
     void showTurnOver();
@@ -73,4 +76,5 @@ private:
     // which rounds.
     std::array<QRect, TargetCount> m_targetTw;
     bool m_timeUpRunning = false;
+    ScreenSpeech *m_speech;
 };

@@ -13,6 +13,7 @@
 #include "app/core/ListStore.h"
 #include "app/core/Numbers.h"
 #include "app/core/SharedState.h"
+#include "languages/ListLanguages.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -257,6 +258,10 @@ bool EditList::saveList()
         switch (result.outcome) {
         case dataupdate::Outcome::Saved:
             m_changed = false;
+            // The store's save stands whatever happens to the languages.
+            if (const auto carried = languages::carryRename(edited.storedName, edited.edited.name, result.store);
+                !carried)
+                MsgBox(languages::notCarriedMessage(carried.message), windowTitle(), MsgButtons::Ok, this);
             return true;
         case dataupdate::Outcome::Conflict:
             if (MsgBox(result.message, windowTitle(), MsgButtons::SaveOverCancel, this) != MsgAnswer::Yes)

@@ -9,6 +9,7 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "languages/ListLanguages.h"
 #include "manage/TeacherChooser.h"
 
 #include <QDir>
@@ -68,7 +69,7 @@ void ExportList::Export_Click()
 
     QByteArray bytes;
     if (exportFormatFor(path) == ExportFormat::Kvtml) {
-        const KvtmlBytes kvtml = kvtmlBytes(name, pairs);
+        const KvtmlBytes kvtml = kvtmlBytes(name, pairs, languages::ofList(name));
         if (!kvtml.ok()) {
             MsgBox(kvtml.refusal + QStringLiteral("\n\nNothing was written."), windowTitle(), MsgButtons::Ok, this);
             return;

@@ -8,6 +8,7 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
+#include "languages/ListLanguages.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -79,6 +80,8 @@ ImportList::ImportList()
 
     HeaderBox = new QCheckBox(QStringLiteral("First row is a header"), area());
     placeTw(HeaderBox, 240, 2280, 4200, 315);
+    Languages = makeLabel(area());
+    placeTw(Languages, 4560, 2280, 4800, 315);
 
     caption(area(), QStringLiteral("First rows:"), 240, 2700, 4440);
     Rows = new QTableWidget(0, 2, area());
@@ -173,6 +176,7 @@ void ImportList::showPreview()
                             : ok      ? QStringLiteral("Words that will be taken: %1").arg(m_result.pairs.size())
                                       : QStringLiteral("No words can be taken from this file."));
     Notes->setText(ok ? (QStringList{formatDescription(m_result)} + importNotes(m_result)).join(u'\n') : QString());
+    Languages->setText(ok ? languagesNote(m_result) : QString());
     {
         const QSignalBlocker blocker(HeaderBox);
         HeaderBox->setChecked(ok && m_result.headerFound);
@@ -203,8 +207,11 @@ void ImportList::Import_Click()
     const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
-        MsgBox(QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size()),
-               windowTitle(), MsgButtons::Ok, this);
+        QString told = QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size());
+        // The list stays added whatever happens to its languages.
+        if (const auto set = languages::setOfList(name, {m_result.wordsLanguage, m_result.meaningsLanguage}); !set)
+            told += QStringLiteral("\n\nIts languages could not be saved.\n\n%1").arg(set.message);
+        MsgBox(told, windowTitle(), MsgButtons::Ok, this);
         screens().show(ScreenId::Manager);
         screens().close(ScreenId::ImportList);
         return;

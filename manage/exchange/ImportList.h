@@ -31,6 +31,7 @@ public:
     QLabel *CountLabel;
     QLabel *Notes;
     QCheckBox *HeaderBox;
+    QLabel *Languages;
     QTableWidget *Rows;
     QListWidget *Refused;
     QPushButton *ChooseFile;

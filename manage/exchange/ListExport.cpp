@@ -3,6 +3,8 @@
 #include <QFileInfo>
 #include <QXmlStreamWriter>
 
+#include <tuple>
+
 namespace {
 
 bool needsQuotes(const QString &field)
@@ -59,7 +61,7 @@ QByteArray csvBytes(const WordPairs &pairs)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs)
+KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const languages::ListLanguages &languages)
 {
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         for (const QString &text : {pairs[i].word, pairs[i].meaning}) {
@@ -88,10 +90,13 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs)
     xml.writeTextElement(QStringLiteral("title"), title);
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("identifiers"));
-    for (const auto &[id, name] : {std::pair{"0", "Word"}, std::pair{"1", "Meaning"}}) {
+    for (const auto &[id, name, locale] :
+         {std::tuple{"0", "Word", languages.words}, std::tuple{"1", "Meaning", languages.meanings}}) {
         xml.writeStartElement(QStringLiteral("identifier"));
         xml.writeAttribute(QStringLiteral("id"), QLatin1String(id));
         xml.writeTextElement(QStringLiteral("name"), QLatin1String(name));
+        if (!locale.isEmpty())
+            xml.writeTextElement(QStringLiteral("locale"), locale);
         xml.writeEndElement();
     }
     xml.writeEndElement();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/WordPair.h"
+#include "languages/ListLanguages.h"
 
 #include <QByteArray>
 #include <QString>
@@ -26,6 +27,7 @@ struct KvtmlBytes {
     bool ok() const { return refusal.isEmpty(); }
 };
 
-// KVTML 2.0 with the identifiers "Word" and "Meaning", one entry per pair,
-// all in one lesson named after the list.
-KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs);
+// KVTML 2.0 with the identifiers "Word" and "Meaning" (each with its
+// language's code as its locale, when set), one entry per pair, all in one
+// lesson named after the list.
+KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const languages::ListLanguages &languages = {});

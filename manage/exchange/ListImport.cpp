@@ -3,6 +3,7 @@
 #include "app/core/Cp1252.h"
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "languages/LanguageNames.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -191,11 +192,34 @@ std::optional<QChar> controlCharacter(const QString &text)
     return std::nullopt;
 }
 
+// The languages a header's or an identifier's cells name: full language
+// names, in English or their own words (or, once one cell named a language,
+// in that language's words: "español;inglés"), and codes when `codesToo`.
+// Each cell is resolved alone; unknown ones stay empty.
+QStringList languagesNamed(const QStringList &cells, bool codesToo)
+{
+    QStringList codes;
+    for (const QString &cell : cells) {
+        std::optional<QString> code = codesToo ? languages::normalizedCode(cell) : std::nullopt;
+        if (!code)
+            code = languages::codeOfName(cell);
+        codes.append(code.value_or(QString()));
+    }
+    QStringList found = codes;
+    found.removeAll(QString());
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        if (codes[i].isEmpty() && !found.isEmpty())
+            codes[i] = languages::codeOfName(cells[i], found).value_or(QString());
+    }
+    return codes;
+}
+
 struct KvtmlRead {
     QString error;
     QString title;
     QVector<Row> rows;
     bool hints = false;
+    QStringList languages; // of the words, of the meanings
 };
 
 // One entry's texts: the word (identifier 0) with its comment, and the
@@ -224,6 +248,8 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
     int identifiers = 0;
     QVector<KvtmlEntry> entries;
     QString translationId;
+    QString identifierId;
+    QString locales[2]; // of identifiers 0 and 1
     while (!xml.atEnd()) {
         const auto token = xml.readNext();
         if (token == QXmlStreamReader::StartElement) {
@@ -244,8 +270,16 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
                 read.title = xml.readElementText();
                 continue;
             }
-            if (path.size() == 2 && name == u"identifier" && parent == u"identifiers")
+            if (path.size() == 2 && name == u"identifier" && parent == u"identifiers") {
                 ++identifiers;
+                identifierId = xml.attributes().value(QLatin1String("id")).toString().trimmed();
+            }
+            if (path.size() == 3 && name == u"locale" && parent == u"identifier" && path[1] == u"identifiers") {
+                const QString locale = xml.readElementText();
+                if (identifierId == u"0" || identifierId == u"1")
+                    locales[identifierId.toInt()] = locale;
+                continue;
+            }
             if (inEntries && path.size() == 2 && name == u"entry") {
                 entries.append({int(xml.lineNumber()), {}, {}, {}});
             } else if (inEntry && path.size() == 3 && name == u"translation") {
@@ -279,6 +313,8 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
         return refuse(QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second "
                                      "translation or a hint for each word to give the meanings.")
                           .arg(fileName));
+    // A word's hint is written in the word's language.
+    read.languages = languagesNamed({locales[0], hints ? locales[0] : locales[1]}, true);
     for (const KvtmlEntry &entry : entries) {
         // A hint is prose laid out in XML: blanks around it are layout, not text.
         Row row{entry.line, {entry.word, hints ? entry.hint.trimmed() : entry.translation}, {}};
@@ -399,6 +435,8 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
             result.name = title.normalized(QString::NormalizationForm_C);
         result.columns = 2;
         result.hintsAsMeanings = kvtml.hints;
+        result.wordsLanguage = kvtml.languages.value(0);
+        result.meaningsLanguage = kvtml.languages.value(1);
         takeRows(result, kvtml.rows);
         return result;
     }
@@ -428,15 +466,34 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
     for (const Row &row : rows)
         result.columns = std::max(result.columns, int(row.fields.size()));
     const auto first = std::find_if(rows.begin(), rows.end(), [](const Row &row) { return !row.blank(); });
-    if (first != rows.end()) {
-        const bool headerWords = first->fields.size() >= 2 && isHeaderWord(first->fields[0]) && isHeaderWord(first->fields[1]);
-        if (header == HeaderChoice::Header || (header == HeaderChoice::Detect && headerWords)) {
+    if (first != rows.end() && first->fields.size() >= 2 && header != HeaderChoice::NoHeader) {
+        // Codes count only in a row already taken as a header: a word "es"
+        // never makes one.
+        const QStringList named = languagesNamed(first->fields.first(2), header == HeaderChoice::Header);
+        const bool languageNames = !named[0].isEmpty() && !named[1].isEmpty();
+        const bool headerWords = isHeaderWord(first->fields[0]) && isHeaderWord(first->fields[1]);
+        if (header == HeaderChoice::Header || languageNames || headerWords) {
+            result.wordsLanguage = named[0];
+            result.meaningsLanguage = named[1];
             rows.erase(first);
             result.headerFound = true;
         }
+    } else if (first != rows.end() && header == HeaderChoice::Header) {
+        rows.erase(first);
+        result.headerFound = true;
     }
     takeRows(result, rows);
     return result;
+}
+
+QString languagesNote(const ImportResult &result)
+{
+    if (result.wordsLanguage.isEmpty() && result.meaningsLanguage.isEmpty())
+        return {};
+    const auto shown = [](const QString &code) {
+        return code.isEmpty() ? QStringLiteral("(not set)") : languages::displayName(code);
+    };
+    return QStringLiteral("Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
 }
 
 QStringList importNotes(const ImportResult &result)

@@ -33,6 +33,10 @@ struct ImportResult {
     int columns = 0;          // the most columns any row has
     bool headerFound = false; // the first row was taken as a header
     bool hintsAsMeanings = false; // KVTML of one language: each word's hint is its meaning
+    // BCP 47 codes found for the words and the meanings, empty when unknown:
+    // KVTML's identifiers, or a header row of language names.
+    QString wordsLanguage;
+    QString meaningsLanguage;
     WordPairs pairs;  // at most MaxPairs
     int leftOut = 0;          // good pairs beyond MaxPairs
     QVector<RefusedRow> refused;
@@ -58,6 +62,10 @@ DecodedText decodeText(QByteArrayView bytes);
 // control character, the store's own marker lines), or empty when it can.
 // Every script is taken.
 QString pairRefusal(const QString &word, const QString &meaning);
+
+// "Languages: español — Spanish / English — English" for the preview, or
+// empty when the file names none.
+QString languagesNote(const ImportResult &result);
 
 // Short notes for the preview and the command line: columns dropped, pairs
 // left out over the limit.

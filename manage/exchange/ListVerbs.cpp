@@ -6,6 +6,7 @@
 #include "app/CommandLine.h"
 #include "app/core/StoreContent.h"
 #include "app/core/ListStore.h"
+#include "languages/ListLanguages.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -63,6 +64,8 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
     const dataupdate::Result saved = exchange::appendList(listName, result.pairs);
     if (!saved)
         return failure(err, saved.message);
+    if (const auto set = languages::setOfList(listName, {result.wordsLanguage, result.meaningsLanguage}); !set)
+        err << where << ": the list was added, but its languages could not be saved: " << set.message << '\n';
     out << QStringLiteral("Added the list \"%1\" with %2 words from %3.").arg(listName).arg(result.pairs.size()).arg(where)
         << '\n';
     out.flush();
@@ -83,7 +86,7 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
 
     QByteArray bytes;
     if (*format == ExportFormat::Kvtml) {
-        const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs);
+        const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs, languages::ofList(listName));
         if (!kvtml.ok())
             return failure(err, kvtml.refusal + QStringLiteral(" Nothing was written."));
         bytes = kvtml.bytes;

@@ -44,11 +44,13 @@ const std::vector<ScreenRow> &everyScreen()
         {S::AddWord, "AddWord", {S::EditList}},
         {S::DeleteList, "DeleteList", {}},
         {S::SoundOptions, "SoundOptions", {S::Manager}},
+        {S::LanguagesOfAList, "LanguagesOfAList", {}},
+        {S::SpeechForPupils, "SpeechForPupils", {S::Manager}},
         {S::ImportList, "ImportList", {}},
         {S::ExportList, "ExportList", {}},
         {S::PrintList, "PrintList", {}},
     };
-    static_assert(int(ScreenId::PrintList) + 1 == 38, "a new screen belongs in this table");
+    static_assert(int(ScreenId::PrintList) + 1 == 40, "a new screen belongs in this table");
     return all;
 }
 

@@ -24,9 +24,23 @@ void RecordingSoundPlayer::beep()
     played.append(QStringLiteral("beep"));
 }
 
+quint64 RecordingSpeaker::say(const QString &text, const QString &languageCode)
+{
+    said.append(languageCode + QLatin1Char(':') + text);
+    return quint64(said.size());
+}
+
+SpeechBlock RecordingSpeaker::blockFor(const QString &languageCode) const
+{
+    return blocked.value(languageCode, SpeechBlock::None);
+}
+
 TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
     : m_oldCurrent(QDir::currentPath())
 {
+    if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+        m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
     Shared = Module1{};
     Shared.AppPath = m_dir.path();
     QDir::setCurrent(m_dir.path());
@@ -36,6 +50,9 @@ TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
     auto player = std::make_unique<RecordingSoundPlayer>();
     m_player = player.get();
     setSoundPlayer(std::move(player));
+    auto speaker = std::make_unique<RecordingSpeaker>();
+    m_speaker = speaker.get();
+    setSpeaker(std::move(speaker));
 
     setMessageBoxHandler([this](const QString &text, const QString &title, MsgButtons buttons) {
         messages.append({text, title});
@@ -56,6 +73,10 @@ TestEnv::~TestEnv()
     QApplication::processEvents();
     setMessageBoxHandler({});
     QDir::setCurrent(m_oldCurrent);
+    if (m_oldConfigHome.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
 }
 
 QString TestEnv::path(const QString &name) const

@@ -5,6 +5,7 @@
 #include "app/Sound.h"
 #include "app/core/Random.h"
 #include "app/core/SharedState.h"
+#include "speech/Speaker.h"
 
 #include <QByteArray>
 #include <QListWidget>
@@ -40,6 +41,18 @@ public:
     QStringList played;
 };
 
+// Records each word the program asked to say as "language:text"; the
+// blocked languages give their reason.
+class RecordingSpeaker : public Speaker {
+public:
+    void prepare() override {}
+    quint64 say(const QString &text, const QString &languageCode) override;
+    void stop(quint64) override {}
+    SpeechBlock blockFor(const QString &languageCode) const override;
+    QStringList said;
+    QHash<QString, SpeechBlock> blocked;
+};
+
 struct ShownMessage {
     QString text;
     QString title;
@@ -62,6 +75,9 @@ public:
     // Sounds asked for since the last call, then forgets them.
     QStringList takeSounds();
     QStringList sounds() const { return m_player->played; }
+    // Words said since the screen was opened, as "language:text".
+    QStringList said() const { return m_speaker->said; }
+    RecordingSpeaker &speaker() { return *m_speaker; }
 
     // Answers for the coming Yes/No boxes, in order (default: Yes).
     void answerNext(MsgAnswer answer) { m_answers.append(answer); }
@@ -78,8 +94,11 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_configHome; // the pupil's own speech choice
+    QByteArray m_oldConfigHome;
     QString m_oldCurrent;
     RecordingSoundPlayer *m_player;
+    RecordingSpeaker *m_speaker;
     QList<MsgAnswer> m_answers;
 };
 

@@ -1,0 +1,136 @@
+#include "LanguagesOfAList.h"
+
+#include "TeacherChooser.h"
+
+#include "app/Controls.h"
+#include "app/ListChooser.h"
+#include "app/MessageBox.h"
+#include "app/ScreenManager.h"
+#include "app/Twips.h"
+#include "app/core/SharedState.h"
+#include "languages/LanguageNames.h"
+#include "languages/ListLanguages.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+
+QComboBox *languageBox(QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->addItem(QStringLiteral("(not set)"), QString());
+    for (const languages::OfferedLanguage &offered : languages::offeredLanguages())
+        box->addItem(offered.display, offered.code);
+    // Some 270 languages: a taller drop-down; typing the first letters of
+    // the shown name finds one.
+    box->setMaxVisibleItems(16);
+    return box;
+}
+
+// Shows `code`; a code the box does not offer (one with a territory, say)
+// is added below "(not set)" so that it still shows.
+void showCode(QComboBox *box, const QString &code)
+{
+    int index = box->findData(code);
+    if (index < 0) {
+        box->insertItem(1, languages::displayName(code), code);
+        index = 1;
+    }
+    box->setCurrentIndex(index);
+}
+
+} // namespace
+
+LanguagesOfAList::LanguagesOfAList()
+    : Screen(ScreenId::LanguagesOfAList)
+{
+    setWindowTitle(QStringLiteral("Languages of a List"));
+    const int width = 7440;
+    const int height = 5160;
+    setClientSizeTwips(width, height);
+
+    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose a list, then the languages of its words and meanings."));
+    placeTw(prompt, 360, 240, 6720, 495);
+    setPointSize(prompt, 10, false);
+
+    TheLists = new QListWidget(area());
+    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    prompt->setBuddy(TheLists);
+    placeTw(TheLists, 360, 840, 3120, 3960);
+
+    QLabel *wordsLabel = makeLabel(area(), QStringLiteral("Language of the words:"));
+    placeTw(wordsLabel, 3720, 840, 3360, 315);
+    Words = languageBox(area());
+    Words->setAccessibleName(QStringLiteral("Language of the words"));
+    wordsLabel->setBuddy(Words);
+    placeTw(Words, 3720, 1200, 3360, 375);
+
+    QLabel *meaningsLabel = makeLabel(area(), QStringLiteral("Language of the meanings:"));
+    placeTw(meaningsLabel, 3720, 1800, 3360, 315);
+    Meanings = languageBox(area());
+    Meanings->setAccessibleName(QStringLiteral("Language of the meanings"));
+    meaningsLabel->setBuddy(Meanings);
+    placeTw(Meanings, 3720, 2160, 3360, 375);
+
+    OK = new QPushButton(QStringLiteral("OK"), area());
+    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    placeTw(OK, 3720, 4305, 1560, 495);
+    placeTw(Cancel, 5520, 4305, 1560, 495);
+    Cancel->setAutoDefault(true);
+    setDefaultButton(OK);
+    connect(TheLists, &QListWidget::itemSelectionChanged, this, &LanguagesOfAList::TheLists_Click);
+    connect(OK, &QPushButton::clicked, this, &LanguagesOfAList::OK_Click);
+    connect(Cancel, &QPushButton::clicked, this, &LanguagesOfAList::Cancel_Click);
+    setTabOrder(TheLists, Words);
+    setTabOrder(Words, Meanings);
+    setTabOrder(Meanings, OK);
+    setTabOrder(OK, Cancel);
+}
+
+void LanguagesOfAList::Form_Load()
+{
+    setBackgroundPicture(QStringLiteral("lspark.jpg"));
+    loadTeacherListChooser(TheLists, this);
+    TheLists_Click();
+}
+
+void LanguagesOfAList::TheLists_Click()
+{
+    const QList<QListWidgetItem *> selected = TheLists->selectedItems();
+    const bool chosen = !selected.isEmpty();
+    const languages::ListLanguages stored = chosen ? languages::ofList(selected.first()->text()) : languages::ListLanguages();
+    showCode(Words, stored.words);
+    showCode(Meanings, stored.meanings);
+    Words->setEnabled(chosen);
+    Meanings->setEnabled(chosen);
+}
+
+void LanguagesOfAList::OK_Click()
+{
+    if (!takeTeacherListChoice(TheLists))
+        return;
+    const languages::ListLanguages chosen{Words->currentData().toString(), Meanings->currentData().toString()};
+    if (const auto saved = languages::setOfList(Shared.CurrentList, chosen); !saved) {
+        MsgBox(saved.message + QStringLiteral("\n\nThe languages were not saved."), windowTitle(), MsgButtons::Ok, this);
+        return;
+    }
+    Cancel_Click();
+}
+
+void LanguagesOfAList::Cancel_Click()
+{
+    screens().show(ScreenId::Manager);
+    screens().close(ScreenId::LanguagesOfAList);
+}
+
+void LanguagesOfAList::Form_Terminate()
+{
+    Cancel_Click();
+}
+
+void LanguagesOfAList::escapePressed()
+{
+    Cancel_Click();
+}
