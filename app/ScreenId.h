@@ -27,6 +27,8 @@ enum class ScreenId {
     ZapOptions,
     Zap,
     ZapDone,
+    // the pupil's own progress
+    MyProgress,
     // teacher management
     PasswordForm,
     ChangePassword,

@@ -252,4 +252,9 @@ Recorder &recorder()
     return instance;
 }
 
+void flushWhenClosed(QObject *screen)
+{
+    QObject::connect(screen, &QObject::destroyed, [] { recorder().flush(); });
+}
+
 } // namespace progress

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QObject;
 class QTimer;
 
 namespace progress {
@@ -83,5 +84,15 @@ private:
 
 // The program's recorder.
 Recorder &recorder();
+
+// An activity's screen: what it recorded is saved as it closes, rather
+// than up to FlushIntervalMs later.
+void flushWhenClosed(QObject *screen);
+
+// What the pupil is told when a list has no pair due to practise.
+inline QString nothingDueMessage()
+{
+    return QStringLiteral("No words of this list are due today.");
+}
 
 } // namespace progress
