@@ -75,8 +75,7 @@ MyProgress::MyProgress()
 void MyProgress::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    fillListChooser(TheLists);
-    TheLists_Click();
+    fillListChooser(TheLists); // a list chosen before is shown at once
     TheLists->setFocus();
 }
 
