@@ -76,6 +76,8 @@ QTableWidget *makeTable(QWidget *parent, const QStringList &titles, const QStrin
     // Tab leaves the table for the next control; the arrows move inside it.
     view->setTabKeyNavigation(false);
     view->verticalHeader()->hide();
+    // Rows as tall as a line of text, so that more than four show.
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
     for (int c = 0; c < titles.size(); ++c)
         view->horizontalHeader()->setSectionResizeMode(c, c < stretched ? QHeaderView::Stretch
                                                                          : QHeaderView::ResizeToContents);
