@@ -45,14 +45,12 @@ QByteArray bookOf(const QStringList &answers)
     return book.toBytes();
 }
 
+// The screen, which has replaced the menu; nothing when it has not.
 ClassProgress *openFromMenu()
 {
     triggerMenu(screens().show(ScreenId::Manager), "Class Progress...");
     settle();
-    auto *screen = screens().find<ClassProgress>(ScreenId::ClassProgress);
-    if (screen && screens().exists(ScreenId::Manager))
-        return nullptr;
-    return screen;
+    return screens().exists(ScreenId::Manager) ? nullptr : screens().find<ClassProgress>(ScreenId::ClassProgress);
 }
 
 } // namespace
@@ -132,9 +130,6 @@ private slots:
         for (const char *shown : {"Class progress: Drinks", "Share right", "33%", "Pupils who missed it", "thé"})
             QVERIFY2(sheet.contains(QString::fromUtf8(shown)), qPrintable(sheet));
 
-        screen->TheLists->setCurrentRow(rows(screen->TheLists).indexOf("Bread"));
-        QCOMPARE(screen->Summary->text(), QString("1 pupil practised \"Bread\"."));
-        QCOMPARE(cells(screen->Missed), QList<QStringList>{});
         press(Qt::Key_Escape);
         QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ClassProgress));
     }
