@@ -46,6 +46,7 @@ enum class ScreenId {
     SoundOptions,
     LanguagesOfAList,
     SpeechForPupils,
+    ClassProgress,
     // lists exchanged with other programs
     ImportList,
     ExportList,
