@@ -17,6 +17,8 @@
 #include "manage/ManageScreens.h"
 #include "manage/editor/ListEditorScreens.h"
 #include "manage/exchange/ExchangeScreens.h"
+#include "myprogress/MyProgressScreens.h"
+#include "progress/Recorder.h"
 #include "quiz/QuizScreens.h"
 #include "speech/Speaker.h"
 
@@ -37,6 +39,20 @@ void registerAllScreens(ScreenManager &manager)
     registerManageScreens(manager);
     registerListEditorScreens(manager);
     registerExchangeScreens(manager);
+    registerMyProgressScreens(manager);
+}
+
+void connectProgramEnd()
+{
+    // Quit and the last screen closing both end exec(): the word playing
+    // stops and the speech thread is joined before the screens go, and the
+    // last answers are saved, the write running while speech shuts down.
+    // A file server that hangs holds the end up for a second at most.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] {
+        progress::recorder().flush();
+        shutdownSpeech();
+        progress::recorder().flushAndWait(1000);
+    });
 }
 
 bool startLingoSpark(const QString &dataOption)
@@ -58,9 +74,7 @@ bool startLingoSpark(const QString &dataOption)
     Shared.AppPath = choice.folder;
 
     setSoundPlayer(std::make_unique<AlsaSoundPlayer>());
-    // Quit and the last screen closing both end exec(): the word playing
-    // stops and the speech thread is joined before the screens go.
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { shutdownSpeech(); });
+    connectProgramEnd();
     showBusyCursorWhileSavesWait();
 
     registerAllScreens(screens());

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 #include "languages/LanguagesVerb.h"
 #include "manage/exchange/ListVerbs.h"
+#include "progress/ProgressVerb.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ namespace {
 // registered here so app/ includes no activity.
 QList<Verb> commandLineVerbs()
 {
-    return exchangeVerbs() + languages::languagesVerbs();
+    return exchangeVerbs() + languages::languagesVerbs() << progressVerbEntry();
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "core/SharedState.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -79,6 +80,8 @@ First::First()
     setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
+    QMenu *myWords = addMenu(QStringLiteral("My Words"));
+    addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
     QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
     QAction *filler = menuBar()->addAction(QStringLiteral("     "));
     filler->setEnabled(false);
@@ -161,6 +164,12 @@ void First::Command3_Click()
 void First::Manage_Click()
 {
     screens().show(ScreenId::PasswordForm);
+}
+
+void First::MyProgress_Click()
+{
+    screens().show(ScreenId::MyProgress);
+    screens().close(ScreenId::First);
 }
 
 void First::About_Click()

@@ -25,6 +25,7 @@ public:
     void Command3_Click();
     void Manage_Click();
     void About_Click();
+    void MyProgress_Click();
 
     const TitleAnimation &animation() const { return m_animation; }
 

@@ -27,6 +27,8 @@ enum class ScreenId {
     ZapOptions,
     Zap,
     ZapDone,
+    // the pupil's own progress
+    MyProgress,
     // teacher management
     PasswordForm,
     ChangePassword,
@@ -44,6 +46,7 @@ enum class ScreenId {
     SoundOptions,
     LanguagesOfAList,
     SpeechForPupils,
+    ClassProgress,
     // lists exchanged with other programs
     ImportList,
     ExportList,

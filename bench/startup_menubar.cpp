@@ -5,6 +5,7 @@
 // for its first paint.
 #include <QApplication>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 
 int main(int argc, char *argv[])
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     auto *area = new QWidget;
     area->setFixedSize(472, 320);
     window.setCentralWidget(area);
+    window.menuBar()->addMenu(QStringLiteral("My Words"))->addAction(QStringLiteral("My Progress..."));
     window.menuBar()->addAction(QStringLiteral("Teacher Management"));
     window.menuBar()->addAction(QStringLiteral("     "))->setEnabled(false);
     window.menuBar()->addAction(QStringLiteral("About This Program"));

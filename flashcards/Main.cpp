@@ -8,11 +8,14 @@
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -122,6 +125,7 @@ Main::Main()
     m_sound = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
     m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    progress::flushWhenClosed(this);
 }
 
 void Main::Form_Load()
@@ -138,7 +142,10 @@ void Main::Form_Load()
 void Main::StartDeck()
 {
     LoadList();
-    m_viewer = std::make_unique<CardViewer>(Shared.CardOrder, Shared.CardSide, loadedPairs());
+    // The pupil's hard words alone, when the options asked for them.
+    WordPairs hardWords = std::exchange(Shared.HardWords, {});
+    m_viewer = std::make_unique<CardViewer>(Shared.CardOrder, Shared.CardSide,
+                                            hardWords.isEmpty() ? loadedPairs() : std::move(hardWords));
 
     // A "1 ms" timer: it ticks as often as the display refreshes, so the
     // halves are seen to open rather than being open before the first paint.
@@ -160,6 +167,18 @@ void Main::showState()
     Gimme->setVisible(m_viewer->revealButtonShown());
     placeHalves();
     speakUncovered();
+    noteTurnedOver();
+}
+
+// A card counts as seen once both its halves are uncovered, once each time
+// it is put up.
+void Main::noteTurnedOver()
+{
+    const CardViewer::Uncovered now = m_viewer->uncovered();
+    if (now.word && now.meaning && now.card != m_seenCard) {
+        m_seenCard = now.card;
+        progress::recorder().seen(m_viewer->current());
+    }
 }
 
 // The side chosen first, then the other once it is uncovered; each once per

@@ -61,9 +61,11 @@ private:
     void placeHalves();
     void pageTurn();
     void speakUncovered();
+    void noteTurnedOver();
 
     std::unique_ptr<CardViewer> m_viewer;
     SoundSwitch *m_sound;
     ScreenSpeech *m_speech;
     CardViewer::Uncovered m_spoken;
+    int m_seenCard = -1; // the last card put up that was turned over
 };

@@ -6,14 +6,20 @@
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Twips.h"
+#include "app/core/ListStore.h"
 #include "app/core/SharedState.h"
+#include "progress/Recorder.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <utility>
 
 frmTitle::frmTitle()
     : Screen(ScreenId::frmTitle)
@@ -96,6 +102,9 @@ frmTitle::frmTitle()
     addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About this Program"), [this] { About_Click(); });
+    QMenu *myWords = addMenu(QStringLiteral("My Words"));
+    HardWordsOnly = myWords->addAction(QStringLiteral("My Hard Words Only"));
+    HardWordsOnly->setCheckable(true);
 }
 
 void frmTitle::Form_Load()
@@ -103,6 +112,7 @@ void frmTitle::Form_Load()
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
     Shared.CardOrder = 1;
     Shared.CardSide = 1;
+    HardWordsOnly->setChecked(false);
     fillListChooser(TheLists);
     TheLists->setFocus();
 }
@@ -145,6 +155,15 @@ void frmTitle::Begin_Click()
         Shared.StartLetter = Letter->text();
     if (!listChosen)
         return;
+    if (HardWordsOnly->isChecked()) {
+        LoadList();
+        WordPairs due = progress::recorder().duePairs(loadedPairs());
+        if (due.isEmpty()) {
+            heyMessage(progress::nothingDueMessage(), this);
+            return;
+        }
+        Shared.HardWords = std::move(due);
+    }
     screens().show(ScreenId::Main);
     screens().close(ScreenId::frmTitle);
 }

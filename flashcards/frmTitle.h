@@ -5,6 +5,7 @@
 #include <array>
 
 class ClickLabel;
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QListWidget;
@@ -42,4 +43,5 @@ public:
     std::array<ClickLabel *, 9> Label3{};
     QLineEdit *Letter;
     QPushButton *Begin;
+    QAction *HardWordsOnly;
 };

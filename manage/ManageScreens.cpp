@@ -1,6 +1,7 @@
 #include "ManageScreens.h"
 
 #include "ChangePassword.h"
+#include "ClassProgress.h"
 #include "DeleteList.h"
 #include "LanguagesOfAList.h"
 #include "Manager.h"
@@ -19,4 +20,5 @@ void registerManageScreens(ScreenManager &manager)
     manager.registerScreen(ScreenId::SoundOptions, [] { return new SoundOptions; });
     manager.registerScreen(ScreenId::LanguagesOfAList, [] { return new LanguagesOfAList; });
     manager.registerScreen(ScreenId::SpeechForPupils, [] { return new SpeechForPupils; });
+    manager.registerScreen(ScreenId::ClassProgress, [] { return new ClassProgress; });
 }

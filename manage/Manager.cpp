@@ -59,6 +59,7 @@ Manager::Manager()
     addMenuItem(Lists, QStringLiteral("Export a List..."), [this] { ExportList_Click(); });
     addMenuItem(Lists, QStringLiteral("Print a List..."), [this] { PrintList_Click(); });
     addMenuItem(Lists, QStringLiteral("Languages of a List..."), [this] { LanguagesOfAList_Click(); });
+    addMenuItem(Lists, QStringLiteral("Class Progress..."), [this] { ClassProgress_Click(); });
     QMenu *Speech = addMenu(QStringLiteral("Speech"));
     addMenuItem(Speech, QStringLiteral("Speech for Pupils..."), [this] { SpeechForPupils_Click(); });
     // The About menu has no title of its own: a blank space in the menu bar
@@ -145,6 +146,11 @@ void Manager::PrintList_Click()
 void Manager::LanguagesOfAList_Click()
 {
     handOverTo(ScreenId::LanguagesOfAList);
+}
+
+void Manager::ClassProgress_Click()
+{
+    handOverTo(ScreenId::ClassProgress);
 }
 
 void Manager::SpeechForPupils_Click()

@@ -26,6 +26,7 @@ public:
     void ExportList_Click();
     void PrintList_Click();
     void LanguagesOfAList_Click();
+    void ClassProgress_Click();
     void SpeechForPupils_Click();
 
 private:

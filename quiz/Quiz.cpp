@@ -1,5 +1,6 @@
 #include "Quiz.h"
 
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include "QuizList.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -144,6 +147,7 @@ Quiz::Quiz()
     m_sound = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
     m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    progress::flushWhenClosed(this);
 }
 
 Quiz::~Quiz() = default;
@@ -171,12 +175,15 @@ void Quiz::Form_Load()
     Shared.WrongCount = 0;
     Shared.QuestionsLeft = addCapped(Shared.QuestionsLeft, -1);
     LoadList();
+    WordPairs hardWords = std::exchange(Shared.HardWords, {});
     m_pool = std::make_unique<QuestionDrawer>(loadedPairs(), m_random);
     RemainingLabel->setText(QString::number(Shared.QuestionsLeft));
     if (!m_pool->canAsk()) {
         refuseList();
         return;
     }
+    if (!hardWords.isEmpty())
+        m_pool->askOnly(std::move(hardWords));
     ChooseDirection();
     ShowDirections();
     MakeQuestion();
@@ -213,6 +220,7 @@ void Quiz::MakeQuestion()
     const std::optional<Question> question = m_pool->makeQuestion(Shared.QuizDirection);
     if (!question)
         return;
+    m_asked = question->pair;
     Shared.CurrentWord = question->pair.word;
     Shared.CurrentMeaning = question->pair.meaning;
     Shared.RightAnswer = std::int16_t(question->rightAnswer);
@@ -264,6 +272,7 @@ void Quiz::CheckAnswer()
         button->hide();
 
     const bool right = Shared.ChosenAnswer == Shared.RightAnswer;
+    progress::recorder().graded(m_asked, right);
     Feedback->setText(right ? QStringLiteral("Correct!") : QStringLiteral("Wrong"));
     Feedback->show();
     for (QLabel *image : right ? std::array{Happy, Happy2, Image1} : std::array{Sad, Sad2, Image2})

@@ -48,6 +48,7 @@ private:
     rnd::Source m_random;
     std::unique_ptr<QuestionDrawer> m_pool; // the word pool (WordList / DefLIst)
     bool m_answered = false;
+    WordPair m_asked; // the question's pair, whatever choice is hit
     SoundSwitch *m_sound;
 
     QPushButton *Command3;

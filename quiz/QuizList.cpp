@@ -20,9 +20,3 @@ bool listCanMakeQuestions(const QString &name)
     Shared.WordCount = wordCount;
     return canAsk;
 }
-
-QString tooFewWordsMessage()
-{
-    return QStringLiteral("This list needs at least two different words to make a quiz. "
-                          "Please choose another list.");
-}

@@ -8,6 +8,3 @@
 // the same reader the quiz uses, and the shared list is put back, so asking
 // changes nothing.
 bool listCanMakeQuestions(const QString &name);
-
-// The notice for a list that cannot make a quiz.
-QString tooFewWordsMessage();

@@ -13,6 +13,12 @@ QuestionDrawer::QuestionDrawer(WordPairs list, rnd::Source random)
 {
 }
 
+void QuestionDrawer::askOnly(WordPairs pairs)
+{
+    m_pool = std::move(pairs);
+    m_inOrder = true;
+}
+
 std::optional<Question> QuestionDrawer::makeQuestion(int direction)
 {
     if (!m_canAsk)
@@ -21,7 +27,9 @@ std::optional<Question> QuestionDrawer::makeQuestion(int direction)
     Question q;
     q.direction = direction;
     m_random.reseed();
-    if (!m_pool.isEmpty())
+    if (!m_pool.isEmpty() && m_inOrder)
+        q.pair = m_pool.takeFirst();
+    else if (!m_pool.isEmpty())
         q.pair = m_pool.takeAt(m_random.from1To(int(m_pool.size())) - 1);
     else
         q.pair = m_list[m_random.from1To(int(m_list.size())) - 1];

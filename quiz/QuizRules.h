@@ -30,6 +30,10 @@ public:
     QuestionDrawer(WordPairs list, rnd::Source random);
 
     bool canAsk() const { return m_canAsk; }
+    // Asks these pairs (of the list) first, in this order, instead of the
+    // whole list in random order; the wrong choices still come from the
+    // whole list.
+    void askOnly(WordPairs pairs);
     int poolSize() const { return int(m_pool.size()); }
 
     // nullopt for a list that cannot make a question (see hasTwoDifferentWords).
@@ -40,6 +44,7 @@ private:
     WordPairs m_pool;
     rnd::Source m_random;
     bool m_canAsk;
+    bool m_inOrder = false;
 };
 
 // The integer part of right x 100 / asked, in integers so that 29 of 50 is

@@ -49,6 +49,10 @@ struct Module1 {
     std::int16_t ZapSound = 0; // -1 = true, 0 = false
     QString AppPath; // the data folder
     std::int16_t ListChoice = 0;
+    // Pairs of the chosen list to practise instead of the whole list (the
+    // pupil's hard words). The next activity's load takes them and leaves
+    // this empty, so a later start from its options gets the whole list.
+    WordPairs HardWords;
 };
 
 extern Module1 Shared;

@@ -143,8 +143,21 @@ QStringList StoreContent::names() const
 StoredList StoreContent::listAt(qsizetype position) const
 {
     const qsizetype nameLine = nameLineOf(position);
-    if (nameLine < 0)
-        return {};
+    return nameLine < 0 ? StoredList{} : listFrom(nameLine);
+}
+
+QList<StoredList> StoreContent::lists() const
+{
+    QList<StoredList> all;
+    const QList<qsizetype> names = nameLines();
+    all.reserve(names.size());
+    for (qsizetype nameLine : names)
+        all.append(listFrom(nameLine));
+    return all;
+}
+
+StoredList StoreContent::listFrom(qsizetype nameLine) const
+{
     StoredList list{textOf(nameLine), {}};
     const qsizetype end = blockEnd(nameLine);
     list.pairs.reserve((end - nameLine) / 2);

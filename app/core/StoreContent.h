@@ -47,6 +47,9 @@ public:
     // The empty store: "No Lists" and nothing but blank lines after it.
     bool isEmpty() const;
     StoredList listAt(qsizetype position) const;
+    // Every list in store order. One pass over the lines, where a loop of
+    // listAt() finds the lists' starts again for each.
+    QList<StoredList> lists() const;
 
     // The position of the `occurrence`-th list (0 = first) named `name`,
     // or -1. Names compare as text.
@@ -79,6 +82,7 @@ private:
     QList<qsizetype> nameLines() const;
     qsizetype blockEnd(qsizetype nameLine) const;
     qsizetype nameLineOf(qsizetype position) const;
+    StoredList listFrom(qsizetype nameLine) const;
     void removeBlock(qsizetype nameLine);
     void readyForAppend();
 

@@ -1,5 +1,6 @@
 #include "Concentration.h"
 
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include "app/ClickLabel.h"
@@ -100,6 +101,7 @@ Concentration::Concentration()
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
     m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    progress::flushWhenClosed(this);
 }
 
 void Concentration::Form_Load()
@@ -116,7 +118,8 @@ void Concentration::Form_Load()
         giveUp();
         return;
     }
-    m_game = std::make_unique<ConcentrationGame>(dealCards(loadedPairs()));
+    m_pairs = loadedPairs();
+    m_game = std::make_unique<ConcentrationGame>(dealCards(m_pairs));
     for (int p = 0; p < CardCount; ++p)
         CardLabel[p]->setText(m_game->card(p).text);
     showBoard();
@@ -155,6 +158,9 @@ void Concentration::Image1_Click(int p)
         return;
 
     Tries->setText(QStringLiteral("Tries: ") + withLeadingBlank(m_game->tryCount()));
+    if (result != ConcentrationGame::FlipResult::NoMatch) {
+        progress::recorder().seen(m_pairs.at(turned.pairOf - 1));
+    }
     switch (result) {
     case ConcentrationGame::FlipResult::NoMatch:
         FeedbackButton->setText(QStringLiteral("Try Again..."));

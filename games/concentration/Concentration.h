@@ -48,5 +48,6 @@ private:
     void giveUp();
 
     std::unique_ptr<ConcentrationGame> m_game;
+    WordPairs m_pairs; // as dealt: a card's pairOf counts from 1 in it
     ScreenSpeech *m_speech;
 };

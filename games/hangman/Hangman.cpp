@@ -1,5 +1,6 @@
 #include "Hangman.h"
 
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include "app/Controls.h"
@@ -133,6 +134,7 @@ Hangman::Hangman()
     SoundOn = new SoundSwitch(options);
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
     new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    progress::flushWhenClosed(this);
 }
 
 void Hangman::Form_Load()
@@ -202,6 +204,8 @@ void Hangman::Go_Click()
         return;
     }
 
+    if (outcome.won || outcome.lost)
+        progress::recorder().graded({Shared.CurrentWord, Shared.CurrentMeaning}, outcome.won);
     showFoundLetters();
     AlreadyUsed->setText(m_round->alreadyUsed());
     GuessLetter->clear();

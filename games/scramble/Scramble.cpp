@@ -1,5 +1,6 @@
 #include "Scramble.h"
 
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include "ScrambleRules.h"
@@ -69,6 +70,7 @@ Scramble::Scramble()
     QMenu *options = addMenu(QStringLiteral("Options"));
     addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
     new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    progress::flushWhenClosed(this);
 }
 
 void Scramble::Form_Load()
@@ -107,12 +109,23 @@ void Scramble::judgeGuess()
         Guess->setFocus();
         break;
     case scramble::Verdict::Right:
-        screens().show(ScreenId::ScrambleWin);
+        showOutcome(true);
         break;
     case scramble::Verdict::Wrong:
-        screens().show(ScreenId::ScrambleLose);
+        showOutcome(false);
         break;
     }
+}
+
+// The game stays open under its outcome, so a pupil can still give up
+// after a right answer: that second screen changes nothing recorded.
+void Scramble::showOutcome(bool right)
+{
+    if (!m_graded) {
+        m_graded = true;
+        progress::recorder().graded({Shared.CurrentWord, Shared.CurrentMeaning}, right);
+    }
+    screens().show(right ? ScreenId::ScrambleWin : ScreenId::ScrambleLose);
 }
 
 void Scramble::Command1_Click()
@@ -127,7 +140,7 @@ void Scramble::Guess_KeyPress()
 
 void Scramble::Command2_Click()
 {
-    screens().show(ScreenId::ScrambleLose);
+    showOutcome(false);
 }
 
 void Scramble::Command3_Click()

@@ -40,6 +40,8 @@ public:
 
 private:
     void judgeGuess();
+    void showOutcome(bool right);
 
     QString ScrambledText;
+    bool m_graded = false; // only the game's first outcome counts
 };

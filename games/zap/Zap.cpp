@@ -1,5 +1,6 @@
 #include "Zap.h"
 
+#include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
 #include "ZapRings.h"
@@ -170,6 +171,7 @@ Zap::Zap()
     addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
     addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
     m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    progress::flushWhenClosed(this);
 }
 
 const QImage &Zap::ringLayer() const
@@ -333,13 +335,21 @@ void Zap::handle(ZapGame::Outcome outcome, int shotIndex)
         return;
     case ZapGame::Outcome::GoodShot:
     case ZapGame::Outcome::WrongShot:
+        gradeTurn(outcome == ZapGame::Outcome::GoodShot);
         Blast(shotIndex);
         showTurnOver();
         return;
     case ZapGame::Outcome::Missed:
+        gradeTurn(false);
         showTurnOver();
         return;
     }
+}
+
+// The turn's definition is the pair asked, whichever target was hit.
+void Zap::gradeTurn(bool hit)
+{
+    progress::recorder().graded({m_game->currentWord(), m_game->currentMeaning()}, hit);
 }
 
 void Zap::Blast(int index)
@@ -374,8 +384,10 @@ void Zap::Timer1_Timer()
         Target[vanished]->hide();
         BackShape1[vanished]->hide();
     }
-    if (turnLost)
+    if (turnLost) {
+        gradeTurn(false);
         showTurnOver();
+    }
 }
 
 void Zap::Timer2_Timer()

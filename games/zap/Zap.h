@@ -64,6 +64,7 @@ private:
     void showNewTurn();
     void showTurnOver();
     void handle(ZapGame::Outcome outcome, int shotIndex);
+    void gradeTurn(bool hit);
     void Blast(int index);
     void TimeUp();
     void syncTimers();

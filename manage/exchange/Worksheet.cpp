@@ -19,6 +19,10 @@ constexpr double TitlesMm = 8;
 constexpr double RowMm = 9;
 constexpr double PaddingMm = 1.5;
 constexpr int TextPoints = 9; // two lines of it fit a row
+// Below the heading: one table's titles and RowsPerPage rows.
+constexpr double BodyMm = TitlesMm + RowsPerPage * RowMm;
+// Between one table and the next on a page.
+constexpr double GapMm = 6;
 
 void drawCell(QPainter &painter, const QRectF &cell, const QString &text, double padding)
 {
@@ -116,65 +120,105 @@ QPageSize::PageSizeId paperFor(const QLocale &locale)
 
 void render(QPrinter &printer, const QString &name, const WordPairs &pairs, Blank blank)
 {
+    Table sheet{{QStringLiteral("Word"), QStringLiteral("Meaning")}, {}};
+    sheet.rows.reserve(pairs.size());
+    for (const WordPair &pair : pairs)
+        sheet.rows.append({blank == Blank::Word ? QString() : pair.word, blank == Blank::Meaning ? QString() : pair.meaning});
+    render(printer, name, {sheet});
+}
+
+void render(QPrinter &printer, const QString &heading, const QList<Table> &tables)
+{
+    // Where each line of the tables goes, in millimetres below the heading,
+    // worked out first so that every page can say how many there are.
+    struct Line {
+        int page;
+        double top;
+        const Table *table;
+        const QStringList *cells; // nullptr: the table's titles
+    };
+    QList<Line> lines;
+    int page = 0;
+    double top = 0;
+    for (const Table &table : tables) {
+        if (&table != &tables.first())
+            top += GapMm;
+        // The titles never end a page without a row of theirs below them.
+        const double start = TitlesMm + (table.rows.isEmpty() ? 0 : RowMm);
+        if (top > 0 && top + start > BodyMm) {
+            ++page;
+            top = 0;
+        }
+        lines.append({page, top, &table, nullptr});
+        top += TitlesMm;
+        for (const QStringList &row : table.rows) {
+            if (top + RowMm > BodyMm) {
+                ++page;
+                lines.append({page, 0, &table, nullptr});
+                top = TitlesMm;
+            }
+            lines.append({page, top, &table, &row});
+            top += RowMm;
+        }
+    }
+    const int pages = page + 1;
+
     printer.setPageSize(QPageSize(paperFor(QLocale::system())));
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
-    printer.setDocName(name);
+    printer.setDocName(heading);
 
     QPainter painter(&printer);
     const double perMm = printer.resolution() / 25.4;
     const auto mm = [perMm](double v) { return v * perMm; };
     const double width = printer.pageLayout().paintRectPixels(printer.resolution()).width();
     const double pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const double column = width / 2;
 
-    QFont heading(QStringLiteral("Sans Serif"));
-    heading.setPointSize(16);
-    heading.setBold(true);
+    QFont headingFont(QStringLiteral("Sans Serif"));
+    headingFont.setPointSize(16);
+    headingFont.setBold(true);
     QFont titles(QStringLiteral("Sans Serif"));
     titles.setPointSize(TextPoints);
     titles.setBold(true);
     QFont body(QStringLiteral("Sans Serif"));
     body.setPointSize(TextPoints);
 
-    const int pages = pageCount(int(pairs.size()));
     QPen line(Qt::black);
     line.setWidthF(mm(0.25));
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
+    qsizetype next = 0;
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0)
             printer.newPage();
         painter.setPen(line);
-        painter.setFont(heading);
-        painter.setLayoutDirection(name.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        painter.setFont(headingFont);
+        painter.setLayoutDirection(heading.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         painter.drawText(QRectF(0, 0, width, mm(HeadingMm)), Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(heading, &printer).elidedText(name, Qt::ElideRight, width));
+                         QFontMetricsF(headingFont, &printer).elidedText(heading, Qt::ElideRight, width));
 
-        double top = mm(HeadingMm);
-        painter.setFont(titles);
-        painter.fillRect(QRectF(0, top, width, mm(TitlesMm)), QColor(225, 225, 225));
-        drawCell(painter, QRectF(0, top, column, mm(TitlesMm)), QStringLiteral("Word"), mm(PaddingMm));
-        drawCell(painter, QRectF(column, top, column, mm(TitlesMm)), QStringLiteral("Meaning"), mm(PaddingMm));
-        painter.drawRect(QRectF(0, top, width, mm(TitlesMm)));
-        top += mm(TitlesMm);
-
-        painter.setFont(body);
-        const int first = page * RowsPerPage;
-        const int last = std::min(int(pairs.size()), first + RowsPerPage);
-        for (int i = first; i < last; ++i) {
-            const QRectF wordCell(0, top, column, mm(RowMm));
-            const QRectF meaningCell(column, top, column, mm(RowMm));
-            if (blank != Blank::Word)
-                drawCell(painter, wordCell, pairs[i].word, mm(PaddingMm));
-            if (blank != Blank::Meaning)
-                drawCell(painter, meaningCell, pairs[i].meaning, mm(PaddingMm));
-            painter.drawRect(wordCell);
-            painter.drawRect(meaningCell);
-            top += mm(RowMm);
+        for (; next < lines.size() && lines[next].page == p; ++next) {
+            const Line &at = lines[next];
+            const double y = mm(HeadingMm + at.top);
+            const qsizetype columns = std::max<qsizetype>(1, at.table->titles.size());
+            const double column = width / columns;
+            if (!at.cells) {
+                painter.setFont(titles);
+                painter.fillRect(QRectF(0, y, width, mm(TitlesMm)), QColor(225, 225, 225));
+                for (qsizetype c = 0; c < at.table->titles.size(); ++c)
+                    drawCell(painter, QRectF(c * column, y, column, mm(TitlesMm)), at.table->titles[c], mm(PaddingMm));
+                painter.drawRect(QRectF(0, y, width, mm(TitlesMm)));
+                continue;
+            }
+            painter.setFont(body);
+            for (qsizetype c = 0; c < columns; ++c) {
+                const QRectF cell(c * column, y, column, mm(RowMm));
+                drawCell(painter, cell, at.cells->value(c), mm(PaddingMm));
+                painter.drawRect(cell);
+            }
         }
 
         painter.setLayoutDirection(Qt::LeftToRight);
         painter.drawText(QRectF(0, pageHeight - mm(8), width, mm(8)), Qt::AlignCenter,
-                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
     }
 }
 

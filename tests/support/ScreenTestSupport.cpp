@@ -30,6 +30,7 @@ const std::vector<ScreenRow> &everyScreen()
         {S::ZapOptions, "ZapOptions", {}},
         {S::Zap, "Zap", {}},
         {S::ZapDone, "ZapDone", {}},
+        {S::MyProgress, "MyProgress", {}},
         {S::PasswordForm, "PasswordForm", {S::First}},
         {S::ChangePassword, "ChangePassword", {S::Manager}},
         {S::Manager, "Manager", {}},
@@ -46,11 +47,12 @@ const std::vector<ScreenRow> &everyScreen()
         {S::SoundOptions, "SoundOptions", {S::Manager}},
         {S::LanguagesOfAList, "LanguagesOfAList", {}},
         {S::SpeechForPupils, "SpeechForPupils", {S::Manager}},
+        {S::ClassProgress, "ClassProgress", {}},
         {S::ImportList, "ImportList", {}},
         {S::ExportList, "ExportList", {}},
         {S::PrintList, "PrintList", {}},
     };
-    static_assert(int(ScreenId::PrintList) + 1 == 40, "a new screen belongs in this table");
+    static_assert(int(ScreenId::PrintList) + 1 == 42, "a new screen belongs in this table");
     return all;
 }
 

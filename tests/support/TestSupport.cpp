@@ -3,6 +3,7 @@
 #include "app/AppScreens.h"
 #include "app/Screen.h"
 #include "app/core/SharedState.h"
+#include "progress/Recorder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +44,7 @@ TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
     Shared = Module1{};
     Shared.AppPath = m_dir.path();
+    progress::recorder().reset({m_stateHome.path(), {}});
     QDir::setCurrent(m_dir.path());
     write(QStringLiteral("thelists.dat"), store);
     write(QStringLiteral("lsdata.dat"), settings);
@@ -72,6 +74,8 @@ TestEnv::~TestEnv()
     screens().resetForTests();
     QApplication::processEvents();
     setMessageBoxHandler({});
+    // Writes under way end before the folder goes.
+    progress::recorder().reset();
     QDir::setCurrent(m_oldCurrent);
     if (m_oldConfigHome.isNull())
         qunsetenv("XDG_CONFIG_HOME");

@@ -75,6 +75,9 @@ public:
     // Sounds asked for since the last call, then forgets them.
     QStringList takeSounds();
     QStringList sounds() const { return m_player->played; }
+    // The pupil's progress files (the recorder starts afresh there).
+    QString stateFolder() const { return m_stateHome.path(); }
+
     // Words said since the screen was opened, as "language:text".
     QStringList said() const { return m_speaker->said; }
     RecordingSpeaker &speaker() { return *m_speaker; }
@@ -95,6 +98,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QTemporaryDir m_configHome; // the pupil's own speech choice
+    QTemporaryDir m_stateHome;  // the pupil's progress
     QByteArray m_oldConfigHome;
     QString m_oldCurrent;
     RecordingSoundPlayer *m_player;

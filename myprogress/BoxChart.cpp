@@ -1,0 +1,88 @@
+#include "BoxChart.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <algorithm>
+
+namespace {
+
+QString noListText()
+{
+    return QStringLiteral("Choose a word list to see its words in their boxes.");
+}
+
+} // namespace
+
+BoxChart::BoxChart(QWidget *parent)
+    : QWidget(parent)
+{
+    setAccessibleName(QStringLiteral("Words in each box"));
+    setAccessibleDescription(noListText());
+    // Reached with Tab, so a screen reader that follows the focus says it.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString BoxChart::inWords(const progress::BoxCounts &counts)
+{
+    QStringList parts;
+    for (int box = 1; box <= progress::BoxCount; ++box) {
+        const int n = counts.inBox[box];
+        parts.append(QStringLiteral("%1 %2: %3 %4")
+                         .arg(box == 1 ? QStringLiteral("Box") : QStringLiteral("box"))
+                         .arg(box)
+                         .arg(n)
+                         .arg(n == 1 ? QStringLiteral("word") : QStringLiteral("words")));
+    }
+    return parts.join(QStringLiteral(", ")) + u'.';
+}
+
+void BoxChart::setCounts(const std::optional<progress::BoxCounts> &counts)
+{
+    m_counts = counts;
+    setAccessibleDescription(counts ? inWords(*counts) : noListText());
+    update();
+}
+
+void BoxChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QPalette &pal = palette();
+    const QRect frame = rect().adjusted(0, 0, -1, -1);
+    p.fillRect(rect(), pal.color(QPalette::Base));
+    p.setPen(pal.color(QPalette::Text));
+    p.drawRect(frame);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(2, 2, -2, -2);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
+
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const int margin = line / 2;
+    if (!m_counts) {
+        p.drawText(rect().adjusted(margin, margin, -margin, -margin), Qt::AlignCenter | Qt::TextWordWrap,
+                   noListText());
+        return;
+    }
+
+    // A count above each bar and the box's name below it; the bars share
+    // the height left between, the fullest box reaching the top.
+    const int most = std::max(1, *std::max_element(m_counts->inBox.begin() + 1, m_counts->inBox.end()));
+    const int floor = height() - margin - line;
+    const int room = floor - margin - line;
+    const int slot = (width() - 2 * margin) / progress::BoxCount;
+    const int barWidth = slot * 3 / 5;
+    for (int box = 1; box <= progress::BoxCount; ++box) {
+        const int n = m_counts->inBox[box];
+        const int left = margin + (box - 1) * slot;
+        const int barHeight = room * n / most;
+        const QRect bar(left + (slot - barWidth) / 2, floor - barHeight, barWidth, barHeight);
+        p.fillRect(bar, pal.color(QPalette::Highlight));
+        p.drawText(QRect(left, bar.top() - line, slot, line), Qt::AlignCenter, QString::number(n));
+        p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter, QStringLiteral("Box %1").arg(box));
+    }
+    p.drawLine(margin, floor, width() - margin, floor);
+}

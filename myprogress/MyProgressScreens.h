@@ -1,0 +1,5 @@
+#pragma once
+
+class ScreenManager;
+
+void registerMyProgressScreens(ScreenManager &manager);
