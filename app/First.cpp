@@ -80,12 +80,13 @@ First::First()
     setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
-    QMenu *myWords = addMenu(QStringLiteral("My Words"));
-    addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
     QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
     QAction *filler = menuBar()->addAction(QStringLiteral("     "));
     filler->setEnabled(false);
     QAction *about = menuBar()->addAction(QStringLiteral("About This Program"));
+    // After the design's own items, so they stay where pupils and teachers know them.
+    QMenu *myWords = addMenu(QStringLiteral("My Words"));
+    addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
     connect(manage, &QAction::triggered, this, &First::Manage_Click);
     connect(about, &QAction::triggered, this, &First::About_Click);
 

@@ -15,10 +15,10 @@ int main(int argc, char *argv[])
     auto *area = new QWidget;
     area->setFixedSize(472, 320);
     window.setCentralWidget(area);
-    window.menuBar()->addMenu(QStringLiteral("My Words"))->addAction(QStringLiteral("My Progress..."));
     window.menuBar()->addAction(QStringLiteral("Teacher Management"));
     window.menuBar()->addAction(QStringLiteral("     "))->setEnabled(false);
     window.menuBar()->addAction(QStringLiteral("About This Program"));
+    window.menuBar()->addMenu(QStringLiteral("My Words"))->addAction(QStringLiteral("My Progress..."));
     window.show();
     return QApplication::exec();
 }
