@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "ConfigFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,8 +83,7 @@ DataFolderSources systemDataFolderSources(const QString &option)
     DataFolderSources sources;
     sources.option = option;
     sources.environment = qEnvironmentVariable("LINGO_SPARK_DATA");
-    sources.configFiles =
-        QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QStringLiteral("lingo-spark/lingo-spark.conf"));
+    sources.configFiles = lingoSparkConfigFiles();
     sources.defaultFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/lingo-spark");
     return sources;
@@ -90,19 +91,7 @@ DataFolderSources systemDataFolderSources(const QString &option)
 
 QString configuredDataFolder(const QString &configFile)
 {
-    QFile file(configFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString folder;
-    for (const QString &raw : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(u'#') || line.startsWith(u';'))
-            continue;
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0 && line.left(equals).trimmed() == QStringLiteral("DataFolder"))
-            folder = line.mid(equals + 1).trimmed(); // the last one holds, as in other key files
-    }
-    return folder;
+    return configFileValue(configFile, QStringLiteral("DataFolder"));
 }
 
 DataFolderChoice chooseDataFolder(const DataFolderSources &sources)
