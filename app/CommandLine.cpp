@@ -36,6 +36,29 @@ const QCommandLineOption &dataOption()
     return option;
 }
 
+// Read before the line is parsed (main.cpp), so every message is already in
+// that language; here it is only accepted and described.
+QCommandLineOption languageOption(const QStringList &languages)
+{
+    return QCommandLineOption(QStringLiteral("language"),
+                              QCoreApplication::translate("CommandLine", "Show the program in <code>: %1.")
+                                  .arg(languages.join(QStringLiteral(", "))),
+                              QStringLiteral("code"));
+}
+
+QString languageHelp(const QStringList &languages)
+{
+    return QCoreApplication::translate(
+               "CommandLine",
+               "Language of the program, the first of:\n"
+               "  1. --language <code>\n"
+               "  2. a line Language=<code> in lingo-spark/lingo-spark.conf, looked for as above\n"
+               "  3. the user's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
+               "  4. English\n"
+               "Languages: %1. A language the program does not have is passed over for the next one.\n")
+        .arg(languages.join(QStringLiteral(", ")));
+}
+
 // Qt's own options, which QApplication reads later: accepted, not shown.
 QList<QCommandLineOption> qtOptions()
 {
@@ -77,10 +100,11 @@ QString commandsHelp(const QList<Verb> &verbs)
     return text + u'\n';
 }
 
-void addCommonOptions(QCommandLineParser &parser)
+void addCommonOptions(QCommandLineParser &parser, const QStringList &languages)
 {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(dataOption());
+    parser.addOption(languageOption(languages));
     parser.addOptions(qtOptions());
 }
 
@@ -97,11 +121,22 @@ bool openDataFolderForVerb(const QString &option)
     return true;
 }
 
-int runVerb(const Verb &verb, const QStringList &arguments)
+// A --language given without a code.
+bool languageMissing(const QCommandLineParser &parser)
+{
+    return parser.isSet(QStringLiteral("language")) && parser.value(QStringLiteral("language")).trimmed().isEmpty();
+}
+
+int languageMissingError()
+{
+    return usageError(QCoreApplication::translate("CommandLine", "--language needs a language code, such as \"de\""));
+}
+
+int runVerb(const Verb &verb, const QStringList &arguments, const QStringList &languages)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(verb.description);
-    addCommonOptions(parser);
+    addCommonOptions(parser, languages);
     const QCommandLineOption help = parser.addHelpOption();
     parser.addOptions(verb.options);
     parser.addPositionalArgument(verb.name, verb.description, (verb.name + u' ' + verb.synopsis).trimmed());
@@ -116,6 +151,8 @@ int runVerb(const Verb &verb, const QStringList &arguments)
         return usageError(QStringLiteral("usage: %1 %2 %3").arg(programName(), verb.name, verb.synopsis).trimmed());
     if (parser.isSet(dataOption()) && parser.value(dataOption()).isEmpty())
         return usageError(QStringLiteral("--data needs a folder"));
+    if (languageMissing(parser))
+        return languageMissingError();
     if (!openDataFolderForVerb(parser.value(dataOption())))
         return 1;
     return verb.run(args, parser);
@@ -139,14 +176,14 @@ bool displayAvailable(const QString &platform, const QString &x11Display, const 
     return false;
 }
 
-CommandLineOutcome runCommandLine(const QList<Verb> &verbs)
+CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &languages)
 {
     const QStringList arguments = QCoreApplication::arguments();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Lingo-Spark: vocabulary flash cards, quizzes and games for schools.\n"
                        "Without a command it opens the main menu."));
-    addCommonOptions(parser);
+    addCommonOptions(parser, languages);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!verbs.isEmpty())
@@ -160,14 +197,15 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs)
     if (!positional.isEmpty()) {
         for (const Verb &verb : verbs) {
             if (verb.name == positional.first())
-                return {false, runVerb(verb, arguments), {}};
+                return {false, runVerb(verb, arguments, languages), {}};
         }
         return {false, usageError(QStringLiteral("unknown command \"%1\"").arg(positional.first())), {}};
     }
     if (!understood)
         return {false, usageError(parser.errorText()), {}};
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        print(stdout, parser.helpText() + u'\n' + commandsHelp(verbs) + dataFolderHelp());
+        print(stdout, parser.helpText() + u'\n' + commandsHelp(verbs) + dataFolderHelp() + u'\n'
+                        + languageHelp(languages));
         return {false, 0, {}};
     }
     if (parser.isSet(version)) {
@@ -176,6 +214,8 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs)
     }
     if (parser.isSet(dataOption()) && parser.value(dataOption()).isEmpty())
         return {false, usageError(QStringLiteral("--data needs a folder")), {}};
+    if (languageMissing(parser))
+        return {false, languageMissingError(), {}};
 
     const QString platform = parser.isSet(QStringLiteral("platform")) ? parser.value(QStringLiteral("platform"))
                                                                       : qEnvironmentVariable("QT_QPA_PLATFORM");
