@@ -1,6 +1,7 @@
 #include "First.h"
 
 #include "BuiltInPictures.h"
+#include "CommonMenus.h"
 #include "Controls.h"
 #include "Picture.h"
 #include "ScreenManager.h"
@@ -83,12 +84,11 @@ First::First()
     QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
     QAction *filler = menuBar()->addAction(QStringLiteral("     "));
     filler->setEnabled(false);
-    QAction *about = menuBar()->addAction(QStringLiteral("About This Program"));
+    CommonMenus::about(menuBar());
     // After the design's own items, so they stay where pupils and teachers know them.
-    QMenu *myWords = addMenu(QStringLiteral("My Words"));
+    QMenu *myWords = CommonMenus::myWords(menuBar());
     addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
     connect(manage, &QAction::triggered, this, &First::Manage_Click);
-    connect(about, &QAction::triggered, this, &First::About_Click);
 
     placeAnimated();
 }
@@ -171,11 +171,6 @@ void First::MyProgress_Click()
 {
     screens().show(ScreenId::MyProgress);
     screens().close(ScreenId::First);
-}
-
-void First::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void First::Form_Terminate()

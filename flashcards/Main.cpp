@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -117,14 +118,14 @@ Main::Main()
     setTabOrder(BackLabel, Backhand);
     setTabOrder(Backhand, Command1);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { MainBack_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { MainBack_Click(); });
     addMenuItem(go, QStringLiteral("Back to the Flash Card Options"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
     m_sound = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -293,16 +294,6 @@ void Main::Back_Click()
 {
     screens().show(ScreenId::frmTitle);
     screens().close(ScreenId::Main);
-}
-
-void Main::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Main::about_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Main::Form_Terminate()

@@ -1,6 +1,7 @@
 #include "frmTitle.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -97,12 +98,12 @@ frmTitle::frmTitle()
     setTabOrder(Option2, Letter);
     setTabOrder(Letter, Begin);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About this Program"), [this] { About_Click(); });
-    QMenu *myWords = addMenu(QStringLiteral("My Words"));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options, CommonMenus::AboutCase::thisProgram);
+    QMenu *myWords = CommonMenus::myWords(menuBar());
     HardWordsOnly = myWords->addAction(QStringLiteral("My Hard Words Only"));
     HardWordsOnly->setCheckable(true);
 }
@@ -172,16 +173,6 @@ void frmTitle::Back_Click()
 {
     screens().close(ScreenId::frmTitle);
     screens().show(ScreenId::First);
-}
-
-void frmTitle::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void frmTitle::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void frmTitle::Form_Terminate()

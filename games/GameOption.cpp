@@ -1,5 +1,6 @@
 #include "GameOption.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -86,11 +87,11 @@ GameOption::GameOption()
     Command3->setAutoDefault(true);
     connect(Command3, &QPushButton::clicked, this, &GameOption::Command3_Click);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back1_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void GameOption::Form_Load()
@@ -145,16 +146,6 @@ void GameOption::Command3_Click()
 void GameOption::Back1_Click()
 {
     Command3_Click();
-}
-
-void GameOption::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void GameOption::about_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void GameOption::Form_Terminate()

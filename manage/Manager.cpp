@@ -1,5 +1,6 @@
 #include "Manager.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/UntitledMenu.h"
@@ -51,22 +52,22 @@ Manager::Manager()
     makePicture(area(), QStringLiteral("deco1.png"), twRect(600, 3960, 1200, 900));
     makePicture(area(), QStringLiteral("deco2.png"), twRect(5280, 3960, 1200, 900));
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
+    QMenu *Go = CommonMenus::go(menuBar());
     addMenuItem(Go, QStringLiteral("Exit List Management"), [this] { Exit_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    CommonMenus::quit(Go);
     QMenu *Lists = addMenu(QStringLiteral("Lists"));
     addMenuItem(Lists, QStringLiteral("Import a List..."), [this] { ImportList_Click(); });
     addMenuItem(Lists, QStringLiteral("Export a List..."), [this] { ExportList_Click(); });
     addMenuItem(Lists, QStringLiteral("Print a List..."), [this] { PrintList_Click(); });
     addMenuItem(Lists, QStringLiteral("Languages of a List..."), [this] { LanguagesOfAList_Click(); });
     addMenuItem(Lists, QStringLiteral("Class Progress..."), [this] { ClassProgress_Click(); });
-    QMenu *Speech = addMenu(QStringLiteral("Speech"));
+    QMenu *Speech = CommonMenus::speech(menuBar());
     addMenuItem(Speech, QStringLiteral("Speech for Pupils..."), [this] { SpeechForPupils_Click(); });
     // The About menu has no title of its own: a blank space in the menu bar
     // that still opens when clicked or reached with the keyboard.
     QMenu *Fil1 = addMenu(QStringLiteral("     "));
     nameUntitledMenu(Fil1, QStringLiteral("About"));
-    addMenuItem(Fil1, QStringLiteral("About this Program"), [this] { About_Click(); });
+    CommonMenus::about(Fil1, CommonMenus::AboutCase::thisProgram);
 }
 
 void Manager::Form_Load()
@@ -116,16 +117,6 @@ void Manager::QuitButton_Click()
 void Manager::Exit_Click()
 {
     QuitButton_Click();
-}
-
-void Manager::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Manager::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Manager::ImportList_Click()

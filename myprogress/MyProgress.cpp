@@ -2,6 +2,7 @@
 
 #include "BoxChart.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -65,9 +66,9 @@ MyProgress::MyProgress()
     setTabOrder(Chart, Practise);
     setTabOrder(Practise, StartAgain);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
     // Start Again is saved when the pupil leaves, as an activity's answers are.
     progress::flushWhenClosed(this);
 }
@@ -150,11 +151,6 @@ void MyProgress::Back_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::MyProgress);
-}
-
-void MyProgress::Quit_Click()
-{
-    screens().endProgram();
 }
 
 void MyProgress::escapePressed()

@@ -5,6 +5,7 @@
 
 #include "QuizList.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -139,14 +140,14 @@ Quiz::Quiz()
     CorrectLabel->setObjectName(QStringLiteral("CorrectLabel"));
     WrongLabel->setObjectName(QStringLiteral("WrongLabel"));
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
+    QMenu *Go = CommonMenus::go(menuBar());
     addMenuItem(Go, QStringLiteral("Back to Quiz Options"), [this] { Back_Click(); });
-    addMenuItem(Go, QStringLiteral("Back to Main Screen"), [this] { Back2Main_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    CommonMenus::backToMainScreen(Go, [this] { Back2Main_Click(); });
+    CommonMenus::quit(Go);
+    QMenu *options = CommonMenus::options(menuBar());
     m_sound = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -327,16 +328,6 @@ void Quiz::Back2Main_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::Quiz);
-}
-
-void Quiz::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Quiz::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Quiz::SoundOn_Click()

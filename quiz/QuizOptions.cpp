@@ -3,6 +3,7 @@
 #include "QuizList.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -93,11 +94,11 @@ QuizOptions::QuizOptions()
     setDefaultButton(Command1); // Enter on an option or the bar begins too
     connect(Command1, &QPushButton::clicked, this, &QuizOptions::Command1_Click);
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
+    QMenu *Go = CommonMenus::go(menuBar());
     addMenuItem(Go, QStringLiteral("Return to Main Screen"), [this] { Return_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *Options = addMenu(QStringLiteral("Options"));
-    addMenuItem(Options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    CommonMenus::quit(Go);
+    QMenu *Options = CommonMenus::options(menuBar());
+    CommonMenus::about(Options);
 
     TheLists->setFocus();
 }
@@ -151,16 +152,6 @@ void QuizOptions::Return_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::QuizOptions);
-}
-
-void QuizOptions::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void QuizOptions::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 bool QuizOptions::eventFilter(QObject *watched, QEvent *event)

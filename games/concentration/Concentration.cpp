@@ -4,6 +4,7 @@
 #include "speech/ScreenSpeech.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -94,13 +95,13 @@ Concentration::Concentration()
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Concentration::Timer1_Timer);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back2_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToGamesOptions(go, [this] { Back1_Click(); });
+    CommonMenus::backToMainScreen(go, [this] { Back2_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 

@@ -3,6 +3,7 @@
 #include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -126,14 +127,14 @@ Hangman::Hangman()
     for (QPushButton *button : {Go, Hint, Done})
         button->setAutoDefault(true);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back2_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToGamesOptions(go, [this] { Back1_Click(); });
+    CommonMenus::backToMainScreen(go, [this] { Back2_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
     SoundOn = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    CommonMenus::about(options);
+    new ScreenSpeech(this, CommonMenus::speech(menuBar()), ScreenSpeech::SayIt::Withheld);
     progress::flushWhenClosed(this);
 }
 
@@ -272,16 +273,6 @@ void Hangman::Back2_Click()
 {
     screens().close(ScreenId::Hangman);
     screens().show(ScreenId::First);
-}
-
-void Hangman::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Hangman::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Hangman::Form_Terminate()

@@ -4,6 +4,7 @@
 #include "speech/ScreenSpeech.h"
 
 #include "ScrambleRules.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -63,13 +64,13 @@ Scramble::Scramble()
     placeTw(Label4, 1380, 3480, 1440, 375);
     setPointSize(Label4, 12);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Return_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Return_Click(); });
+    CommonMenus::backToGamesOptions(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
+    new ScreenSpeech(this, CommonMenus::speech(menuBar()), ScreenSpeech::SayIt::Withheld);
     progress::flushWhenClosed(this);
 }
 
@@ -158,16 +159,6 @@ void Scramble::Return_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::Scramble);
-}
-
-void Scramble::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Scramble::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Scramble::Form_Terminate()

@@ -6,6 +6,7 @@
 #include "ZapRings.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -167,10 +168,10 @@ Zap::Zap()
     for (QLabel *label : {Label1, DefLabel})
         label->setStyleSheet(QStringLiteral("color: #ffffff;"));
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 

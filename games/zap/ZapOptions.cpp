@@ -3,6 +3,7 @@
 #include "ZapRules.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/NumberScrollBar.h"
@@ -99,12 +100,12 @@ ZapOptions::ZapOptions()
     setTabOrder(SoundOFFOp, Command1);
     setTabOrder(Command1, Command2);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back2_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToGamesOptions(go, [this] { Back2_Click(); });
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 
     SpeedBar->setNumber(DefaultSpeed);
 }

@@ -5,6 +5,7 @@
 #include "ListEntries.h"
 #include "ListSaves.h"
 #include "manage/UnreadFile.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -80,11 +81,11 @@ EditList::EditList()
     setTabOrder(Command6, command4);
     setTabOrder(command4, Command5);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
+    QMenu *go = CommonMenus::go(menuBar());
     addMenuItem(go, QStringLiteral("Back To List Management"), [this] { Manage_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void EditList::Form_Load()
@@ -297,16 +298,6 @@ void EditList::Command5_Click()
 void EditList::Manage_Click()
 {
     Command5_Click();
-}
-
-void EditList::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void EditList::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void EditList::Form_Terminate()

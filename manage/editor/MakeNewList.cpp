@@ -3,6 +3,7 @@
 #include "ListEntries.h"
 #include "ListSaves.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -66,11 +67,11 @@ MakeNewList::MakeNewList()
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Command3);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
+    QMenu *go = CommonMenus::go(menuBar());
     addMenuItem(go, QStringLiteral("Return to Manager Screen"), [this] { Return_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void MakeNewList::Form_Load()
@@ -193,16 +194,6 @@ void MakeNewList::FLButton_Click(int index)
 void MakeNewList::Return_Click()
 {
     screens().show(ScreenId::SureForm);
-}
-
-void MakeNewList::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void MakeNewList::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 bool MakeNewList::hasUnsavedWork() const
