@@ -1,5 +1,7 @@
 #include "QuizRules.h"
 
+#include <QCoreApplication>
+
 int chooseDirection(int quizType, const rnd::Source &random)
 {
     if (quizType == WordToMeaning || quizType == MeaningToWord)
@@ -58,13 +60,14 @@ int scorePercent(int right, int asked)
     return asked > 0 ? right * 100 / asked : 0;
 }
 
+// Worded for the results screen, which shows it.
 QString ratingFor(int percent)
 {
     if (percent >= 100)
-        return QStringLiteral("Perfect Score!!!");
+        return QCoreApplication::translate("summary", "Perfect Score!!!");
     if (percent >= 71)
-        return QStringLiteral("Good job!");
+        return QCoreApplication::translate("summary", "Good job!");
     if (percent >= 41)
-        return QStringLiteral("Looks like you could use a little more work.");
-    return QStringLiteral("Oops! Keep studying!!");
+        return QCoreApplication::translate("summary", "Looks like you could use a little more work.");
+    return QCoreApplication::translate("summary", "Oops! Keep studying!!");
 }
