@@ -2,6 +2,8 @@
 
 #include "app/core/Numbers.h"
 
+#include <QCoreApplication>
+
 CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random)
     : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(random))
 {
@@ -9,12 +11,13 @@ CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Sou
 
 QString CardViewer::revealButtonCaption() const
 {
-    return m_side == ShowWord ? QStringLiteral("Show the Meaning") : QStringLiteral("Show the Word");
+    return m_side == ShowWord ? QCoreApplication::translate("Main", "Show the Meaning")
+                              : QCoreApplication::translate("Main", "Show the Word");
 }
 
 QString CardViewer::countCaption() const
 {
-    return QStringLiteral("Total cards available in this set: ") + withLeadingBlank(m_deck.count());
+    return QCoreApplication::translate("Main", "Total cards available in this set: %1").arg(withLeadingBlank(m_deck.count()));
 }
 
 bool CardViewer::start(const QString &startLetter)
@@ -22,7 +25,7 @@ bool CardViewer::start(const QString &startLetter)
     clearCaptions();
     QString notice;
     if (m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter))
-        notice = QStringLiteral("(No words in this list start with ") + startLetter + QStringLiteral("!)");
+        notice = QCoreApplication::translate("Main", "(No words in this list start with %1!)").arg(startLetter);
     m_current = m_deck.moveForward();
     noteAdvance();
     if (!notice.isEmpty()) {

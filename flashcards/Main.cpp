@@ -62,7 +62,7 @@ ClickLabel *linkLabel(QWidget *parent, const QString &caption)
 Main::Main()
     : Screen(ScreenId::Main)
 {
-    setWindowTitle(QStringLiteral("Vocabulary Flash Cards"));
+    setWindowTitle(tr("Vocabulary Flash Cards"));
     setClientSizeTwips(8775, 5880);
 
     Timer1 = new QTimer(this);
@@ -72,9 +72,9 @@ Main::Main()
     TheDefinition = halfLabel(area());
 
     Image2 = new ClickLabel(area());
-    Image2->setAccessibleName(QStringLiteral("Word card"));
+    Image2->setAccessibleName(tr("Word card"));
     Image3 = new ClickLabel(area());
-    Image3->setAccessibleName(QStringLiteral("Meaning card"));
+    Image3->setAccessibleName(tr("Meaning card"));
     Image3->setFocusPolicy(Qt::NoFocus); // nothing happens when it is clicked
     connect(Image2, &ClickLabel::clicked, this, &Main::Image2_Click);
 
@@ -85,14 +85,14 @@ Main::Main()
     connect(Gimme, &QPushButton::clicked, this, &Main::Gimme_Click);
 
     Backhand = new ClickLabel(area());
-    Backhand->setAccessibleName(QStringLiteral("Previous Card arrow"));
+    Backhand->setAccessibleName(tr("Previous Card arrow"));
     placeTw(Backhand, 480, 4200, 735, 735);
-    BackLabel = linkLabel(area(), QStringLiteral("Previous Card"));
+    BackLabel = linkLabel(area(), tr("Previous Card"));
     placeTw(BackLabel, 1275, 4320, 1665, 495);
-    Label2 = linkLabel(area(), QStringLiteral("Next Card"));
+    Label2 = linkLabel(area(), tr("Next Card"));
     placeTw(Label2, 5715, 4320, 1665, 495);
     Image1 = new ClickLabel(area());
-    Image1->setAccessibleName(QStringLiteral("Next Card arrow"));
+    Image1->setAccessibleName(tr("Next Card arrow"));
     placeTw(Image1, 7440, 4200, 735, 735);
     Backhand->hide();
     BackLabel->hide();
@@ -106,7 +106,7 @@ Main::Main()
     setPointSize(Label1, 10, false);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
-    Command1 = new QPushButton(QStringLiteral("Quit"), area());
+    Command1 = new QPushButton(tr("Quit"), area());
     placeTw(Command1, 7080, 5160, 1095, 495);
     Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
@@ -120,7 +120,7 @@ Main::Main()
 
     QMenu *go = CommonMenus::go(menuBar());
     CommonMenus::backToMainScreen(go, [this] { MainBack_Click(); });
-    addMenuItem(go, QStringLiteral("Back to the Flash Card Options"), [this] { Back_Click(); });
+    addMenuItem(go, tr("Back to the Flash Card Options"), [this] { Back_Click(); });
     CommonMenus::quit(go);
     QMenu *options = CommonMenus::options(menuBar());
     m_sound = new SoundSwitch(options);
