@@ -4,6 +4,7 @@
 #include "app/Twips.h"
 #include "app/core/SharedState.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,14 +43,14 @@ inline OutcomeTexts makeOutcomeTexts(QWidget *area, int left, const QString &hea
     };
     t.Label1 = centred(headline, 120, 660, 22, true);
     t.Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
-    t.Label2 = centred(QStringLiteral("The word was"), 840, 330, 11, false);
+    t.Label2 = centred(QCoreApplication::translate("OutcomeTexts", "The word was"), 840, 330, 11, false);
     t.Label3 = centred(QString(), 1170, 540, 17, true);
-    t.Label4 = centred(QStringLiteral("which means:"), 1740, 330, 11, false);
+    t.Label4 = centred(QCoreApplication::translate("OutcomeTexts", "which means:"), 1740, 330, 11, false);
     t.Label5 = centred(QString(), 2070, 840, 12, false);
     t.Label6 = centred(question, 3420, 375, 12, true);
 
-    t.yes = new QPushButton(QStringLiteral("Yes"), area);
-    t.no = new QPushButton(QStringLiteral("No"), area);
+    t.yes = new QPushButton(QCoreApplication::translate("OutcomeTexts", "Yes"), area);
+    t.no = new QPushButton(QCoreApplication::translate("OutcomeTexts", "No"), area);
     placeTw(t.yes, left + 1320, 3960, 1215, 495);
     placeTw(t.no, left + 2985, 3960, 1215, 495);
     for (QPushButton *button : {t.yes, t.no})

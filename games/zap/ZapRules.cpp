@@ -3,6 +3,7 @@
 #include "app/core/Numbers.h"
 #include "app/core/Random.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -14,17 +15,18 @@ const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
     {{{840, 2640}, {3120, 2640}, {5640, 2640}, {3120, 1200}, {3120, 4200}}},
 }};
 
+// Worded for the score screen, which shows it.
 QString RateScore(int score)
 {
     if (score < 1)
-        return QStringLiteral("Oops!");
+        return QCoreApplication::translate("ZapDone", "Oops!");
     if (score < 100)
-        return QStringLiteral("Not too bad...");
+        return QCoreApplication::translate("ZapDone", "Not too bad...");
     if (score < 200)
-        return QStringLiteral("Good Job!");
+        return QCoreApplication::translate("ZapDone", "Good Job!");
     if (score < 400)
-        return QStringLiteral("Great Work!");
-    return QStringLiteral("FANTASTIC!!!!");
+        return QCoreApplication::translate("ZapDone", "Great Work!");
+    return QCoreApplication::translate("ZapDone", "FANTASTIC!!!!");
 }
 
 BlastCentre blastCentre(int left, int top, int width, int height)
@@ -186,7 +188,7 @@ ZapGame::Outcome ZapGame::goodShot()
 {
     m_vanishRunning = false;
     addScore(50);
-    m_message = QStringLiteral("Great Shot!");
+    m_message = QCoreApplication::translate("Zap", "Great Shot!");
     m_phase = Phase::TurnOver;
     m_missedLast = false;
     return Outcome::GoodShot;
@@ -197,7 +199,7 @@ ZapGame::Outcome ZapGame::missed()
     m_vanishRunning = false;
     m_missedLast = true;
     addScore(-50);
-    m_message = QStringLiteral("You missed! The correct answer was  --") + m_currentWord + QStringLiteral("--");
+    m_message = QCoreApplication::translate("Zap", "You missed! The correct answer was  --%1--").arg(m_currentWord);
     m_phase = Phase::TurnOver;
     return Outcome::Missed;
 }
@@ -207,8 +209,8 @@ ZapGame::Outcome ZapGame::wrongShot()
     m_missedLast = true;
     m_vanishRunning = false;
     addScore(-50);
-    m_message = QStringLiteral("You shot the wrong word! The correct answer was  --") + m_currentWord +
-                QStringLiteral("--");
+    m_message = QCoreApplication::translate("Zap", "You shot the wrong word! The correct answer was  --%1--")
+                    .arg(m_currentWord);
     m_phase = Phase::TurnOver;
     return Outcome::WrongShot;
 }
