@@ -10,7 +10,7 @@
 Error::Error()
     : Screen(ScreenId::Error)
 {
-    setWindowTitle(QStringLiteral("Error:"));
+    setWindowTitle(tr("Error:"));
     setClientSizeTwips(5400, 2760);
 
     QLabel *Label1 = makeLabel(
@@ -21,7 +21,7 @@ Error::Error()
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 12);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command1 = new QPushButton(tr("OK"), area());
     placeTw(Command1, 1980, 1920, 1455, 495);
     Command1->setDefault(true);
     Command1->setAutoDefault(true);

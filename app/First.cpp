@@ -65,29 +65,29 @@ First::First()
     Light->setScaledContents(true);
     Light->setAccessibleName(QStringLiteral("Spark"));
 
-    Command1 = menuButton(area(), QStringLiteral("Flash Cards"), 960, 2640);
-    Command2 = menuButton(area(), QStringLiteral("Quiz Me!"), 3705, 2640);
-    command4 = menuButton(area(), QStringLiteral("Games"), 960, 3480);
-    Command3 = menuButton(area(), QStringLiteral("Quit"), 3705, 3480);
+    Command1 = menuButton(area(), tr("Flash Cards"), 960, 2640);
+    Command2 = menuButton(area(), tr("Quiz Me!"), 3705, 2640);
+    command4 = menuButton(area(), tr("Games"), 960, 3480);
+    Command3 = menuButton(area(), tr("Quit"), 3705, 3480);
     connect(Command1, &QPushButton::clicked, this, &First::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &First::Command2_Click);
     connect(command4, &QPushButton::clicked, this, &First::command4_Click);
     connect(Command3, &QPushButton::clicked, this, &First::Command3_Click);
 
-    Label4 = new QLabel(QStringLiteral("No Lists Available!"), area());
+    Label4 = new QLabel(tr("No Lists Available!"), area());
     placeTw(Label4, 960, 2640, 2415, 615);
     setPointSize(Label4, 12);
     Label4->setAlignment(Qt::AlignCenter);
     setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
-    QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
+    QAction *manage = menuBar()->addAction(tr("Teacher Management"));
     QAction *filler = menuBar()->addAction(QStringLiteral("     "));
     filler->setEnabled(false);
     CommonMenus::about(menuBar());
     // After the design's own items, so they stay where pupils and teachers know them.
     QMenu *myWords = CommonMenus::myWords(menuBar());
-    addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
+    addMenuItem(myWords, tr("My Progress..."), [this] { MyProgress_Click(); });
     connect(manage, &QAction::triggered, this, &First::Manage_Click);
 
     placeAnimated();
