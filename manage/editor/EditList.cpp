@@ -36,7 +36,7 @@ QPushButton *editorButton(QWidget *parent, const QString &caption, int left, int
 EditList::EditList()
     : Screen(ScreenId::EditList)
 {
-    setWindowTitle(QStringLiteral("View/Edit List"));
+    setWindowTitle(tr("View/Edit List"));
     setClientSizeTwips(7920, 5640);
 
     Label1 = makeLabel(area());
@@ -44,7 +44,7 @@ EditList::EditList()
     placeTw(Label1, 240, 120, 7440, 495);
 
     WordList = new QListWidget(area());
-    WordList->setAccessibleName(QStringLiteral("Words"));
+    WordList->setAccessibleName(tr("Words"));
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
     WordList->setSortingEnabled(false);
     followItemDirections(WordList);
@@ -53,7 +53,7 @@ EditList::EditList()
     connect(WordList, &QListWidget::currentRowChanged, this, &EditList::WordList_Click);
     connect(WordList, &QListWidget::itemSelectionChanged, this, &EditList::WordList_Click);
 
-    DefLabel = makeLabel(area(), QStringLiteral("Meaning"));
+    DefLabel = makeLabel(area(), tr("Meaning"));
     DefLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DefLabel->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray; padding: 4px;"));
     placeTw(DefLabel, 4080, 720, 3600, 1320);
@@ -61,12 +61,12 @@ EditList::EditList()
     TotalLabel = makeLabel(area());
     placeTw(TotalLabel, 240, 5160, 3840, 300);
 
-    Command1 = editorButton(area(), QStringLiteral("Delete"), 4080, 2280);
-    Command2 = editorButton(area(), QStringLiteral("Edit"), 5880, 2280);
-    Command3 = editorButton(area(), QStringLiteral("Add"), 4080, 2880);
-    Command6 = editorButton(area(), QStringLiteral("Change List Name"), 5880, 2880);
-    command4 = editorButton(area(), QStringLiteral("Done"), 4080, 4545);
-    Command5 = editorButton(area(), QStringLiteral("Cancel"), 5880, 4545);
+    Command1 = editorButton(area(), tr("Delete"), 4080, 2280);
+    Command2 = editorButton(area(), tr("Edit"), 5880, 2280);
+    Command3 = editorButton(area(), tr("Add"), 4080, 2880);
+    Command6 = editorButton(area(), tr("Change List Name"), 5880, 2880);
+    command4 = editorButton(area(), tr("Done"), 4080, 4545);
+    Command5 = editorButton(area(), tr("Cancel"), 5880, 4545);
     connect(Command1, &QPushButton::clicked, this, &EditList::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &EditList::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &EditList::Command3_Click);
@@ -82,7 +82,7 @@ EditList::EditList()
     setTabOrder(command4, Command5);
 
     QMenu *go = CommonMenus::go(menuBar());
-    addMenuItem(go, QStringLiteral("Back To List Management"), [this] { Manage_Click(); });
+    addMenuItem(go, tr("Back To List Management"), [this] { Manage_Click(); });
     CommonMenus::quit(go);
     QMenu *options = CommonMenus::options(menuBar());
     CommonMenus::about(options);
@@ -126,7 +126,7 @@ void EditList::loadList()
         WordList->addItems(words);
     }
     Shared.WordCount = std::int16_t(qMin<qsizetype>(m_pairs.size(), 32767));
-    TotalLabel->setText(QStringLiteral("Total Words In This List: ") + withLeadingBlank(int(m_pairs.size())));
+    TotalLabel->setText(tr("Total Words In This List: %1").arg(withLeadingBlank(int(m_pairs.size()))));
     if (m_unread)
         MsgBox(unreadAtLoadMessage(storePath()), windowTitle());
 }
@@ -233,7 +233,7 @@ bool EditList::saveList()
     // Lists from older versions may hold text the store cannot take back
     // safely; it is put right here rather than written.
     if (const auto refusal = entryRefusal(Label1->text(), EntryKind::ListName)) {
-        heyMessage(*refusal + QStringLiteral("\n\nPlease change the list's name before saving."), this);
+        heyMessage(tr("%1\n\nPlease change the list's name before saving.").arg(*refusal), this);
         return false;
     }
     for (int i = 0; i < m_pairs.size(); ++i) {
@@ -242,13 +242,13 @@ bool EditList::saveList()
             refusal = entryRefusal(m_pairs[i].meaning, EntryKind::Meaning);
         if (refusal) {
             select(i);
-            heyMessage(*refusal + QStringLiteral("\n\nPlease edit the selected word before saving."), this);
+            heyMessage(tr("%1\n\nPlease edit the selected word before saving.").arg(*refusal), this);
             return false;
         }
     }
 
     if (m_unread) {
-        MsgBox(unreadAtSaveMessage(storePath()), QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        MsgBox(unreadAtSaveMessage(storePath()), tr("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
     EditedList edited{Shared.CurrentList, m_occurrence, m_seen, {Label1->text(), m_pairs}};
@@ -273,9 +273,9 @@ bool EditList::saveList()
             heyMessage(result.message, this);
             return false;
         default:
-            MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                                   "Your changes are still here."),
-                   QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+            MsgBox(tr("%1\n\nThe list was not saved and the word list file is unchanged. "
+                      "Your changes are still here.").arg(result.message),
+                   tr("Save Failed"), MsgButtons::Ok, this);
             return false;
         }
     }
@@ -304,8 +304,8 @@ void EditList::Form_Terminate()
 {
     if (m_changed) {
         const MsgAnswer answer = MsgBox(
-            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before closing?").arg(Label1->text()),
-            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+            tr("The changes to the list \"%1\" have not been saved. Save them before closing?").arg(Label1->text()),
+            tr("Save?"), MsgButtons::YesNoCancel, this);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !saveList()))
             return;
     }
@@ -317,8 +317,8 @@ void EditList::escapePressed()
     // Escape is Cancel, which would drop the changes: ask first.
     if (m_changed) {
         const MsgAnswer answer = MsgBox(
-            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before leaving?").arg(Label1->text()),
-            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+            tr("The changes to the list \"%1\" have not been saved. Save them before leaving?").arg(Label1->text()),
+            tr("Save?"), MsgButtons::YesNoCancel, this);
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {
