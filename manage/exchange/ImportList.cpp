@@ -29,15 +29,15 @@ QString formatDescription(const ImportResult &result)
     switch (result.format) {
     case ImportResult::Format::Kvtml:
         return result.hintsAsMeanings
-            ? QStringLiteral("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
-            : QStringLiteral("Read as a KVTML vocabulary.");
+            ? ImportList::tr("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
+            : ImportList::tr("Read as a KVTML vocabulary.");
     case ImportResult::Format::Equals:
-        return QStringLiteral("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
+        return ImportList::tr("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
     case ImportResult::Format::Delimited: {
-        const QString separator = result.separator == u'\t' ? QStringLiteral("tab")
-            : result.separator == u';'                      ? QStringLiteral("semicolon")
-                                                            : QStringLiteral("comma");
-        return QStringLiteral("Read as %1-separated text in %2.").arg(separator, result.encoding);
+        const QString told = result.separator == u'\t' ? ImportList::tr("Read as tab-separated text in %1.")
+            : result.separator == u';' ? ImportList::tr("Read as semicolon-separated text in %1.")
+                                       : ImportList::tr("Read as comma-separated text in %1.");
+        return told.arg(result.encoding);
     }
     case ImportResult::Format::None:
         break;
@@ -57,18 +57,18 @@ QLabel *caption(QWidget *parent, const QString &text, int left, int top, int wid
 ImportList::ImportList()
     : Screen(ScreenId::ImportList)
 {
-    setWindowTitle(QStringLiteral("Import a List"));
+    setWindowTitle(tr("Import a List"));
     setClientSizeTwips(9600, 7800);
 
-    caption(area(), QStringLiteral("File:"), 240, 300, 720);
+    caption(area(), tr("File:"), 240, 300, 720);
     FileName = makeLabel(area());
     placeTw(FileName, 960, 300, 6240, 315);
-    ChooseFile = new QPushButton(QStringLiteral("Choose a File..."), area());
+    ChooseFile = new QPushButton(tr("Choose a File..."), area());
     placeTw(ChooseFile, 7320, 240, 2040, 435);
 
-    QLabel *nameLabel = caption(area(), QStringLiteral("List name:"), 240, 810, 1200);
+    QLabel *nameLabel = caption(area(), tr("List name:"), 240, 810, 1200);
     NameBox = new QLineEdit(area());
-    NameBox->setAccessibleName(QStringLiteral("List name"));
+    NameBox->setAccessibleName(tr("List name"));
     nameLabel->setBuddy(NameBox);
     placeTw(NameBox, 1440, 780, 5760, 375);
 
@@ -78,28 +78,28 @@ ImportList::ImportList()
     placeTw(Notes, 240, 1680, 9120, 555);
     Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    HeaderBox = new QCheckBox(QStringLiteral("First row is a header"), area());
+    HeaderBox = new QCheckBox(tr("First row is a header"), area());
     placeTw(HeaderBox, 240, 2280, 4200, 315);
     Languages = makeLabel(area());
     placeTw(Languages, 4560, 2280, 4800, 315);
 
-    caption(area(), QStringLiteral("First rows:"), 240, 2700, 4440);
+    caption(area(), tr("First rows:"), 240, 2700, 4440);
     Rows = new QTableWidget(0, 2, area());
-    Rows->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Meaning")});
+    Rows->setHorizontalHeaderLabels({tr("Word"), tr("Meaning")});
     Rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     followItemDirections(Rows);
     Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Rows->setAccessibleName(QStringLiteral("First rows"));
+    Rows->setAccessibleName(tr("First rows"));
     placeTw(Rows, 240, 3000, 4440, 3780);
 
-    caption(area(), QStringLiteral("Rows that will not be taken:"), 4920, 2700, 4440);
+    caption(area(), tr("Rows that will not be taken:"), 4920, 2700, 4440);
     Refused = new QListWidget(area());
-    Refused->setAccessibleName(QStringLiteral("Rows that will not be taken"));
+    Refused->setAccessibleName(tr("Rows that will not be taken"));
     Refused->setWordWrap(true);
     placeTw(Refused, 4920, 3000, 4440, 3780);
 
-    Import = new QPushButton(QStringLiteral("Import"), area());
-    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    Import = new QPushButton(tr("Import"), area());
+    Cancel = new QPushButton(tr("Cancel"), area());
     placeTw(Import, 5520, 7080, 1695, 495);
     placeTw(Cancel, 7665, 7080, 1695, 495);
     for (QPushButton *button : {ChooseFile, Import, Cancel})
@@ -131,7 +131,7 @@ void ImportList::Form_Load()
 void ImportList::ChooseFile_Click()
 {
     const QString start = m_path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : m_path;
-    const QString path = exchange::chooseFile(this, exchange::FileDialog::Open, QStringLiteral("Import a List"), start,
+    const QString path = exchange::chooseFile(this, exchange::FileDialog::Open, tr("Import a List"), start,
                                               exchange::fileNameFilter());
     if (path.isEmpty()) {
         // Cancelling the first dialog cancels the import.
@@ -151,7 +151,7 @@ void ImportList::ChooseFile_Click()
     NameBox->setText(m_result.ok() ? m_result.name : QString());
     showPreview();
     if (!m_result.ok()) {
-        MsgBox(m_result.error + QStringLiteral("\n\nNothing was imported."), windowTitle(), MsgButtons::Ok, this);
+        MsgBox(tr("%1\n\nNothing was imported.").arg(m_result.error), windowTitle(), MsgButtons::Ok, this);
         ChooseFile->setFocus();
         return;
     }
@@ -173,8 +173,8 @@ void ImportList::showPreview()
     FileName->setText(QDir::toNativeSeparators(m_path));
     NameBox->setEnabled(ok);
     CountLabel->setText(!m_fileChosen ? QString()
-                            : ok      ? QStringLiteral("Words that will be taken: %1").arg(m_result.pairs.size())
-                                      : QStringLiteral("No words can be taken from this file."));
+                            : ok      ? tr("Words that will be taken: %1").arg(m_result.pairs.size())
+                                      : tr("No words can be taken from this file."));
     Notes->setText(ok ? (QStringList{formatDescription(m_result)} + importNotes(m_result)).join(u'\n') : QString());
     Languages->setText(ok ? languagesNote(m_result) : QString());
     {
@@ -192,7 +192,7 @@ void ImportList::showPreview()
     Refused->clear();
     if (ok) {
         for (const RefusedRow &row : m_result.refused)
-            Refused->addItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.why));
+            Refused->addItem(tr("Line %1: %2").arg(row.line).arg(row.why));
     }
     Import->setEnabled(ok && !m_result.pairs.isEmpty());
 }
@@ -207,10 +207,10 @@ void ImportList::Import_Click()
     const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
-        QString told = QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size());
+        QString told = tr("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size());
         // The list stays added whatever happens to its languages.
         if (const auto set = languages::setOfList(name, {m_result.wordsLanguage, m_result.meaningsLanguage}); !set)
-            told += QStringLiteral("\n\nIts languages could not be saved.\n\n%1").arg(set.message);
+            told += tr("\n\nIts languages could not be saved.\n\n%1").arg(set.message);
         MsgBox(told, windowTitle(), MsgButtons::Ok, this);
         screens().show(ScreenId::Manager);
         screens().close(ScreenId::ImportList);

@@ -1,5 +1,6 @@
 #include "ListExport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QXmlStreamWriter>
 
@@ -67,15 +68,17 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const langua
         for (const QString &text : {pairs[i].word, pairs[i].meaning}) {
             if (const auto bad = xmlForbidden(text))
                 return {{},
-                        QStringLiteral("Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
-                                       "cannot carry.")
+                        QCoreApplication::translate("ListExport",
+                            "Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
+                            "cannot carry.")
                             .arg(i + 1)
                             .arg(pairs[i].word, pairs[i].meaning)
                             .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))};
         }
     }
     if (const auto bad = xmlForbidden(title))
-        return {{}, QStringLiteral("The list name holds a control character, which a KVTML file cannot carry.")};
+        return {{}, QCoreApplication::translate("ListExport",
+            "The list name holds a control character, which a KVTML file cannot carry.")};
 
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);

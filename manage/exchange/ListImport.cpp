@@ -5,6 +5,7 @@
 #include "app/core/SharedState.h"
 #include "languages/LanguageNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
@@ -93,7 +94,7 @@ QVector<Row> delimitedRows(const QString &text, QChar separator)
                     ++pos;
                 }
                 if (!closed)
-                    row.problem = QStringLiteral("a quote that is never closed");
+                    row.problem = QCoreApplication::translate("ListImport", "a quote that is never closed");
                 // Text after the closing quote is kept rather than lost.
                 while (pos < text.size() && text[pos] != separator && !isLineEnd(text[pos]))
                     field += text[pos++];
@@ -256,13 +257,16 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
             const QString name = xml.name().toString();
             if (path.isEmpty()) {
                 if (name != u"kvtml")
-                    return refuse(QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName));
+                    return refuse(QCoreApplication::translate("ListImport",
+                        "%1 is an XML file but not a KVTML vocabulary.").arg(fileName));
                 if (xml.attributes().value(QLatin1String("version")).startsWith(u'1'))
-                    return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
+                    return refuse(QCoreApplication::translate("ListImport",
+                        "%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             }
             // KVTML 1 files without a version still give themselves away by their <e> entries.
             if (path.size() == 1 && name == u"e")
-                return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
+                return refuse(QCoreApplication::translate("ListImport",
+                    "%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
             const QString parent = path.isEmpty() ? QString() : path.last();
             const bool inEntries = path.size() >= 2 && path[1] == u"entries";
             const bool inEntry = inEntries && path.size() >= 3 && path[2] == u"entry";
@@ -299,7 +303,7 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
         }
     }
     if (xml.hasError())
-        return refuse(QStringLiteral("%1 is not a readable XML file (line %2: %3).")
+        return refuse(QCoreApplication::translate("ListImport", "%1 is not a readable XML file (line %2: %3).")
                           .arg(fileName)
                           .arg(xml.lineNumber())
                           .arg(xml.errorString()));
@@ -310,8 +314,9 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
     // identifier names; its hints are what its authors wrote as meanings.
     const bool hints = read.hints = identifiers == 1 || !any(&KvtmlEntry::translation);
     if (hints && !any(&KvtmlEntry::hint))
-        return refuse(QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second "
-                                     "translation or a hint for each word to give the meanings.")
+        return refuse(QCoreApplication::translate("ListImport",
+            "%1 holds only one language and no hints: a KVTML file needs a second "
+            "translation or a hint for each word to give the meanings.")
                           .arg(fileName));
     // A word's hint is written in the word's language.
     read.languages = languagesNamed({locales[0], hints ? locales[0] : locales[1]}, true);
@@ -319,7 +324,7 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
         // A hint is prose laid out in XML: blanks around it are layout, not text.
         Row row{entry.line, {entry.word, hints ? entry.hint.trimmed() : entry.translation}, {}};
         if (hints && row.fields[1].isEmpty() && !entry.word.isEmpty())
-            row.problem = QStringLiteral("no meaning: the word has no hint");
+            row.problem = QCoreApplication::translate("ListImport", "no meaning: the word has no hint");
         read.rows.append(row);
     }
     return read;
@@ -379,21 +384,26 @@ DecodedText decodeText(QByteArrayView bytes)
 
 QString pairRefusal(const QString &word, const QString &meaning)
 {
-    for (const auto &[text, what] : {std::pair{word, "word"}, std::pair{meaning, "meaning"}}) {
-        if (const auto c = controlCharacter(text)) {
-            return isLineBreak(*c) ? QStringLiteral("a line break inside the %1").arg(QLatin1String(what))
-                                   : QStringLiteral("the control character %1 inside the %2")
-                                         .arg(codePoint(c->unicode()), QLatin1String(what));
-        }
+    if (const auto c = controlCharacter(word)) {
+        return isLineBreak(*c) ? QCoreApplication::translate("ListImport", "a line break inside the word")
+                               : QCoreApplication::translate("ListImport", "the control character %1 inside the word")
+                                     .arg(codePoint(c->unicode()));
+    }
+    if (const auto c = controlCharacter(meaning)) {
+        return isLineBreak(*c) ? QCoreApplication::translate("ListImport", "a line break inside the meaning")
+                               : QCoreApplication::translate("ListImport",
+                                   "the control character %1 inside the meaning")
+                                     .arg(codePoint(c->unicode()));
     }
     if (word.isEmpty())
-        return QStringLiteral("the word is empty");
+        return QCoreApplication::translate("ListImport", "the word is empty");
     if (meaning.isEmpty())
-        return QStringLiteral("the meaning is empty");
+        return QCoreApplication::translate("ListImport", "the meaning is empty");
     for (const QString &text : {word, meaning}) {
         for (const QByteArrayView marker : {NewListLine, NoListsLine}) {
             if (text == QLatin1StringView(marker.data(), marker.size()))
-                return QStringLiteral("\"%1\" marks the word list file's structure and cannot be a word or meaning")
+                return QCoreApplication::translate("ListImport",
+                    "\"%1\" marks the word list file's structure and cannot be a word or meaning")
                     .arg(text);
         }
     }
@@ -408,19 +418,22 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
         return result;
     };
     if (bytes.size() > MaxImportBytes)
-        return fail(QStringLiteral("%1 is larger than %2 MB, far more than a word list needs.")
+        return fail(QCoreApplication::translate("ListImport",
+            "%1 is larger than %2 MB, far more than a word list needs.")
                         .arg(fileName)
                         .arg(MaxImportBytes / (1024 * 1024)));
     const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
     if (!utf16 && bytes.contains('\0'))
-        return fail(QStringLiteral("%1 is not a text file (it may be a picture or a program), so it holds no word list.")
+        return fail(QCoreApplication::translate("ListImport",
+            "%1 is not a text file (it may be a picture or a program), so it holds no word list.")
                         .arg(fileName));
     const DecodedText decoded = decodeText(bytes);
     if (decoded.text.contains(QChar(0)))
-        return fail(QStringLiteral("%1 is not a text file (it may be a picture or a program), so it holds no word list.")
+        return fail(QCoreApplication::translate("ListImport",
+            "%1 is not a text file (it may be a picture or a program), so it holds no word list.")
                         .arg(fileName));
     if (decoded.text.trimmed().isEmpty())
-        return fail(QStringLiteral("%1 is empty.").arg(fileName));
+        return fail(QCoreApplication::translate("ListImport", "%1 is empty.").arg(fileName));
     result.encoding = decoded.encoding;
     result.name = QFileInfo(fileName).completeBaseName().normalized(QString::NormalizationForm_C);
 
@@ -459,8 +472,9 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
         result.separator = QChar();
     }
     if (result.format == ImportResult::Format::None)
-        return fail(QStringLiteral("%1 holds no word and meaning pairs: each line should hold a word and its meaning "
-                                   "separated by a tab, a semicolon or a comma, or be written as word = meaning.")
+        return fail(QCoreApplication::translate("ListImport",
+            "%1 holds no word and meaning pairs: each line should hold a word and its meaning "
+            "separated by a tab, a semicolon or a comma, or be written as word = meaning.")
                         .arg(fileName));
 
     for (const Row &row : rows)
@@ -491,19 +505,22 @@ QString languagesNote(const ImportResult &result)
     if (result.wordsLanguage.isEmpty() && result.meaningsLanguage.isEmpty())
         return {};
     const auto shown = [](const QString &code) {
-        return code.isEmpty() ? QStringLiteral("(not set)") : languages::displayName(code);
+        return code.isEmpty() ? QCoreApplication::translate("ListImport", "(not set)") : languages::displayName(code);
     };
-    return QStringLiteral("Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
+    return QCoreApplication::translate("ListImport",
+        "Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
 }
 
 QStringList importNotes(const ImportResult &result)
 {
     QStringList notes;
     if (result.columns >= 3)
-        notes.append(QStringLiteral("The file has %1 columns: the first two are taken as word and meaning.")
+        notes.append(QCoreApplication::translate("ListImport",
+            "The file has %1 columns: the first two are taken as word and meaning.")
                          .arg(result.columns));
     if (result.leftOut > 0)
-        notes.append(QStringLiteral("A list holds at most %1 words: the first %1 are taken and %2 more are left out.")
+        notes.append(QCoreApplication::translate("ListImport",
+            "A list holds at most %1 words: the first %1 are taken and %2 more are left out.")
                          .arg(MaxPairs)
                          .arg(result.leftOut));
     return notes;
