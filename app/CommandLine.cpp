@@ -24,14 +24,16 @@ QString programName()
 
 int usageError(const QString &message)
 {
-    print(stderr, QStringLiteral("%1: %2\nTry \"%1 --help\".\n").arg(programName(), message));
+    print(stderr, QCoreApplication::translate("CommandLine",
+        "%1: %2\nTry \"%1 --help\".\n").arg(programName(), message));
     return UsageStatus;
 }
 
 const QCommandLineOption &dataOption()
 {
     static const QCommandLineOption option(QStringLiteral("data"),
-                                           QStringLiteral("Use the word lists and settings in <folder>."),
+                                           QCoreApplication::translate("CommandLine",
+                                               "Use the word lists and settings in <folder>."),
                                            QStringLiteral("folder"));
     return option;
 }
@@ -76,7 +78,7 @@ QString dataFolderHelp()
     const QStringList configFolders = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
     const QString defaultFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/lingo-spark");
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
                "Data folder (the word lists thelists.dat and the settings lsdata.dat), the first of:\n"
                "  1. --data <folder>\n"
                "  2. the environment variable LINGO_SPARK_DATA\n"
@@ -85,14 +87,15 @@ QString dataFolderHelp()
                "  4. %2, created and given the shipped lists the first time\n"
                "A folder named by 1 to 3 must already hold both files: it is never created or filled,\n"
                "and the program ends with a message naming the folder and the missing file.\n")
-        .arg(configFolders.join(QStringLiteral(", then ")), defaultFolder);
+        .arg(configFolders.join(QCoreApplication::translate("CommandLine", ", then ")), defaultFolder);
 }
 
 QString commandsHelp(const QList<Verb> &verbs)
 {
     if (verbs.isEmpty())
         return {};
-    QString text = QStringLiteral("Commands (they need no display; \"%1 <command> --help\" for one):\n").arg(programName());
+    QString text = QCoreApplication::translate("CommandLine",
+        "Commands (they need no display; \"%1 <command> --help\" for one):\n").arg(programName());
     for (const Verb &verb : verbs) {
         const QString call = (verb.name + u' ' + verb.synopsis).trimmed();
         text += QStringLiteral("  %1\n      %2\n").arg(call, verb.description);
@@ -148,9 +151,10 @@ int runVerb(const Verb &verb, const QStringList &arguments, const QStringList &l
     }
     const QStringList args = parser.positionalArguments().mid(1);
     if (args.size() < verb.minArguments || args.size() > verb.maxArguments)
-        return usageError(QStringLiteral("usage: %1 %2 %3").arg(programName(), verb.name, verb.synopsis).trimmed());
+        return usageError(QCoreApplication::translate("CommandLine",
+            "usage: %1 %2 %3").arg(programName(), verb.name, verb.synopsis).trimmed());
     if (parser.isSet(dataOption()) && parser.value(dataOption()).isEmpty())
-        return usageError(QStringLiteral("--data needs a folder"));
+        return usageError(QCoreApplication::translate("CommandLine", "--data needs a folder"));
     if (languageMissing(parser))
         return languageMissingError();
     if (!openDataFolderForVerb(parser.value(dataOption())))
@@ -181,13 +185,15 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &l
     const QStringList arguments = QCoreApplication::arguments();
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lingo-Spark: vocabulary flash cards, quizzes and games for schools.\n"
-                       "Without a command it opens the main menu."));
+        QCoreApplication::translate("CommandLine",
+            "Lingo-Spark: vocabulary flash cards, quizzes and games for schools.\n"
+            "Without a command it opens the main menu."));
     addCommonOptions(parser, languages);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     if (!verbs.isEmpty())
-        parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
+        parser.addPositionalArgument(QStringLiteral("command"),
+                                     QCoreApplication::translate("CommandLine", "One of the commands below."),
                                      QStringLiteral("[command [arguments]]"));
 
     // A verb's own options are unknown here: find the verb first, then let
@@ -199,7 +205,8 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &l
             if (verb.name == positional.first())
                 return {false, runVerb(verb, arguments, languages), {}};
         }
-        return {false, usageError(QStringLiteral("unknown command \"%1\"").arg(positional.first())), {}};
+        return {false, usageError(QCoreApplication::translate("CommandLine",
+            "unknown command \"%1\"").arg(positional.first())), {}};
     }
     if (!understood)
         return {false, usageError(parser.errorText()), {}};
@@ -213,7 +220,7 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &l
         return {false, 0, {}};
     }
     if (parser.isSet(dataOption()) && parser.value(dataOption()).isEmpty())
-        return {false, usageError(QStringLiteral("--data needs a folder")), {}};
+        return {false, usageError(QCoreApplication::translate("CommandLine", "--data needs a folder")), {}};
     if (languageMissing(parser))
         return {false, languageMissingError(), {}};
 
@@ -222,8 +229,9 @@ CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &l
     const QString display = parser.isSet(QStringLiteral("display")) ? parser.value(QStringLiteral("display"))
                                                                     : qEnvironmentVariable("DISPLAY");
     if (!displayAvailable(platform, display, qEnvironmentVariable("WAYLAND_DISPLAY"))) {
-        print(stderr, QStringLiteral("%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
-                                     "set); start it from a desktop session.\n")
+        print(stderr, QCoreApplication::translate("CommandLine",
+            "%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is "
+            "set); start it from a desktop session.\n")
                           .arg(programName()));
         return {false, NoDisplayStatus, {}};
     }

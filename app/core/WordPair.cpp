@@ -1,5 +1,7 @@
 #include "WordPair.h"
 
+#include <QCoreApplication>
+
 bool hasTwoDifferentWords(const WordPairs &pairs)
 {
     for (const WordPair &pair : pairs)
@@ -10,6 +12,6 @@ bool hasTwoDifferentWords(const WordPairs &pairs)
 
 QString tooFewWordsMessage()
 {
-    return QStringLiteral("This list needs at least two different words to make a quiz. "
-                          "Please choose another list.");
+    return QCoreApplication::translate("WordPair", "This list needs at least two different words to make a quiz. "
+                                                   "Please choose another list.");
 }
