@@ -71,7 +71,9 @@ QList<Verb> languagesVerbs()
                  QTextStream out(stdout);
                  QTextStream err(stderr);
                  if (args.size() == 2) {
-                     err << "lingo-spark: give both the words' and the meanings' codes (\"-\" for one not set)\n";
+                     err << QCoreApplication::translate("LanguagesVerb",
+                                                        "lingo-spark: give both the words' and the meanings' codes "
+                                                        "(\"-\" for one not set)\n");
                      err.flush();
                      return UsageStatus;
                  }
