@@ -14,6 +14,7 @@ AboutForm::AboutForm()
     setWindowTitle(tr("About Lingo-Spark"));
     setClientSizeTwips(5760, 3600);
 
+    // The two halves of the program's name, the same in every language.
     auto *Label1 = new QLabel(QStringLiteral("Lingo"), area());
     auto *Label2 = new QLabel(QStringLiteral("Spark"), area());
     placeTw(Label1, 240, 240, 2640, 1080);

@@ -44,13 +44,14 @@ QPushButton *menuButton(QWidget *parent, const QString &caption, int left, int t
 First::First()
     : Screen(ScreenId::First)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark"));
+    setWindowTitle(QStringLiteral("Lingo-Spark")); // the program's name, the same in every language
     // The background is stretched over the whole client area.
     setClientSizeTwips(FirstBackground.widthTwips, FirstBackground.heightTwips);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &First::Timer1_Timer);
 
+    // The title animation spells the program's name, the same in every language.
     Label1 = new QLabel(QStringLiteral("Lingo"), area());
     Label2 = new QLabel(QStringLiteral("Spark"), area());
     for (QLabel *label : {Label1, Label2}) {

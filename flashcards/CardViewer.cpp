@@ -17,7 +17,8 @@ QString CardViewer::revealButtonCaption() const
 
 QString CardViewer::countCaption() const
 {
-    return QCoreApplication::translate("Main", "Total cards available in this set: %1").arg(withLeadingBlank(m_deck.count()));
+    return QCoreApplication::translate("Main", "Total cards available in this set: %1")
+        .arg(withLeadingBlank(m_deck.count()));
 }
 
 bool CardViewer::start(const QString &startLetter)

@@ -175,6 +175,7 @@ QList<ListRows> classRows(const StoreContent &store, const ClassFolder &folder)
 
 QList<QStringList> rowFields(const QList<ListRows> &lists)
 {
+    // Row kinds in English in every interface language: scripts read them.
     QList<QStringList> rows;
     for (const ListRows &list : lists) {
         for (const PupilRow &pupil : list.pupils)

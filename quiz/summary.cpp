@@ -68,7 +68,8 @@ void summary::Form_Load()
     Timer1->start(16);
     const int asked = Shared.RightCount + Shared.WrongCount;
     const int percent = scorePercent(Shared.RightCount, asked);
-    Label1->setText(tr("You got %1 correct out of %2!").arg(withLeadingBlank(Shared.RightCount), withLeadingBlank(asked)));
+    Label1->setText(
+        tr("You got %1 correct out of %2!").arg(withLeadingBlank(Shared.RightCount), withLeadingBlank(asked)));
     Label2->setText(tr("This gives you a score of %1%.").arg(withLeadingBlank(percent)));
     Feedback->setText(ratingFor(percent));
 }

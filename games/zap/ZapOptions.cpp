@@ -48,7 +48,7 @@ ZapOptions::ZapOptions()
 
     auto *Frame4 = new QGroupBox(tr("Rules:"), area());
     placeTw(Frame4, 240, 960, 3360, 2640);
-    QLabel *Label7 = makeLabel(Frame4, QStringLiteral(
+    QLabel *Label7 = makeLabel(Frame4, tr(
         "A definition will appear at the bottom of the screen. You must shoot only the word that matches "
         "the definition. Each correct shot will earn you 50 points. Each wrong shot will take away 50 points."));
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);

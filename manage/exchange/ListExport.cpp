@@ -93,6 +93,7 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const langua
     xml.writeTextElement(QStringLiteral("title"), title);
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("identifiers"));
+    // KVTML's identifier names, never translated: other programs match them.
     for (const auto &[id, name, locale] :
          {std::tuple{"0", "Word", languages.words}, std::tuple{"1", "Meaning", languages.meanings}}) {
         xml.writeStartElement(QStringLiteral("identifier"));

@@ -55,7 +55,8 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
     if (!result.ok())
         return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was imported.").arg(result.error));
     for (const RefusedRow &row : result.refused)
-        err << QCoreApplication::translate("ListVerbs", "%1:%2: not taken: %3").arg(where, QString::number(row.line), row.why)
+        err << QCoreApplication::translate("ListVerbs", "%1:%2: not taken: %3")
+                   .arg(where, QString::number(row.line), row.why)
             << '\n';
     for (const QString &note : importNotes(result))
         err << where << ": " << note << '\n';
@@ -69,7 +70,8 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
     if (!saved)
         return failure(err, saved.message);
     if (const auto set = languages::setOfList(listName, {result.wordsLanguage, result.meaningsLanguage}); !set)
-        err << QCoreApplication::translate("ListVerbs", "%1: the list was added, but its languages could not be saved: %2")
+        err << QCoreApplication::translate("ListVerbs",
+                                           "%1: the list was added, but its languages could not be saved: %2")
                    .arg(where, set.message)
             << '\n';
     out << QCoreApplication::translate("ListVerbs",
@@ -138,7 +140,8 @@ QList<Verb> exchangeVerbs()
          {nameOption, headerOption, noHeaderOption}, 1, 1,
          [streams, nameOption, headerOption, noHeaderOption](const QStringList &args, const QCommandLineParser &options) {
              if (options.isSet(headerOption) && options.isSet(noHeaderOption)) {
-                 std::fputs(QCoreApplication::translate("ListVerbs", "lingo-spark: --header and --no-header cannot both be given\n")
+                 std::fputs(QCoreApplication::translate("ListVerbs",
+                                                        "lingo-spark: --header and --no-header cannot both be given\n")
                                 .toLocal8Bit()
                                 .constData(),
                             stderr);
