@@ -60,19 +60,18 @@ LanguagesOfAList::LanguagesOfAList()
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 840, 3120, 3960);
 
-    QLabel *wordsLabel = makeLabel(area(), QStringLiteral("Language of the words:"));
-    placeTw(wordsLabel, 3720, 840, 3360, 315);
-    Words = languageBox(area());
-    Words->setAccessibleName(QStringLiteral("Language of the words"));
-    wordsLabel->setBuddy(Words);
-    placeTw(Words, 3720, 1200, 3360, 375);
-
-    QLabel *meaningsLabel = makeLabel(area(), QStringLiteral("Language of the meanings:"));
-    placeTw(meaningsLabel, 3720, 1800, 3360, 315);
-    Meanings = languageBox(area());
-    Meanings->setAccessibleName(QStringLiteral("Language of the meanings"));
-    meaningsLabel->setBuddy(Meanings);
-    placeTw(Meanings, 3720, 2160, 3360, 375);
+    // A chooser under its caption; its accessible name is the caption without the colon.
+    const auto labelledBox = [this](const QString &name, int top) {
+        QLabel *label = makeLabel(area(), name + QLatin1Char(':'));
+        placeTw(label, 3720, top, 3360, 315);
+        QComboBox *box = languageBox(area());
+        box->setAccessibleName(name);
+        label->setBuddy(box);
+        placeTw(box, 3720, top + 360, 3360, 375);
+        return box;
+    };
+    Words = labelledBox(QStringLiteral("Language of the words"), 840);
+    Meanings = labelledBox(QStringLiteral("Language of the meanings"), 1800);
 
     OK = new QPushButton(QStringLiteral("OK"), area());
     Cancel = new QPushButton(QStringLiteral("Cancel"), area());
