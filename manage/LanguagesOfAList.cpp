@@ -60,19 +60,19 @@ LanguagesOfAList::LanguagesOfAList()
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 840, 3120, 3960);
 
-    QLabel *wordsLabel = makeLabel(area(), tr("Language of the words:"));
-    placeTw(wordsLabel, 3720, 840, 3360, 315);
-    Words = languageBox(area());
-    Words->setAccessibleName(tr("Language of the words"));
-    wordsLabel->setBuddy(Words);
-    placeTw(Words, 3720, 1200, 3360, 375);
-
-    QLabel *meaningsLabel = makeLabel(area(), tr("Language of the meanings:"));
-    placeTw(meaningsLabel, 3720, 1800, 3360, 315);
-    Meanings = languageBox(area());
-    Meanings->setAccessibleName(tr("Language of the meanings"));
-    meaningsLabel->setBuddy(Meanings);
-    placeTw(Meanings, 3720, 2160, 3360, 375);
+    // A chooser under its caption. The caption and the accessible name are translated
+    // apart, since not every language puts its colon straight after the word.
+    const auto labelledBox = [this](const QString &caption, const QString &name, int top) {
+        QLabel *label = makeLabel(area(), caption);
+        placeTw(label, 3720, top, 3360, 315);
+        QComboBox *box = languageBox(area());
+        box->setAccessibleName(name);
+        label->setBuddy(box);
+        placeTw(box, 3720, top + 360, 3360, 375);
+        return box;
+    };
+    Words = labelledBox(tr("Language of the words:"), tr("Language of the words"), 840);
+    Meanings = labelledBox(tr("Language of the meanings:"), tr("Language of the meanings"), 1800);
 
     OK = new QPushButton(tr("OK"), area());
     Cancel = new QPushButton(tr("Cancel"), area());

@@ -29,7 +29,7 @@ QString systemLanguage()
 } // namespace
 
 ScreenSpeech::ScreenSpeech(QWidget *screen, QMenu *menu, SayIt sayIt)
-    : QObject(screen), m_screen(screen), m_offered(sayIt == SayIt::Offered)
+    : QObject(screen), m_offered(sayIt == SayIt::Offered)
 {
     m_sayIt = menu->addAction(QString());
     m_sayIt->setShortcut(SayItKey);
@@ -41,18 +41,23 @@ ScreenSpeech::ScreenSpeech(QWidget *screen, QMenu *menu, SayIt sayIt)
     // The reason a disabled "Say It" gives is in its caption and its tool tip.
     menu->setToolTipsVisible(true);
 
-    speaker().prepare();
-    connect(&speaker(), &Speaker::availabilityChanged, this, &ScreenSpeech::updateSayIt);
-    updateSayIt();
+    followSpeaker();
 }
 
 ScreenSpeech::ScreenSpeech(QWidget *screen)
-    : QObject(screen), m_screen(screen), m_offered(true)
+    : QObject(screen), m_offered(true)
 {
     m_sayIt = new QAction(screen);
     m_sayIt->setShortcut(SayItKey);
     screen->addAction(m_sayIt);
     connect(m_sayIt, &QAction::triggered, this, &ScreenSpeech::sayIt);
+    followSpeaker();
+}
+
+// The engine starts loading now, off the interface thread; "Say It" shows
+// its reason once the voices are known.
+void ScreenSpeech::followSpeaker()
+{
     speaker().prepare();
     connect(&speaker(), &Speaker::availabilityChanged, this, &ScreenSpeech::updateSayIt);
     updateSayIt();

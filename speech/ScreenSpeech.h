@@ -47,8 +47,8 @@ private:
     QString reasonNotSaid() const;
     void say();
     void updateSayIt();
+    void followSpeaker();
 
-    QWidget *m_screen;
     QAction *m_sayIt;
     QAction *m_automatic = nullptr;
     bool m_offered;

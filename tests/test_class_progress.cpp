@@ -6,6 +6,7 @@
 #include "manage/ManageScreens.h"
 #include "manage/exchange/ExchangeDialogs.h"
 #include "progress/Book.h"
+#include "support/DialogAnswers.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -68,18 +69,7 @@ private slots:
         TestEnv env(TestEnv::utf8Lines({"Drinks", "eau", "water", "lait", "milk", "thé", "tea", "<New List>", "Bread",
                                         "pain", "bread"}));
         registerManageScreens(screens());
-        QString answer;
-        exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
-        const QString printed = env.path("printed.pdf");
-        exchange::setPrintDialogHandler([printed](QPrinter &printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printed);
-            return true;
-        });
-        const auto done = qScopeGuard([] {
-            exchange::setFileDialogHandler({});
-            exchange::setPrintDialogHandler({});
-        });
+        DialogAnswers dialogs(env.path("printed.pdf"));
 
         // Without the class folder: told so, the chooser still works.
         ClassProgress *screen = openFromMenu();
@@ -114,7 +104,7 @@ private slots:
         press(Qt::Key_Tab);
         QCOMPARE(focused(), screen->Pupils);
 
-        answer = env.path("drinks");
+        dialogs.file = env.path("drinks");
         QTest::mouseClick(screen->Export, Qt::LeftButton);
         QByteArray csv = "\xEF\xBB\xBF";
         for (const QStringList &pupil : pupils)
@@ -124,7 +114,7 @@ private slots:
 
         QTest::mouseClick(screen->Print, Qt::LeftButton);
         QProcess text;
-        text.start("pdftotext", {"-layout", printed, "-"});
+        text.start("pdftotext", {"-layout", dialogs.printed, "-"});
         QVERIFY(text.waitForFinished(60000));
         const QString sheet = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *shown : {"Class progress: Drinks", "Share right", "33%", "Pupils who missed it", "thé"})

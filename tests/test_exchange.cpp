@@ -14,6 +14,7 @@
 #include "manage/exchange/ListImport.h"
 #include "manage/exchange/ListVerbs.h"
 #include "manage/exchange/Worksheet.h"
+#include "support/DialogAnswers.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -347,18 +348,7 @@ void ExchangeTest::importExportPrintThenPractise()
     registerExchangeScreens(screens());
     registerFlashcardScreens(screens());
     env.write("class.csv", "word,meaning\r\nsol,sun\r\nluna,moon\r\n,empty\r\n");
-    QString answer;
-    exchange::setFileDialogHandler([&answer](exchange::FileDialog, const QString &, const QString &) { return answer; });
-    const QString printed = env.path("printed.pdf");
-    exchange::setPrintDialogHandler([printed](QPrinter &printer) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printed);
-        return true;
-    });
-    const auto done = qScopeGuard([] {
-        exchange::setFileDialogHandler({});
-        exchange::setPrintDialogHandler({});
-    });
+    DialogAnswers dialogs(env.path("printed.pdf"));
 
     // Cancelling the file dialog goes back to the menu, nothing written.
     triggerMenu(screens().show(ScreenId::Manager), "Import a List...");
@@ -366,14 +356,14 @@ void ExchangeTest::importExportPrintThenPractise()
     QVERIFY(screens().isShown(ScreenId::Manager) && !screens().exists(ScreenId::ImportList));
 
     env.write("pic.png", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-    answer = env.path("pic.png");
+    dialogs.file = env.path("pic.png");
     triggerMenu(screens().find(ScreenId::Manager), "Import a List...");
     settle();
     auto *import = screens().find<ImportList>(ScreenId::ImportList);
     QVERIFY(import && !screens().exists(ScreenId::Manager));
     QCOMPARE(import->CountLabel->text(), QString("No words can be taken from this file."));
     QVERIFY(!import->NameBox->isEnabled() && !import->Import->isEnabled());
-    answer = env.path("class.csv");
+    dialogs.file = env.path("class.csv");
     QTest::mouseClick(import->ChooseFile, Qt::LeftButton);
     QCOMPARE(import->NameBox->text(), QString("class"));
     QCOMPARE(import->CountLabel->text(), QString("Words that will be taken: 2"));
@@ -408,13 +398,13 @@ void ExchangeTest::importExportPrintThenPractise()
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QVERIFY(screens().isShown(ScreenId::ChooseAList));
     chooseList(exporter->TheLists, "Colours");
-    answer = env.path("colours.csv");
+    dialogs.file = env.path("colours.csv");
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
-    answer = env.path("colours");
+    dialogs.file = env.path("colours");
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QCOMPARE(env.read("colours.csv"), QByteArray("\xEF\xBB\xBFred,rojo\r\nblue,azul\r\n"));
-    answer = env.path("colours.kvtml");
+    dialogs.file = env.path("colours.kvtml");
     QTest::mouseClick(exporter->Export, Qt::LeftButton);
     QCOMPARE(readImport(env.read("colours.kvtml"), "colours.kvtml").pairs, (WordPairs{{"red", "rojo"}, {"blue", "azul"}}));
     // The export verb in this process too: the verb rows below need the program built beside the tests.
@@ -431,7 +421,7 @@ void ExchangeTest::importExportPrintThenPractise()
     QTest::mouseClick(print->Print, Qt::LeftButton);
     QVERIFY(env.read("printed.pdf").startsWith("%PDF"));
     print->BlankWords->setChecked(true);
-    answer = env.path("sheet");
+    dialogs.file = env.path("sheet");
     QTest::mouseClick(print->SavePdf, Qt::LeftButton);
     const QString out = pdfText(env.path("sheet.pdf"));
     QVERIFY(out.contains("perro") && !out.contains("horse"));
