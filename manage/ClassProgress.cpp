@@ -95,7 +95,7 @@ QTableWidget *makeTable(QWidget *parent, const QStringList &titles, const QStrin
 
 QString pupilCount(qsizetype n)
 {
-    return n == 1 ? ClassProgress::tr("1 pupil") : ClassProgress::tr("%1 pupils").arg(n);
+    return ClassProgress::tr("%n pupil(s)", nullptr, int(n));
 }
 
 QString sentence(QString text)

@@ -28,10 +28,9 @@ QString BoxChart::inWords(const progress::BoxCounts &counts)
     QStringList parts;
     for (int box = 1; box <= progress::BoxCount; ++box) {
         const int n = counts.inBox[box];
-        // Whole phrases, so each language words its own singular and capital.
-        const QString part = box == 1 ? (n == 1 ? tr("Box %1: %2 word") : tr("Box %1: %2 words"))
-                                      : (n == 1 ? tr("box %1: %2 word") : tr("box %1: %2 words"));
-        parts.append(part.arg(box).arg(n));
+        // Whole phrases with %n, so each language words its own plural forms and capital.
+        const QString part = box == 1 ? tr("Box %1: %n word(s)", nullptr, n) : tr("box %1: %n word(s)", nullptr, n);
+        parts.append(part.arg(box));
     }
     return parts.join(QStringLiteral(", ")) + u'.';
 }

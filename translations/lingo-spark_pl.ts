@@ -62,24 +62,24 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Box %1: %2 word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Box %1: %2 words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>box %1: %2 word</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>box %1: %2 words</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Box %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Box %1: %n word(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>box %1: %n word(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -188,14 +188,6 @@ The password was not changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 pupil</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 pupils</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Class Progress</source>
         <translation type="unfinished"></translation>
     </message>
@@ -266,6 +258,14 @@ The password was not changed.</source>
     <message>
         <source>Class progress: %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -878,9 +878,13 @@ The list was not saved and the word list file is unchanged. Your changes are sti
 Nothing was written.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The %1 words of &quot;%2&quot; were written to %3.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>The %n word(s) of &quot;%1&quot; were written to %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1110,16 +1114,20 @@ Nothing was imported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The list &quot;%1&quot; was added with %2 words.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>
 
 Its languages could not be saved.
 
 %1</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The list &quot;%1&quot; was added with %n word(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1380,10 +1388,6 @@ The languages were not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Wrote the %1 words of &quot;%2&quot; to %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Call the new list &lt;name&gt; (else the file&apos;s title or name).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1411,6 +1415,14 @@ The languages were not saved.</source>
     <message>
         <source>Write the list NAME to FILE, as CSV (.csv) or KVTML (.kvtml).</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Wrote the %n word(s) of &quot;%1&quot; to %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

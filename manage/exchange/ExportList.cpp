@@ -82,8 +82,7 @@ void ExportList::Export_Click()
         MsgBox(error, windowTitle(), MsgButtons::Ok, this);
         return;
     }
-    MsgBox(tr("The %1 words of \"%2\" were written to %3.")
-               .arg(pairs.size())
+    MsgBox(tr("The %n word(s) of \"%1\" were written to %2.", nullptr, int(pairs.size()))
                .arg(name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
 }

@@ -207,7 +207,7 @@ void ImportList::Import_Click()
     const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
-        QString told = tr("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size());
+        QString told = tr("The list \"%1\" was added with %n word(s).", nullptr, int(m_result.pairs.size())).arg(name);
         // The list stays added whatever happens to its languages.
         if (const auto set = languages::setOfList(name, {m_result.wordsLanguage, m_result.meaningsLanguage}); !set)
             told += tr("\n\nIts languages could not be saved.\n\n%1").arg(set.message);

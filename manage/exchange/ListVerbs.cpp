@@ -105,8 +105,9 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     }
     if (const QString error = exchange::saveBytes(file, bytes); !error.isEmpty())
         return failure(err, error);
-    out << QCoreApplication::translate("ListVerbs",
-        "Wrote the %1 words of \"%2\" to %3.").arg(pairs->size()).arg(listName, where) << '\n';
+    out << QCoreApplication::translate("ListVerbs", "Wrote the %n word(s) of \"%1\" to %2.", nullptr, int(pairs->size()))
+               .arg(listName, where)
+        << '\n';
     out.flush();
     return 0;
 }
