@@ -63,11 +63,11 @@ GameOption::GameOption()
         void (GameOption::*handler)();
     };
     const Row rows[] = {
-        {&Command1, QStringLiteral("Hangman"), QStringLiteral("game_hangman.png"), &GameOption::Command1_Click},
-        {&Command2, QStringLiteral("Scramble"), QStringLiteral("game_scramble.png"), &GameOption::Command2_Click},
-        {&Command4, QStringLiteral("Concentration"), QStringLiteral("game_concentration.png"),
+        {&Command1, tr("Hangman"), QStringLiteral("game_hangman.png"), &GameOption::Command1_Click},
+        {&Command2, tr("Scramble"), QStringLiteral("game_scramble.png"), &GameOption::Command2_Click},
+        {&Command4, tr("Concentration"), QStringLiteral("game_concentration.png"),
          &GameOption::Command4_Click},
-        {&Command5, QStringLiteral("Word Zap!"), QStringLiteral("game_zap.png"), &GameOption::Command5_Click},
+        {&Command5, tr("Word Zap!"), QStringLiteral("game_zap.png"), &GameOption::Command5_Click},
     };
     int top = 390;
     for (const Row &row : rows) {

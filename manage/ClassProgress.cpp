@@ -93,11 +93,6 @@ QTableWidget *makeTable(QWidget *parent, const QStringList &titles, const QStrin
     return view;
 }
 
-QString pupilCount(qsizetype n)
-{
-    return ClassProgress::tr("%n pupil(s)", nullptr, int(n));
-}
-
 QString sentence(QString text)
 {
     if (!text.isEmpty())
@@ -204,11 +199,11 @@ void ClassProgress::TheLists_Click()
     if (!m_folder.ok())
         Summary->setText(sentence(m_folder.error));
     else if (!m_rows)
-        Summary->setText(tr("The progress of %1 was read.").arg(pupilCount(m_folder.pupils.size())));
+        Summary->setText(tr("The progress of %n pupil(s) was read.", nullptr, int(m_folder.pupils.size())));
     else if (m_rows->pupils.isEmpty())
         Summary->setText(tr("No pupil has practised \"%1\" yet.").arg(m_rows->list));
     else
-        Summary->setText(tr("%1 practised \"%2\".").arg(pupilCount(m_rows->pupils.size()), m_rows->list));
+        Summary->setText(tr("%n pupil(s) practised \"%1\".", nullptr, int(m_rows->pupils.size())).arg(m_rows->list));
 }
 
 void ClassProgress::Export_Click()

@@ -234,15 +234,7 @@ The password was not changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The progress of %1 was read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No pupil has practised &quot;%1&quot; yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 practised &quot;%2&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -258,7 +250,14 @@ The password was not changed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
-        <source>%n pupil(s)</source>
+        <source>The progress of %n pupil(s) was read.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil(s) practised &quot;%1&quot;.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
@@ -959,6 +958,22 @@ Nothing was written.</source>
         <source>You must have at least 8 words on a list to play Concentration!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hangman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word Zap!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GiveHint</name>
@@ -1367,10 +1382,6 @@ The languages were not saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Added the list &quot;%1&quot; with %2 words from %3.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: the file name must end in .csv or .kvtml</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1413,6 +1424,13 @@ The languages were not saved.</source>
     </message>
     <message numerus="yes">
         <source>Wrote the %n word(s) of &quot;%1&quot; to %2.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added the list &quot;%1&quot; with %n word(s) from %2.</source>
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>

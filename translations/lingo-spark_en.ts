@@ -21,10 +21,17 @@
 <context>
     <name>ClassProgress</name>
     <message numerus="yes">
-        <source>%n pupil(s)</source>
+        <source>The progress of %n pupil(s) was read.</source>
         <translation>
-            <numerusform>%n pupil</numerusform>
-            <numerusform>%n pupils</numerusform>
+            <numerusform>The progress of %n pupil was read.</numerusform>
+            <numerusform>The progress of %n pupils was read.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil(s) practised &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n pupil practised &quot;%1&quot;.</numerusform>
+            <numerusform>%n pupils practised &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>
@@ -55,6 +62,13 @@
         <translation>
             <numerusform>Wrote the %n word of &quot;%1&quot; to %2.</numerusform>
             <numerusform>Wrote the %n words of &quot;%1&quot; to %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added the list &quot;%1&quot; with %n word(s) from %2.</source>
+        <translation>
+            <numerusform>Added the list &quot;%1&quot; with %n word from %2.</numerusform>
+            <numerusform>Added the list &quot;%1&quot; with %n words from %2.</numerusform>
         </translation>
     </message>
 </context>

@@ -5,78 +5,78 @@
     <name>AboutForm</name>
     <message>
         <source>About Lingo-Spark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o Lingo-Spark</translation>
     </message>
     <message>
         <source>Version 1.6</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão 1.6</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>AddWord</name>
     <message>
         <source>Add A Word To This List</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar uma palavra à lista</translation>
     </message>
     <message>
         <source>Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra:</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Meaning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado:</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Add Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Foreign Characters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres especiais...</translation>
     </message>
 </context>
 <context>
     <name>BoxChart</name>
     <message>
         <source>Choose a word list to see its words in their boxes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista para ver as palavras dela nas caixas.</translation>
     </message>
     <message>
         <source>Words in each box</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras em cada caixa</translation>
     </message>
     <message>
         <source>Box %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Caixa %1</translation>
     </message>
     <message numerus="yes">
         <source>Box %1: %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Caixa %1: %n palavra</numerusform>
+            <numerusform>Caixa %1: %n palavras</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>box %1: %n word(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>caixa %1: %n palavra</numerusform>
+            <numerusform>caixa %1: %n palavras</numerusform>
         </translation>
     </message>
 </context>
@@ -84,184 +84,185 @@
     <name>ChangeListName</name>
     <message>
         <source>Change List Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear lista</translation>
     </message>
     <message>
         <source>List name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da lista</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ChangePassword</name>
     <message>
         <source>Change Teacher Management Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar a senha da Área do Professor</translation>
     </message>
     <message>
         <source>Old Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha antiga:</translation>
     </message>
     <message>
         <source>New Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha nova:</translation>
     </message>
     <message>
         <source>Confirm New Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirme a senha nova:</translation>
     </message>
     <message>
         <source>Password Change Successful!</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha alterada com sucesso!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 The password was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A senha não foi alterada.</translation>
     </message>
     <message>
         <source>The new password has a character that cannot be stored. Please use other characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha nova tem um caractere que não pode ser guardado. Use outros caracteres.</translation>
     </message>
 </context>
 <context>
     <name>ChooseAList</name>
     <message>
         <source>Hey!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei!</translation>
     </message>
     <message>
         <source>You need to choose a list!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa escolher uma lista!</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ClassProgress</name>
     <message>
         <source>Pupil</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluno</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros</translation>
     </message>
     <message>
         <source>Share right</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de acerto</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Pupils who missed it</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunos que erraram</translation>
     </message>
     <message>
         <source>Class Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da turma</translation>
     </message>
     <message>
         <source>Choose a list to see how the class does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista para ver como a turma está indo com ela.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Pupils who practised it:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunos que praticaram:</translation>
     </message>
     <message>
         <source>Pupils who practised the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Alunos que praticaram a lista</translation>
     </message>
     <message>
         <source>Pairs the class missed most:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares que a turma mais errou:</translation>
     </message>
     <message>
         <source>Pairs the class missed most</source>
-        <translation type="unfinished"></translation>
+        <translation>Pares que a turma mais errou</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
     <message>
         <source>the word lists could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler as listas de palavras</translation>
     </message>
     <message>
         <source>Skipped: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The progress of %1 was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos ignorados: %1.</translation>
     </message>
     <message>
         <source>No pupil has practised &quot;%1&quot; yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 practised &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum aluno praticou &quot;%1&quot; ainda.</translation>
     </message>
     <message>
         <source>CSV for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV para planilhas (*.csv)</translation>
     </message>
     <message>
         <source>The class&apos;s progress with &quot;%1&quot; was written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O progresso da turma com &quot;%1&quot; foi gravado em %2.</translation>
     </message>
     <message>
         <source>Class progress: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da turma: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%n pupil(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <source>The progress of %n pupil(s) was read.</source>
+        <translation>
+            <numerusform>O progresso de %n aluno foi lido.</numerusform>
+            <numerusform>O progresso de %n alunos foi lido.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pupil(s) practised &quot;%1&quot;.</source>
+        <translation>
+            <numerusform>%n aluno praticou a lista &quot;%1&quot;.</numerusform>
+            <numerusform>%n alunos praticaram a lista &quot;%1&quot;.</numerusform>
         </translation>
     </message>
 </context>
@@ -269,35 +270,35 @@ The password was not changed.</source>
     <name>ClassView</name>
     <message>
         <source>no account of that name on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhuma conta com esse nome neste computador</translation>
     </message>
     <message>
         <source>cannot be looked at</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser acessado</translation>
     </message>
     <message>
         <source>not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <source>owned by %1, not by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>pertence a %1, não a %2</translation>
     </message>
     <message>
         <source>there is no class progress folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe a pasta de progresso da turma %1</translation>
     </message>
     <message>
         <source>this account cannot list the class progress folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>esta conta não pode listar a pasta de progresso da turma %1</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido</translation>
     </message>
     <message>
         <source>not a progress file this version can read</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de progresso que esta versão consegue ler</translation>
     </message>
 </context>
 <context>
@@ -330,11 +331,13 @@ Idiomas: %1. Um idioma que o programa não tem é pulado.
         <source>%1: %2
 Try &quot;%1 --help&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Tente &quot;%1 --help&quot;.
+</translation>
     </message>
     <message>
         <source>Use the word lists and settings in &lt;folder&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar as listas de palavras e as configurações da pasta &lt;folder&gt;.</translation>
     </message>
     <message>
         <source>Data folder (the word lists thelists.dat and the settings lsdata.dat), the first of:
@@ -346,159 +349,170 @@ Try &quot;%1 --help&quot;.
 A folder named by 1 to 3 must already hold both files: it is never created or filled,
 and the program ends with a message naming the folder and the missing file.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Pasta de dados (as listas de palavras thelists.dat e as configurações lsdata.dat), a primeira de:
+  1. --data &lt;folder&gt;
+  2. a variável de ambiente LINGO_SPARK_DATA
+  3. uma linha DataFolder=&lt;folder&gt; em lingo-spark/lingo-spark.conf, procurada em
+     %1 (primeiro as configurações do usuário, depois as do computador)
+  4. %2, criada e preenchida com as listas que vêm com o programa na primeira vez
+Uma pasta indicada por 1 a 3 já deve conter os dois arquivos: ela nunca é criada nem preenchida,
+e o programa termina com uma mensagem que indica a pasta e o arquivo que falta.
+</translation>
     </message>
     <message>
         <source>, then </source>
-        <translation type="unfinished"></translation>
+        <translation>, depois </translation>
     </message>
     <message>
         <source>Commands (they need no display; &quot;%1 &lt;command&gt; --help&quot; for one):
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Comandos (não precisam de tela; &quot;%1 &lt;command&gt; --help&quot; para um deles):
+</translation>
     </message>
     <message>
         <source>usage: %1 %2 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: %1 %2 %3</translation>
     </message>
     <message>
         <source>--data needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--data precisa de uma pasta</translation>
     </message>
     <message>
         <source>Lingo-Spark: vocabulary flash cards, quizzes and games for schools.
 Without a command it opens the main menu.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingo-Spark: cartões, testes e jogos de vocabulário para escolas.
+Sem um comando, abre o menu principal.</translation>
     </message>
     <message>
         <source>One of the commands below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um dos comandos abaixo.</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando desconhecido &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: não há tela para abrir a janela (nem DISPLAY nem WAYLAND_DISPLAY está definida); inicie o programa em uma sessão gráfica.
+</translation>
     </message>
 </context>
 <context>
     <name>CommonMenus</name>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Fala</translation>
     </message>
     <message>
         <source>My Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Minhas palavras</translation>
     </message>
     <message>
         <source>Back to Main Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à tela inicial</translation>
     </message>
     <message>
         <source>Back to Games Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar aos jogos</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>About This Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre este programa</translation>
     </message>
     <message>
         <source>About this Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre este programa</translation>
     </message>
 </context>
 <context>
     <name>Concentration</name>
     <message>
         <source>Concentration</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogo da Memória</translation>
     </message>
     <message>
         <source>Directions: Click on a card to flip it. Match each word with its correct definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instruções: clique em um cartão para virá-lo. Junte cada palavra com o significado certo.</translation>
     </message>
     <message>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão %1</translation>
     </message>
     <message>
         <source>Tries: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas: 0</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Sphinx</source>
-        <translation type="unfinished"></translation>
+        <translation>Esfinge</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Parabéns!</translation>
     </message>
     <message>
         <source>You must have at least 8 words on a list to play Concentration!</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista precisa ter pelo menos 8 palavras para jogar o Jogo da Memória!</translation>
     </message>
     <message>
         <source>Tries: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogadas: %1</translation>
     </message>
     <message>
         <source>Try Again...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente de novo...</translation>
     </message>
     <message>
         <source>Match!</source>
-        <translation type="unfinished"></translation>
+        <translation>É um par!</translation>
     </message>
     <message>
         <source>You Win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você ganhou!</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: %1</translation>
     </message>
 </context>
 <context>
     <name>CreateList</name>
     <message>
         <source>Create New Vocabulary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar nova lista de palavras</translation>
     </message>
     <message>
         <source>Type in the Name of your New List</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite o nome da sua nova lista</translation>
     </message>
     <message>
         <source>Name of the new list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da nova lista</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -506,7 +520,8 @@ Without a command it opens the main menu.</source>
     <message>
         <source>(set by %1)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>(definida por %1)
+</translation>
     </message>
     <message>
         <source>Lingo-Spark cannot start: the data folder
@@ -514,372 +529,405 @@ Without a command it opens the main menu.</source>
 %2does not exist.
 
 If it is on a shared drive, check that the drive is connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Lingo-Spark não pode iniciar: a pasta de dados
+%1
+%2não existe.
+
+Se ela estiver em uma unidade compartilhada, verifique se a unidade está conectada.</translation>
     </message>
     <message>
         <source>Lingo-Spark cannot start: the data folder
 %1
 %2cannot be read from this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Lingo-Spark não pode iniciar: a pasta de dados
+%1
+%2não pode ser lida por esta conta.</translation>
     </message>
     <message>
         <source>Lingo-Spark cannot start: the file &quot;%1&quot; is missing or cannot be read in the data folder
 %2
 %3
 If the folder is on a shared drive, check that the drive is connected; otherwise copy the file there again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Lingo-Spark não pode iniciar: o arquivo &quot;%1&quot; está faltando ou não pode ser lido na pasta de dados
+%2
+%3
+Se a pasta estiver em uma unidade compartilhada, verifique se a unidade está conectada; senão, copie o arquivo para lá novamente.</translation>
     </message>
     <message>
         <source>Lingo-Spark cannot start: it cannot create its data folder
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O Lingo-Spark não pode iniciar: não foi possível criar a pasta de dados
+%1</translation>
     </message>
     <message>
         <source>Lingo-Spark cannot start: it cannot copy &quot;%1&quot; from
 %2
 into its data folder
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>O Lingo-Spark não pode iniciar: não foi possível copiar &quot;%1&quot; de
+%2
+para a pasta de dados
+%3</translation>
     </message>
 </context>
 <context>
     <name>DataUpdate</name>
     <message>
         <source>The word lists and settings in the folder %1 cannot be changed from this account.</source>
-        <translation type="unfinished"></translation>
+        <translation>As listas de palavras e as configurações da pasta %1 não podem ser alteradas por esta conta.</translation>
     </message>
     <message>
         <source>%1
 
 Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Nada foi salvo.</translation>
     </message>
     <message>
         <source>Another computer is saving %1 just now.
 
 Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro computador está salvando %1 agora.
+
+Tente de novo daqui a pouco.</translation>
     </message>
     <message>
         <source>Could not save %1: the folder %2 cannot lock files, so saves from several computers could overwrite each other.
 
 Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1: a pasta %2 não permite travar arquivos, e o que vários computadores salvam ali poderia ser sobrescrito.
+
+Nada foi salvo.</translation>
     </message>
     <message>
         <source>Could not save %1: the folder %2 cannot be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar %1: a pasta %2 não pode ser acessada.</translation>
     </message>
     <message>
         <source>Could not read %1.
 
 Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1.
+
+Nada foi salvo.</translation>
     </message>
 </context>
 <context>
     <name>DeletWordSure</name>
     <message>
         <source>Confirm Word Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar exclusão</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Are you sure you want to delete the word &apos;%1&apos; from this list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que quer excluir a palavra &apos;%1&apos; desta lista?</translation>
     </message>
 </context>
 <context>
     <name>DeleteList</name>
     <message>
         <source>This list was already deleted on another computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista já foi excluída em outro computador.</translation>
     </message>
     <message>
         <source>This list was changed on another computer. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista foi alterada em outro computador. Excluir mesmo assim?</translation>
     </message>
     <message>
         <source>Delete A List</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir uma lista</translation>
     </message>
     <message>
         <source>To Delete A List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Para excluir uma lista:</translation>
     </message>
     <message>
         <source>Choose the List Name in the Box Below and Click the &quot;Delete&quot; Button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a lista abaixo e clique no botão &quot;Excluir&quot;.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Are you sure you want to permenantly delete this list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que quer excluir esta lista para sempre?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
     <message>
         <source>The list was deleted, but its languages could not be removed.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista foi excluída, mas os idiomas dela não puderam ser removidos.
+
+%1</translation>
     </message>
     <message>
         <source>%1
 
 The list was not deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A lista não foi excluída.</translation>
     </message>
 </context>
 <context>
     <name>EditChooseList</name>
     <message>
         <source>View/Edit Vocabulary List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver/editar lista de palavras</translation>
     </message>
     <message>
         <source>Choose a List to View or Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista para ver ou editar</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>EditList</name>
     <message>
         <source>View/Edit List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver/editar lista</translation>
     </message>
     <message>
         <source>Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <source>Change List Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renomear lista</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Back To List Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à Área do Professor</translation>
     </message>
     <message>
         <source>Total Words In This List: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de palavras na lista: %1</translation>
     </message>
     <message>
         <source>%1
 
 Please change the list&apos;s name before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Mude o nome da lista antes de salvar.</translation>
     </message>
     <message>
         <source>%1
 
 Please edit the selected word before saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Corrija a palavra selecionada antes de salvar.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar</translation>
     </message>
     <message>
         <source>%1
 
 The list was not saved and the word list file is unchanged. Your changes are still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A lista não foi salva e o arquivo de listas não foi alterado. Suas alterações continuam aqui.</translation>
     </message>
     <message>
         <source>The changes to the list &quot;%1&quot; have not been saved. Save them before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações na lista &quot;%1&quot; não foram salvas. Salvar antes de fechar?</translation>
     </message>
     <message>
         <source>Save?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar?</translation>
     </message>
     <message>
         <source>The changes to the list &quot;%1&quot; have not been saved. Save them before leaving?</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações na lista &quot;%1&quot; não foram salvas. Salvar antes de sair?</translation>
     </message>
     <message>
         <source>This list was changed on another computer since you opened it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista foi alterada em outro computador depois que você a abriu.</translation>
     </message>
 </context>
 <context>
     <name>EditWord</name>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra:</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Meaning:</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado:</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Error</name>
     <message>
         <source>Error:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro:</translation>
     </message>
     <message>
         <source>The words on this list are all too long to play this game. Please try another list or another activity.</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras desta lista são todas compridas demais para este jogo. Tente outra lista ou outra atividade.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>ExchangeDialogs</name>
     <message>
         <source>The list &quot;%1&quot; could not be read from the word list file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler a lista &quot;%1&quot; do arquivo de listas.</translation>
     </message>
 </context>
 <context>
     <name>ExchangeFiles</name>
     <message>
         <source>%1 is not a file that can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo que possa ser lido.</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de %2 MB, muito mais do que uma lista de palavras precisa.</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: the disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: o disco pode estar cheio.</translation>
     </message>
     <message>
         <source>Word lists (*.csv *.tsv *.txt *.kvtml *.xml);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palavras (*.csv *.tsv *.txt *.kvtml *.xml);;Todos os arquivos (*)</translation>
     </message>
 </context>
 <context>
     <name>ExportList</name>
     <message>
         <source>Export a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista</translation>
     </message>
     <message>
         <source>Choose the list to export, then click &quot;Export...&quot;. A .csv file opens in spreadsheets; a .kvtml file in vocabulary programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a lista que quer exportar e clique em &quot;Exportar...&quot;. Um arquivo .csv abre em planilhas; um arquivo .kvtml, em programas de vocabulário.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar...</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>CSV for spreadsheets (*.csv);;KVTML vocabulary (*.kvtml)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV para planilhas (*.csv);;Vocabulário KVTML (*.kvtml)</translation>
     </message>
     <message>
         <source>%1
 
 Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Nada foi gravado.</translation>
     </message>
     <message numerus="yes">
         <source>The %n word(s) of &quot;%1&quot; were written to %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra de &quot;%1&quot; foi gravada em %2.</numerusform>
+            <numerusform>%n palavras de &quot;%1&quot; foram gravadas em %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -887,227 +935,245 @@ Nothing was written.</source>
     <name>First</name>
     <message>
         <source>Flash Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartões</translation>
     </message>
     <message>
         <source>Quiz Me!</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste-me!</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogos</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>No Lists Available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma lista disponível!</translation>
     </message>
     <message>
         <source>Teacher Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Área do Professor</translation>
     </message>
     <message>
         <source>My Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu progresso...</translation>
     </message>
 </context>
 <context>
     <name>ForeignCharacters</name>
     <message>
         <source>Foreign Language Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres especiais</translation>
     </message>
     <message>
         <source>Character</source>
-        <translation type="unfinished"></translation>
+        <translation>Caractere</translation>
     </message>
     <message>
         <source>Add to word</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôr na palavra</translation>
     </message>
     <message>
         <source>Add to definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôr no significado</translation>
     </message>
 </context>
 <context>
     <name>GameOption</name>
     <message>
         <source>Lingo-Spark Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogos do Lingo-Spark</translation>
     </message>
     <message>
         <source>Lingo-Spark Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogos do Lingo-Spark</translation>
     </message>
     <message>
         <source>Choose a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista:</translation>
     </message>
     <message>
         <source>Choose a Game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha um jogo:</translation>
     </message>
     <message>
         <source>Back To Main Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à tela inicial</translation>
     </message>
     <message>
         <source>You must have at least 8 words on a list to play Concentration!</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista precisa ter pelo menos 8 palavras para jogar o Jogo da Memória!</translation>
+    </message>
+    <message>
+        <source>Hangman</source>
+        <translation>Forca</translation>
+    </message>
+    <message>
+        <source>Scramble</source>
+        <translation>Letras Embaralhadas</translation>
+    </message>
+    <message>
+        <source>Concentration</source>
+        <translation>Jogo da Memória</translation>
+    </message>
+    <message>
+        <source>Word Zap!</source>
+        <translation>Word Zap!</translation>
     </message>
 </context>
 <context>
     <name>GiveHint</name>
     <message>
         <source>Hint:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Hangman</name>
     <message>
         <source>Hangman!</source>
-        <translation type="unfinished"></translation>
+        <translation>Forca!</translation>
     </message>
     <message>
         <source>Letter Guess:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sua letra:</translation>
     </message>
     <message>
         <source>Go &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Vai &gt;</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Letters Already Used:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras já usadas:</translation>
     </message>
     <message>
         <source>You Lose!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu!</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
 </context>
 <context>
     <name>HangmanOutcome</name>
     <message>
         <source>Do you want to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quer jogar de novo?</translation>
     </message>
 </context>
 <context>
     <name>ImportList</name>
     <message>
         <source>Read as a KVTML vocabulary of one language: each word&apos;s hint is its meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como vocabulário KVTML de um só idioma: a dica de cada palavra é o significado dela.</translation>
     </message>
     <message>
         <source>Read as a KVTML vocabulary.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como vocabulário KVTML.</translation>
     </message>
     <message>
         <source>Read as &quot;word = meaning&quot; lines in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como linhas &quot;palavra = significado&quot; em %1.</translation>
     </message>
     <message>
         <source>Read as tab-separated text in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como texto separado por tabulações em %1.</translation>
     </message>
     <message>
         <source>Read as semicolon-separated text in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como texto separado por ponto e vírgula em %1.</translation>
     </message>
     <message>
         <source>Read as comma-separated text in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lido como texto separado por vírgulas em %1.</translation>
     </message>
     <message>
         <source>Import a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista</translation>
     </message>
     <message>
         <source>File:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo:</translation>
     </message>
     <message>
         <source>Choose a File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolher arquivo...</translation>
     </message>
     <message>
         <source>List name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>List name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da lista</translation>
     </message>
     <message>
         <source>First row is a header</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeira linha é cabeçalho</translation>
     </message>
     <message>
         <source>First rows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiras linhas:</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>First rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeiras linhas</translation>
     </message>
     <message>
         <source>Rows that will not be taken:</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas que não serão usadas:</translation>
     </message>
     <message>
         <source>Rows that will not be taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Linhas que não serão usadas</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Nada foi importado.</translation>
     </message>
     <message>
         <source>Words that will be taken: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavras que serão usadas: %1</translation>
     </message>
     <message>
         <source>No words can be taken from this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma palavra deste arquivo pode ser usada.</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha %1: %2</translation>
     </message>
     <message>
         <source>
@@ -1115,13 +1181,17 @@ Nothing was imported.</source>
 Its languages could not be saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Não foi possível salvar os idiomas da lista.
+
+%1</translation>
     </message>
     <message numerus="yes">
         <source>The list &quot;%1&quot; was added with %n word(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A lista &quot;%1&quot; foi adicionada com %n palavra.</numerusform>
+            <numerusform>A lista &quot;%1&quot; foi adicionada com %n palavras.</numerusform>
         </translation>
     </message>
 </context>
@@ -1129,210 +1199,213 @@ Its languages could not be saved.
     <name>LanguagesOfAList</name>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum)</translation>
     </message>
     <message>
         <source>Languages of a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas de uma lista</translation>
     </message>
     <message>
         <source>Choose a list, then the languages of its words and meanings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista e os idiomas das palavras e dos significados.</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Language of the words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma das palavras:</translation>
     </message>
     <message>
         <source>Language of the words</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma das palavras</translation>
     </message>
     <message>
         <source>Language of the meanings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma dos significados:</translation>
     </message>
     <message>
         <source>Language of the meanings</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma dos significados</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 The languages were not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Os idiomas não foram salvos.</translation>
     </message>
 </context>
 <context>
     <name>LanguagesVerb</name>
     <message>
         <source>could not read the word lists in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler as listas de palavras em %1</translation>
     </message>
     <message>
         <source>there is no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe uma lista chamada &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no language code this computer knows (examples: es, fr, de, en-GB)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um código de idioma que este computador conheça (exemplos: es, fr, de, en-GB)</translation>
     </message>
     <message>
         <source>Print the language codes of the list NAME&apos;s words and meanings (tab-separated, &quot;-&quot; for one not set), or set them (&quot;-&quot; unsets one).</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar os códigos de idioma das palavras e dos significados da lista NAME (separados por tabulação, &quot;-&quot; para um não definido), ou defini-los (&quot;-&quot; remove um).</translation>
     </message>
     <message>
         <source>lingo-spark: give both the words&apos; and the meanings&apos; codes (&quot;-&quot; for one not set)
 </source>
-        <translation type="unfinished"></translation>
+        <translation>lingo-spark: informe os dois códigos, o das palavras e o dos significados (&quot;-&quot; para um não definido)
+</translation>
     </message>
 </context>
 <context>
     <name>ListEntries</name>
     <message>
         <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de uma lista deve caber em uma linha. Remova a quebra de linha.</translation>
     </message>
     <message>
         <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma palavra ou significado deve caber em uma linha. Remova a quebra de linha.</translation>
     </message>
     <message>
         <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;&lt;New List&gt;&quot; marca o início de uma lista no arquivo de listas, por isso não pode ser usado como nome de lista, palavra ou significado.</translation>
     </message>
     <message>
         <source>Please type a name for the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um nome para a lista.</translation>
     </message>
     <message>
         <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;No Lists&quot; marca um arquivo de listas vazio, por isso não pode ser o nome de uma lista.</translation>
     </message>
     <message>
         <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome de uma lista não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
     </message>
     <message>
         <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma palavra ou significado não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
     </message>
     <message>
         <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe uma lista chamada &quot;%1&quot;. Escolha outro nome: duas listas com o mesmo nome não poderiam ser praticadas.</translation>
     </message>
     <message>
         <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma lista pode ter no máximo %1 palavras, e esta lista está cheia.</translation>
     </message>
 </context>
 <context>
     <name>ListExport</name>
     <message>
         <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>O par %1 (&quot;%2&quot; = &quot;%3&quot;) contém o caractere de controle U+%4, que um arquivo KVTML não aceita.</translation>
     </message>
     <message>
         <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome da lista contém um caractere de controle, que um arquivo KVTML não aceita.</translation>
     </message>
 </context>
 <context>
     <name>ListImport</name>
     <message>
         <source>a quote that is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>aspas que nunca são fechadas</translation>
     </message>
     <message>
         <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo XML, mas não um vocabulário KVTML.</translation>
     </message>
     <message>
         <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um vocabulário KVTML 1 antigo; só arquivos KVTML 2 podem ser lidos.</translation>
     </message>
     <message>
         <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo XML legível (linha %2: %3).</translation>
     </message>
     <message>
         <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem só um idioma e nenhuma dica: um arquivo KVTML precisa de uma segunda tradução ou de uma dica para cada palavra para dar os significados.</translation>
     </message>
     <message>
         <source>no meaning: the word has no hint</source>
-        <translation type="unfinished"></translation>
+        <translation>sem significado: a palavra não tem dica</translation>
     </message>
     <message>
         <source>a line break inside the word</source>
-        <translation type="unfinished"></translation>
+        <translation>uma quebra de linha dentro da palavra</translation>
     </message>
     <message>
         <source>the control character %1 inside the word</source>
-        <translation type="unfinished"></translation>
+        <translation>o caractere de controle %1 dentro da palavra</translation>
     </message>
     <message>
         <source>a line break inside the meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>uma quebra de linha dentro do significado</translation>
     </message>
     <message>
         <source>the control character %1 inside the meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>o caractere de controle %1 dentro do significado</translation>
     </message>
     <message>
         <source>the word is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>a palavra está vazia</translation>
     </message>
     <message>
         <source>the meaning is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>o significado está vazio</translation>
     </message>
     <message>
         <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; marca a estrutura do arquivo de listas e não pode ser uma palavra nem um significado</translation>
     </message>
     <message>
         <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tem mais de %2 MB, muito mais do que uma lista de palavras precisa.</translation>
     </message>
     <message>
         <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo de texto (pode ser uma imagem ou um programa), por isso não contém uma lista de palavras.</translation>
     </message>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vazio.</translation>
     </message>
     <message>
         <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém pares de palavra e significado: cada linha deve ter uma palavra e o significado dela separados por uma tabulação, um ponto e vírgula ou uma vírgula, ou ser escrita como palavra = significado.</translation>
     </message>
     <message>
         <source>(not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum)</translation>
     </message>
     <message>
         <source>Languages: %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas: %1 / %2</translation>
     </message>
     <message>
         <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo tem %1 colunas: as duas primeiras são usadas como palavra e significado.</translation>
     </message>
     <message>
         <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma lista tem no máximo %1 palavras: as primeiras %1 são usadas e outras %2 ficam de fora.</translation>
     </message>
 </context>
 <context>
@@ -1341,81 +1414,87 @@ The languages were not saved.</source>
         <source>The list was saved, but its languages could not be carried over.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista foi salva, mas os idiomas dela não puderam ser transferidos.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>ListVerbs</name>
     <message>
         <source>could not read the word lists in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler as listas de palavras em %1</translation>
     </message>
     <message>
         <source>%1 Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nada foi importado.</translation>
     </message>
     <message>
         <source>%1:%2: not taken: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2: não usada: %3</translation>
     </message>
     <message>
         <source>%1 holds no pair that can be taken. Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não contém nenhum par que possa ser usado. Nada foi importado.</translation>
     </message>
     <message>
         <source>%1: the list was added, but its languages could not be saved: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added the list &quot;%1&quot; with %2 words from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a lista foi adicionada, mas os idiomas dela não puderam ser salvos: %2</translation>
     </message>
     <message>
         <source>%1: the file name must end in .csv or .kvtml</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: o nome do arquivo deve terminar em .csv ou .kvtml</translation>
     </message>
     <message>
         <source>there is no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe uma lista chamada &quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1 Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nada foi gravado.</translation>
     </message>
     <message>
         <source>Call the new list &lt;name&gt; (else the file&apos;s title or name).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar à nova lista o nome &lt;name&gt; (senão, o título ou o nome do arquivo).</translation>
     </message>
     <message>
         <source>The first row names the columns.</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira linha dá os nomes das colunas.</translation>
     </message>
     <message>
         <source>The first row is a word pair, whatever it says.</source>
-        <translation type="unfinished"></translation>
+        <translation>A primeira linha é um par, seja qual for o conteúdo.</translation>
     </message>
     <message>
         <source>Print the names of the word lists, one a line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar os nomes das listas de palavras, um por linha.</translation>
     </message>
     <message>
         <source>Add the pairs of FILE (CSV, tab or semicolon text, &quot;word = meaning&quot; lines, KVTML 2.0) as a new list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar os pares de FILE (CSV, texto com tabulações ou ponto e vírgula, linhas &quot;palavra = significado&quot;, KVTML 2.0) como uma nova lista.</translation>
     </message>
     <message>
         <source>lingo-spark: --header and --no-header cannot both be given
 </source>
-        <translation type="unfinished"></translation>
+        <translation>lingo-spark: --header e --no-header não podem ser usados juntos
+</translation>
     </message>
     <message>
         <source>Write the list NAME to FILE, as CSV (.csv) or KVTML (.kvtml).</source>
-        <translation type="unfinished"></translation>
+        <translation>Gravar a lista NAME em FILE, como CSV (.csv) ou KVTML (.kvtml).</translation>
     </message>
     <message numerus="yes">
         <source>Wrote the %n word(s) of &quot;%1&quot; to %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n palavra de &quot;%1&quot; gravada em %2.</numerusform>
+            <numerusform>%n palavras de &quot;%1&quot; gravadas em %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added the list &quot;%1&quot; with %n word(s) from %2.</source>
+        <translation>
+            <numerusform>Lista &quot;%1&quot; adicionada com %n palavra de %2.</numerusform>
+            <numerusform>Lista &quot;%1&quot; adicionada com %n palavras de %2.</numerusform>
         </translation>
     </message>
 </context>
@@ -1423,730 +1502,744 @@ The languages were not saved.</source>
     <name>LoseForm</name>
     <message>
         <source>You Lose!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você perdeu!</translation>
     </message>
 </context>
 <context>
     <name>Main</name>
     <message>
         <source>Show the Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar significado</translation>
     </message>
     <message>
         <source>Show the Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar palavra</translation>
     </message>
     <message>
         <source>Total cards available in this set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de cartões disponíveis: %1</translation>
     </message>
     <message>
         <source>(No words in this list start with %1!)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Nenhuma palavra desta lista começa com %1!)</translation>
     </message>
     <message>
         <source>Vocabulary Flash Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartões de vocabulário</translation>
     </message>
     <message>
         <source>Word card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão da palavra</translation>
     </message>
     <message>
         <source>Meaning card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartão do significado</translation>
     </message>
     <message>
         <source>Previous Card arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Seta do cartão anterior</translation>
     </message>
     <message>
         <source>Previous Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo</translation>
     </message>
     <message>
         <source>Next Card arrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Seta do próximo cartão</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Back to the Flash Card Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar às opções dos cartões</translation>
     </message>
 </context>
 <context>
     <name>MakeNewList</name>
     <message>
         <source>Make a New Vocabulatry List</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar nova lista de palavras</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>The Meaning of This Word is:</source>
-        <translation type="unfinished"></translation>
+        <translation>O significado desta palavra é:</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Add This Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar palavra</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Foreign Characters...</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres especiais...</translation>
     </message>
     <message>
         <source>Return to Manager Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à Área do Professor</translation>
     </message>
     <message>
         <source>Total words in this list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de palavras na lista: %1</translation>
     </message>
     <message>
         <source>Word Number: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra número: %1</translation>
     </message>
     <message>
         <source>Are you sure you want to save this list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que quer salvar esta lista?</translation>
     </message>
     <message>
         <source>Save?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar?</translation>
     </message>
     <message>
         <source>Another computer saved a list named &quot;%1&quot; while you were typing this one.
 
 Save your list as &quot;%2&quot; instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>Outro computador salvou uma lista chamada &quot;%1&quot; enquanto você digitava esta.
+
+Salvar a sua lista como &quot;%2&quot;?</translation>
     </message>
     <message>
         <source>Hey!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei!</translation>
     </message>
     <message>
         <source>%1
 
 The list was not saved and the word list file is unchanged. Your words are still here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A lista não foi salva e o arquivo de listas não foi alterado. Suas palavras continuam aqui.</translation>
     </message>
     <message>
         <source>Save Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro ao salvar</translation>
     </message>
     <message>
         <source>The list &quot;%1&quot; has not been saved yet. Save it before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista &quot;%1&quot; ainda não foi salva. Salvar antes de fechar?</translation>
     </message>
 </context>
 <context>
     <name>Manager</name>
     <message>
         <source>Lingo-Spark Teacher Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Área do Professor do Lingo-Spark</translation>
     </message>
     <message>
         <source>Lingo-SPARK Teacher Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Área do Professor do Lingo-SPARK</translation>
     </message>
     <message>
         <source>Create New Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Criar nova lista</translation>
     </message>
     <message>
         <source>View / Edit Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver / editar lista</translation>
     </message>
     <message>
         <source>Delete Word List</source>
-        <translation type="unfinished"></translation>
+        <translation>Excluir lista</translation>
     </message>
     <message>
         <source>Change Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Alterar senha</translation>
     </message>
     <message>
         <source>Sound Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de som</translation>
     </message>
     <message>
         <source>Quit List Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair da Área do Professor</translation>
     </message>
     <message>
         <source>Exit List Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair da Área do Professor</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Import a List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista...</translation>
     </message>
     <message>
         <source>Export a List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar lista...</translation>
     </message>
     <message>
         <source>Print a List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir lista...</translation>
     </message>
     <message>
         <source>Languages of a List...</source>
-        <translation type="unfinished"></translation>
+        <translation>Idiomas de uma lista...</translation>
     </message>
     <message>
         <source>Class Progress...</source>
-        <translation type="unfinished"></translation>
+        <translation>Progresso da turma...</translation>
     </message>
     <message>
         <source>Speech for Pupils...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fala para os alunos...</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 <context>
     <name>MessageBox</name>
     <message>
         <source>Save over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Substituir</translation>
     </message>
 </context>
 <context>
     <name>MyProgress</name>
     <message>
         <source>My Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Meu progresso</translation>
     </message>
     <message>
         <source>Choose a Word List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista:</translation>
     </message>
     <message>
         <source>Practise My Hard Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Praticar as difíceis</translation>
     </message>
     <message>
         <source>Start Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomeçar</translation>
     </message>
     <message>
         <source>Due today: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar hoje: %1</translation>
     </message>
     <message>
         <source>Never practised: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nunca praticadas: %1</translation>
     </message>
     <message>
         <source>Start &quot;%1&quot; again? Every word of it will count as never practised.</source>
-        <translation type="unfinished"></translation>
+        <translation>Recomeçar &quot;%1&quot;? Todas as palavras dela vão contar como nunca praticadas.</translation>
     </message>
 </context>
 <context>
     <name>OutcomeTexts</name>
     <message>
         <source>The word was</source>
-        <translation type="unfinished"></translation>
+        <translation>A palavra era</translation>
     </message>
     <message>
         <source>which means:</source>
-        <translation type="unfinished"></translation>
+        <translation>que significa:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
 </context>
 <context>
     <name>PasswordForm</name>
     <message>
         <source>Management Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha da Área do Professor</translation>
     </message>
     <message>
         <source>Please enter the password to access Teacher Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha para entrar na Área do Professor</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 The Teacher Management password is kept there, so Teacher Management cannot be opened until the file can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A senha da Área do Professor fica guardada nesse arquivo, por isso a Área do Professor só poderá ser aberta quando o arquivo puder ser lido.</translation>
     </message>
     <message>
         <source>The default password for Teacher Management is OPENDOOR. If you plan to use this on a computer available to students, you should change the password to keep the files secure.</source>
-        <translation type="unfinished"></translation>
+        <translation>A senha padrão da Área do Professor é OPENDOOR. Se você for usar o programa em um computador que os alunos usam, mude a senha para proteger os arquivos.</translation>
     </message>
     <message>
         <source>Password Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de senha</translation>
     </message>
     <message>
         <source>No Teacher Management password is set: the first line of
 %1
 is empty. Write a password on that line to open Teacher Management.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma senha da Área do Professor está definida: a primeira linha de
+%1
+está vazia. Escreva uma senha nessa linha para abrir a Área do Professor.</translation>
     </message>
     <message>
         <source>%1
 
 The lists can still be viewed here; every change would be refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+As listas ainda podem ser vistas aqui, mas nenhuma alteração será aceita.</translation>
     </message>
     <message>
         <source>Lists and Settings Cannot Be Changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas e configurações não podem ser alteradas</translation>
     </message>
 </context>
 <context>
     <name>PrintList</name>
     <message>
         <source>Print a List</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir lista</translation>
     </message>
     <message>
         <source>Choose the list to print as a worksheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a lista da folha de exercícios:</translation>
     </message>
     <message>
         <source>Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas</translation>
     </message>
     <message>
         <source>Leave empty for a test</source>
-        <translation type="unfinished"></translation>
+        <translation>Em branco para um teste</translation>
     </message>
     <message>
         <source>Nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada</translation>
     </message>
     <message>
         <source>The meanings</source>
-        <translation type="unfinished"></translation>
+        <translation>Os significados</translation>
     </message>
     <message>
         <source>The words</source>
-        <translation type="unfinished"></translation>
+        <translation>As palavras</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como PDF...</translation>
     </message>
     <message>
         <source>Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The worksheet of &quot;%1&quot; was saved as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>A folha de exercícios de &quot;%1&quot; foi salva como %2.</translation>
     </message>
 </context>
 <context>
     <name>ProgressFiles</name>
     <message>
         <source>%1 is not a progress file this version can read; it was set aside as %2 and progress starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo de progresso que esta versão consegue ler; ele foi guardado à parte como %2 e o progresso recomeça do zero.</translation>
     </message>
     <message>
         <source>%1 could not be read; it was set aside as %2 and progress starts again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pôde ser lido; ele foi guardado à parte como %2 e o progresso recomeça do zero.</translation>
     </message>
     <message>
         <source>%1 could not be read or set aside; progress is not saved this time.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não pôde ser lido nem guardado à parte; desta vez o progresso não será salvo.</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível criar a pasta %1</translation>
     </message>
 </context>
 <context>
     <name>ProgressVerb</name>
     <message>
         <source>could not read the word lists in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler as listas de palavras em %1</translation>
     </message>
     <message>
         <source>there is no list named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não existe uma lista chamada &quot;%1&quot;</translation>
     </message>
     <message>
         <source>lingo-spark: skipped %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lingo-spark: %1 ignorado: %2</translation>
     </message>
     <message>
         <source>Print what the class&apos;s progress files in the data folder&apos;s progress/ say, per list (or LIST alone): each pupil&apos;s right and wrong answers, the ten most-missed pairs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o que dizem os arquivos de progresso da turma na pasta progress/ da pasta de dados, por lista (ou só LIST): os acertos e erros de cada aluno e os dez pares mais errados.</translation>
     </message>
 </context>
 <context>
     <name>Quiz</name>
     <message>
         <source>Lingo-Spark Vocabulary Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de vocabulário do Lingo-Spark</translation>
     </message>
     <message>
         <source>Directions:</source>
-        <translation type="unfinished"></translation>
+        <translation>Instruções:</translation>
     </message>
     <message>
         <source>The Question</source>
-        <translation type="unfinished"></translation>
+        <translation>A pergunta</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Next Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Próxima pergunta</translation>
     </message>
     <message>
         <source>Questions Remaining:</source>
-        <translation type="unfinished"></translation>
+        <translation>Perguntas restantes:</translation>
     </message>
     <message>
         <source>Total Correct:</source>
-        <translation type="unfinished"></translation>
+        <translation>Acertos:</translation>
     </message>
     <message>
         <source>Total Wrong:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erros:</translation>
     </message>
     <message>
         <source>Back to Quiz Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar às opções do teste</translation>
     </message>
     <message>
         <source>Directions:  Mark the definition that BEST matches the word.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instruções:  marque o significado que MELHOR combina com a palavra.</translation>
     </message>
     <message>
         <source>Directions:  Mark the word that BEST matches the definition.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instruções:  marque a palavra que MELHOR combina com o significado.</translation>
     </message>
     <message>
         <source>Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo!</translation>
     </message>
     <message>
         <source>Wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Errado</translation>
     </message>
 </context>
 <context>
     <name>QuizOptions</name>
     <message>
         <source>Lingo-Spark Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste do Lingo-Spark</translation>
     </message>
     <message>
         <source>Lingo-Spark Vocabulary Quiz</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de vocabulário do Lingo-Spark</translation>
     </message>
     <message>
         <source>Choose a list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista:</translation>
     </message>
     <message>
         <source>How many questions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantas perguntas?</translation>
     </message>
     <message>
         <source>What type of questions?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que tipo de perguntas?</translation>
     </message>
     <message>
         <source>Quiz me on Words</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de palavras</translation>
     </message>
     <message>
         <source>Quiz me on Meanings</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de significados</translation>
     </message>
     <message>
         <source>Quiz me on Words and Meanings</source>
-        <translation type="unfinished"></translation>
+        <translation>Teste de palavras e significados</translation>
     </message>
     <message>
         <source>Begin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar!</translation>
     </message>
     <message>
         <source>Return to Main Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar à tela inicial</translation>
     </message>
 </context>
 <context>
     <name>Recorder</name>
     <message>
         <source>could not save progress to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível salvar o progresso em %1: %2</translation>
     </message>
 </context>
 <context>
     <name>Scramble</name>
     <message>
         <source>Scramble!</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras Embaralhadas!</translation>
     </message>
     <message>
         <source>Unscramble this word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desembaralhe esta palavra:</translation>
     </message>
     <message>
         <source>Your Guess:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu palpite:</translation>
     </message>
     <message>
         <source>Submit Guess</source>
-        <translation type="unfinished"></translation>
+        <translation>Responder</translation>
     </message>
     <message>
         <source>Give Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desistir</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
 </context>
 <context>
     <name>ScrambleLose</name>
     <message>
         <source>Sorry...</source>
-        <translation type="unfinished"></translation>
+        <translation>Que pena...</translation>
     </message>
 </context>
 <context>
     <name>ScrambleOutcome</name>
     <message>
         <source>Would you like to try another?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quer tentar outra?</translation>
     </message>
 </context>
 <context>
     <name>ScrambleWin</name>
     <message>
         <source>Yes!</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso!</translation>
     </message>
     <message>
         <source>Correct!</source>
-        <translation type="unfinished"></translation>
+        <translation>Certo!</translation>
     </message>
     <message>
         <source>You guessed correctly in %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou em %1 segundos.</translation>
     </message>
 </context>
 <context>
     <name>ScreenSpeech</name>
     <message>
         <source>Speak &amp;Automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar &amp;automaticamente</translation>
     </message>
     <message>
         <source>no language set for this list</source>
-        <translation type="unfinished"></translation>
+        <translation>esta lista não tem idioma definido</translation>
     </message>
     <message>
         <source>no voice for %1 on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>sem voz para %1 neste computador</translation>
     </message>
     <message>
         <source>speech cannot start on this computer</source>
-        <translation type="unfinished"></translation>
+        <translation>a fala não pode iniciar neste computador</translation>
     </message>
     <message>
         <source>no sound device</source>
-        <translation type="unfinished"></translation>
+        <translation>sem saída de som</translation>
     </message>
     <message>
         <source>&amp;Say It</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Falar</translation>
     </message>
     <message>
         <source>&amp;Say It (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Falar (%1)</translation>
     </message>
 </context>
 <context>
     <name>SoundOptions</name>
     <message>
         <source>Sound Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções de som</translation>
     </message>
     <message>
         <source>Choose the default sound setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha a configuração padrão do som</translation>
     </message>
     <message>
         <source>Sound is  ON  by default. (Best for stand-alone computers)</source>
-        <translation type="unfinished"></translation>
+        <translation>Som  LIGADO  por padrão. (Melhor para computadores sem rede)</translation>
     </message>
     <message>
         <source>Sound is  OFF  by default. (Best for running over networks)</source>
-        <translation type="unfinished"></translation>
+        <translation>Som  DESLIGADO  por padrão. (Melhor para uso em rede)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 The sound setting was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A configuração de som não foi salva.</translation>
     </message>
 </context>
 <context>
     <name>SoundSwitch</name>
     <message>
         <source>&amp;Sound Effects-- Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons-- Desligados</translation>
     </message>
     <message>
         <source>&amp;Sound Effects-- On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sons-- Ligados</translation>
     </message>
 </context>
 <context>
     <name>SpeechForPupils</name>
     <message>
         <source>Speech for Pupils</source>
-        <translation type="unfinished"></translation>
+        <translation>Fala para os alunos</translation>
     </message>
     <message>
         <source>When a word appears</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando uma palavra aparece</translation>
     </message>
     <message>
         <source>Speak words automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar palavras automaticamente</translation>
     </message>
     <message>
         <source>Speak only when asked</source>
-        <translation type="unfinished"></translation>
+        <translation>Falar só a pedido</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1
 
 The speech setting was not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+A configuração de fala não foi salva.</translation>
     </message>
 </context>
 <context>
     <name>SureForm</name>
     <message>
         <source>Are you sure?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza?</translation>
     </message>
     <message>
         <source>Are you sure you want to quit without saving this list?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que quer sair sem salvar esta lista?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Não</translation>
     </message>
 </context>
 <context>
     <name>TextFile</name>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <source>Could not write %1: the disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: o disco pode estar cheio.</translation>
     </message>
 </context>
 <context>
@@ -2155,339 +2248,345 @@ The speech setting was not saved.</source>
         <source>The file
 %1
 could not be read. Check that it exists and can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo
+%1
+não pôde ser lido. Verifique se ele existe e se pode ser lido.</translation>
     </message>
     <message>
         <source>%1
 
 Nothing can be changed on this screen; close it and open it again once the file can be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Nada pode ser alterado nesta tela; feche-a e abra-a de novo quando o arquivo puder ser lido.</translation>
     </message>
     <message>
         <source>The file
 %1
 could not be read when this screen opened, so nothing was saved. Close this screen and open it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo
+%1
+não pôde ser lido quando esta tela abriu, por isso nada foi salvo. Feche esta tela e abra-a de novo.</translation>
     </message>
 </context>
 <context>
     <name>WordPair</name>
     <message>
         <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta lista precisa ter pelo menos duas palavras diferentes para fazer um teste. Escolha outra lista.</translation>
     </message>
 </context>
 <context>
     <name>Worksheet</name>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palavra</translation>
     </message>
     <message>
         <source>Meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1.</translation>
     </message>
 </context>
 <context>
     <name>Zap</name>
     <message>
         <source>Word Zap</source>
-        <translation type="unfinished"></translation>
+        <translation>Word Zap</translation>
     </message>
     <message>
         <source>Time: 000</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo: 000</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos:</translation>
     </message>
     <message>
         <source>Target %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alvo %1</translation>
     </message>
     <message>
         <source>Target</source>
-        <translation type="unfinished"></translation>
+        <translation>Alvo</translation>
     </message>
     <message>
         <source> Ready? Shoot Here to Start</source>
-        <translation type="unfinished"></translation>
+        <translation> Pronto? Atire aqui!</translation>
     </message>
     <message>
         <source>Lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdeu</translation>
     </message>
     <message>
         <source>Definition:</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado:</translation>
     </message>
     <message>
         <source>Definition</source>
-        <translation type="unfinished"></translation>
+        <translation>Significado</translation>
     </message>
     <message>
         <source>Score:  0000</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos:  0000</translation>
     </message>
     <message>
         <source>Time:  %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:  %1</translation>
     </message>
     <message>
         <source>You need a list with at least two different words to play Word Zap!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa de uma lista com pelo menos duas palavras diferentes para jogar Word Zap!</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos: %1</translation>
     </message>
     <message>
         <source>Time Is Up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Acabou o tempo!</translation>
     </message>
     <message>
         <source>Time up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo esgotado!</translation>
     </message>
     <message>
         <source>Great Shot!</source>
-        <translation type="unfinished"></translation>
+        <translation>Belo tiro!</translation>
     </message>
     <message>
         <source>You missed! The correct answer was  --%1--</source>
-        <translation type="unfinished"></translation>
+        <translation>Você errou! A resposta certa era  --%1--</translation>
     </message>
     <message>
         <source>You shot the wrong word! The correct answer was  --%1--</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou a palavra errada! A resposta certa era  --%1--</translation>
     </message>
 </context>
 <context>
     <name>ZapDone</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos</translation>
     </message>
     <message>
         <source>Trophy</source>
-        <translation type="unfinished"></translation>
+        <translation>Troféu</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mandou bem!</translation>
     </message>
     <message>
         <source>You Scored 000 Points!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você fez 000 pontos!</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar de novo</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>You scored %1 points!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você fez %1 pontos!</translation>
     </message>
     <message>
         <source>Oops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ops!</translation>
     </message>
     <message>
         <source>Not too bad...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada mal...</translation>
     </message>
     <message>
         <source>Good Job!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bom trabalho!</translation>
     </message>
     <message>
         <source>Great Work!</source>
-        <translation type="unfinished"></translation>
+        <translation>Excelente!</translation>
     </message>
     <message>
         <source>FANTASTIC!!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>FANTÁSTICO!!!!</translation>
     </message>
 </context>
 <context>
     <name>ZapOptions</name>
     <message>
         <source>Word Zap! Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções do Word Zap!</translation>
     </message>
     <message>
         <source>Word ZAP!</source>
-        <translation type="unfinished"></translation>
+        <translation>Word ZAP!</translation>
     </message>
     <message>
         <source>Rules:</source>
-        <translation type="unfinished"></translation>
+        <translation>Regras:</translation>
     </message>
     <message>
         <source>A definition will appear at the bottom of the screen. You must shoot only the word that matches the definition. Each correct shot will earn you 50 points. Each wrong shot will take away 50 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um significado vai aparecer na parte de baixo da tela. Você deve atirar só na palavra que combina com o significado. Cada tiro certo vale 50 pontos. Cada tiro errado tira 50 pontos.</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Impossible</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossível</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Sound On</source>
-        <translation type="unfinished"></translation>
+        <translation>Som ligado</translation>
     </message>
     <message>
         <source>Sound Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Som desligado</translation>
     </message>
     <message>
         <source>Start!</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar!</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>You need a list with at least two different words to play Word Zap!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa de uma lista com pelo menos duas palavras diferentes para jogar Word Zap!</translation>
     </message>
 </context>
 <context>
     <name>frmTitle</name>
     <message>
         <source>Vocabulary Flash Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartões de vocabulário</translation>
     </message>
     <message>
         <source>Choose a Word List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma lista:</translation>
     </message>
     <message>
         <source>What&apos;s on the Cards?</source>
-        <translation type="unfinished"></translation>
+        <translation>O que há nos cartões?</translation>
     </message>
     <message>
         <source>Card Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem dos cartões</translation>
     </message>
     <message>
         <source>Show me the words and I&apos;ll guess the meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostre a palavra e eu adivinho o significado</translation>
     </message>
     <message>
         <source>Show me the meaning and let me guess the word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostre o significado e eu adivinho a palavra</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfabética</translation>
     </message>
     <message>
         <source>Random</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleatória</translation>
     </message>
     <message>
         <source>Alphabetical, starting with the letter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Alfabética, a partir da letra...</translation>
     </message>
     <message>
         <source>Starting letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra inicial</translation>
     </message>
     <message>
         <source>Click Here to Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique para começar</translation>
     </message>
     <message>
         <source>My Hard Words Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Só as palavras difíceis</translation>
     </message>
     <message>
         <source>You need to choose a starting letter!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você precisa escolher uma letra inicial!</translation>
     </message>
 </context>
 <context>
     <name>summary</name>
     <message>
         <source>Perfect Score!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação perfeita!!!</translation>
     </message>
     <message>
         <source>Good job!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bom trabalho!</translation>
     </message>
     <message>
         <source>Looks like you could use a little more work.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parece que você precisa praticar um pouco mais.</translation>
     </message>
     <message>
         <source>Oops! Keep studying!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ops! Continue estudando!!</translation>
     </message>
     <message>
         <source>Quiz Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do teste</translation>
     </message>
     <message>
         <source>You got (blank) out of (blank) correct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou (em branco) de (em branco).</translation>
     </message>
     <message>
         <source>This gives you a score of (blank)%</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso dá uma pontuação de (em branco)%</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>You got %1 correct out of %2!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você acertou %1 de %2!</translation>
     </message>
     <message>
         <source>This gives you a score of %1%.</source>
-        <translation type="unfinished"></translation>
+        <translation>Isso dá uma pontuação de %1%.</translation>
     </message>
 </context>
 <context>
     <name>youwin</name>
     <message>
         <source>You Win!</source>
-        <translation type="unfinished"></translation>
+        <translation>Você ganhou!</translation>
     </message>
 </context>
 </TS>

@@ -58,7 +58,8 @@ Scramble::Scramble()
     connect(Command3, &QPushButton::clicked, this, &Scramble::Command3_Click);
 
     auto *Label5 = new QLabel(tr("Time:"), area());
-    placeTw(Label5, 480, 3480, 840, 375);
+    // As wide as the room before the seconds, for the languages whose word for time is longer.
+    placeTw(Label5, 480, 3480, 900, 375);
     setPointSize(Label5, 12);
     Label4 = new QLabel(area());
     placeTw(Label4, 1380, 3480, 1440, 375);

@@ -74,8 +74,9 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
                                            "%1: the list was added, but its languages could not be saved: %2")
                    .arg(where, set.message)
             << '\n';
-    out << QCoreApplication::translate("ListVerbs",
-        "Added the list \"%1\" with %2 words from %3.").arg(listName).arg(result.pairs.size()).arg(where)
+    out << QCoreApplication::translate("ListVerbs", "Added the list \"%1\" with %n word(s) from %2.", nullptr,
+                                       int(result.pairs.size()))
+               .arg(listName, where)
         << '\n';
     out.flush();
     return 0;
