@@ -5,7 +5,11 @@
 #include "AllScreens.h"
 #include "app/ClickLabel.h"
 #include "app/Screen.h"
+#include "manage/SoundOptions.h"
+#include "manage/editor/CreateList.h"
+#include "manage/editor/MakeNewList.h"
 #include "manage/exchange/ExchangeDialogs.h"
+#include "app/ScreenManager.h"
 #include "support/ScreenTestSupport.h"
 #include "support/TestSupport.h"
 #include "translations/InterfaceLanguage.h"
@@ -16,6 +20,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -361,6 +366,40 @@ private slots:
                     faults.append(QStringLiteral("%1: one key for %2").arg(language, texts));
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    // The interface's language never reaches the files: "Sound Off" and "<New List>" stay as every computer
+    // of the school reads them.
+    void filesAreTheSameInEveryLanguage()
+    {
+        std::map<QString, QByteArray> written;
+        for (const QString &language : {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")}) {
+            TestEnv env(TestEnv::defaultStore(), "pw\r\nx\r\nSound On\r\n");
+            translations::InterfaceLanguage catalogues(language);
+            catalogues.install();
+            registerAllScreens(screens());
+            screens().show(ScreenId::Manager);
+            auto *sound = static_cast<SoundOptions *>(screens().show(ScreenId::SoundOptions));
+            sound->Label2_Click(); // "Sound is  OFF"
+            sound->Command1_Click();
+            settle();
+            auto *create = static_cast<CreateList *>(screens().show(ScreenId::CreateList));
+            create->NewName->setText(QStringLiteral("Tiere"));
+            create->Command2_Click();
+            settle();
+            auto *make = screens().find<MakeNewList>(ScreenId::MakeNewList);
+            QVERIFY(make);
+            make->TheWord->setText(QStringLiteral("Hund"));
+            make->TheMeaning->setText(QStringLiteral("dog"));
+            make->Command1_Click(); // adds the typed pair, then saves once asked
+            settle();
+            const QByteArray files = env.read(QStringLiteral("lsdata.dat")) + '|' + env.read(QStringLiteral("thelists.dat"));
+            QVERIFY2(files.contains("Sound Off") && files.contains("<New List>\r\nTiere\r\nHund\r\ndog"),
+                     files.constData());
+            written[language] = files;
+        }
+        QCOMPARE(written[QStringLiteral("de")], written[QStringLiteral("en")]);
+        QCOMPARE(written[QStringLiteral("fr")], written[QStringLiteral("en")]);
     }
 };
 
