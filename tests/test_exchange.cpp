@@ -453,7 +453,7 @@ void ExchangeTest::verbsWithoutDisplay_data()
                                          << "Added the list \"Vocab\" with 2 words from @/w.csv.\n" << ""
                                          << QStringList{"<New List>", "Vocab", "word", "meaning", "sol", "sun"};
     QTest::addRow("import, a row not taken") << QStringList{"import", "@/sp.txt"} << 0
-                                             << "Added the list \"sp\" with 1 words from @/sp.txt.\n"
+                                             << "Added the list \"sp\" with 1 word from @/sp.txt.\n"
                                              << "@/sp.txt:2: not taken: the meaning is empty\n"
                                              << QStringList{"<New List>", "sp", "sol", "sun"};
     QTest::addRow("import, empty name") << QStringList{"import", "@/w.csv", "--name", ""} << 1 << ""

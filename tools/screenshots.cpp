@@ -254,11 +254,13 @@ int main(int argc, char *argv[])
     QStringList arguments = QApplication::arguments();
     // The program's own reading of --language, so the gallery shows what a pupil of that language sees.
     const QString language = translations::languageOption(arguments);
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
+    for (qsizetype i = 1; i < arguments.size();) {
         if (arguments[i] == QStringLiteral("--language"))
-            arguments.remove(i--, qMin<qsizetype>(2, arguments.size() - i));
+            arguments.remove(i, qMin<qsizetype>(2, arguments.size() - i));
         else if (arguments[i].startsWith(QStringLiteral("--language=")))
-            arguments.remove(i--);
+            arguments.remove(i);
+        else
+            ++i;
     }
     if (arguments.size() != 3 || (!language.isEmpty() && !translations::shippedLanguages().contains(language))) {
         std::fprintf(stderr, "usage: %s [--language CODE] OUTPUT_DIR DATA_DIR\n", argv[0]);
