@@ -67,8 +67,8 @@ QStringList report(const ImportResult &result)
 {
     QStringList out;
     for (const RefusedRow &row : result.refused)
-        out.append(QStringLiteral("%1: %2").arg(row.line).arg(row.why));
-    return out + importNotes(result);
+        out.append(QStringLiteral("%1: %2").arg(row.line).arg(ImportList::refusalText(row)));
+    return out + ImportList::notesText(result);
 }
 
 void chooseList(QListWidget *lists, const QString &name)
@@ -227,7 +227,7 @@ void ExchangeTest::import()
         QVERIFY(QFile::resize(env.path(fileName), 50 * 1024 * 1024));
     const exchange::FileRead read = exchange::readImportFile(env.path(fileName));
     const ImportResult result = readImport(read.bytes, env.path(fileName), HeaderChoice(header));
-    const QString failure = read.ok() ? result.error : read.error;
+    const QString failure = read.ok() ? ImportList::failureText(result) : read.error;
     if (!error.isEmpty()) {
         QVERIFY2(failure.contains(fileName) && failure.contains(error), qPrintable(failure));
         return;
@@ -274,7 +274,7 @@ void ExchangeTest::roundTrip()
     };
     const QByteArray bytes = write(title, pairs);
     const ImportResult back = readImport(bytes, fileName);
-    QCOMPARE(back.error, QString());
+    QCOMPARE(back.failure, ImportFailure::None);
     QCOMPARE(back.refused, QVector<RefusedRow>());
     QCOMPARE(back.pairs, pairs);
     QCOMPARE(back.name, title);
