@@ -289,7 +289,9 @@ void ExchangeTest::exportBytes()
     // XML cannot carry a control character: the refusal names the pair.
     const KvtmlBytes out = kvtmlBytes("L", {{"fine", "ok"}, {"be\x01l", "bell"}});
     QVERIFY(!out.ok());
-    QVERIFY2(out.refusal.contains("Pair 2") && out.refusal.contains("U+0001"), qPrintable(out.refusal));
+    QCOMPARE(out.refusal, KvtmlBytes::Refusal::ControlInPair);
+    const QString told = ExportList::refusalText(out);
+    QVERIFY2(told.contains("Pair 2") && told.contains("U+0001"), qPrintable(told));
 }
 
 void ExchangeTest::worksheetPdf_data()

@@ -1,6 +1,7 @@
 #include "ListVerbs.h"
 
 #include "ExchangeFiles.h"
+#include "ExportList.h"
 #include "ImportList.h"
 #include "ListExport.h"
 
@@ -99,7 +100,7 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     if (*format == ExportFormat::Kvtml) {
         const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs, languages::ofList(listName));
         if (!kvtml.ok())
-            return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was written.").arg(kvtml.refusal));
+            return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was written.").arg(ExportList::refusalText(kvtml)));
         bytes = kvtml.bytes;
     } else {
         bytes = csvBytes(*pairs);
