@@ -1,35 +1,17 @@
 #include "CardViewer.h"
 
-#include "app/core/Numbers.h"
-
-#include <QCoreApplication>
-
 CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random)
     : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(random))
 {
 }
 
-QString CardViewer::revealButtonCaption() const
-{
-    return m_side == ShowWord ? QCoreApplication::translate("Main", "Show the Meaning")
-                              : QCoreApplication::translate("Main", "Show the Word");
-}
-
-QString CardViewer::countCaption() const
-{
-    return QCoreApplication::translate("Main", "Total cards available in this set: %1")
-        .arg(withLeadingBlank(m_deck.count()));
-}
-
-bool CardViewer::start(const QString &startLetter)
+bool CardViewer::start(const QString &startLetter, const QString &notice)
 {
     clearCaptions();
-    QString notice;
-    if (m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter))
-        notice = QCoreApplication::translate("Main", "(No words in this list start with %1!)").arg(startLetter);
+    const bool noWord = m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter);
     m_current = m_deck.moveForward();
     noteAdvance();
-    if (!notice.isEmpty()) {
+    if (noWord) {
         // The notice takes the first card's place; the next forward move
         // goes on from that card's position.
         m_current = {notice, QString()};
@@ -43,7 +25,7 @@ bool CardViewer::start(const QString &startLetter)
         m_animation.wordReveal = true;
     else
         m_animation.meaningReveal = true;
-    return !notice.isEmpty();
+    return noWord;
 }
 
 void CardViewer::forward()

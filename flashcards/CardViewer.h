@@ -19,8 +19,9 @@ public:
 
     // Puts the first card up (in start-letter order, the first card from
     // that letter). Returns true when no word starts with `startLetter`:
-    // the notice then stands in for the first card, which is beeped.
-    bool start(const QString &startLetter);
+    // `notice`, in the screen's words, then stands in for the first card,
+    // which is beeped.
+    bool start(const QString &startLetter, const QString &notice);
 
     void forward();        // the forward arrow and "Next Card"
     bool back();           // "Previous Card"; true when it beeps
@@ -45,8 +46,6 @@ public:
 
     bool previousShown() const { return m_previousShown; }
     bool revealButtonShown() const { return m_revealButtonShown; }
-    QString revealButtonCaption() const;
-    QString countCaption() const;
 
 private:
     void clearCaptions();

@@ -8,6 +8,7 @@
 #include "app/SoundSwitch.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
+#include "app/core/Numbers.h"
 #include "app/core/SharedState.h"
 #include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
@@ -151,9 +152,9 @@ void Main::StartDeck()
     // A "1 ms" timer: it ticks as often as the display refreshes, so the
     // halves are seen to open rather than being open before the first paint.
     Timer1->start(16);
-    Gimme->setText(m_viewer->revealButtonCaption());
-    Label1->setText(m_viewer->countCaption());
-    if (m_viewer->start(Shared.StartLetter))
+    Gimme->setText(Shared.CardSide == CardViewer::ShowWord ? tr("Show the Meaning") : tr("Show the Word"));
+    Label1->setText(tr("Total cards available in this set: %1").arg(withLeadingBlank(m_viewer->deck().count())));
+    if (m_viewer->start(Shared.StartLetter, tr("(No words in this list start with %1!)").arg(Shared.StartLetter)))
         Beep();
     showState();
 }

@@ -7,6 +7,7 @@
 
 #include "app/CommonMenus.h"
 #include "app/Controls.h"
+#include "app/ListChooser.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"

@@ -1,6 +1,5 @@
 #include "QuizRules.h"
 
-#include <QCoreApplication>
 
 int chooseDirection(int quizType, const rnd::Source &random)
 {
@@ -60,14 +59,13 @@ int scorePercent(int right, int asked)
     return asked > 0 ? right * 100 / asked : 0;
 }
 
-// Worded for the results screen, which shows it.
-QString ratingFor(int percent)
+Rating ratingFor(int percent)
 {
     if (percent >= 100)
-        return QCoreApplication::translate("summary", "Perfect Score!!!");
+        return Rating::Perfect;
     if (percent >= 71)
-        return QCoreApplication::translate("summary", "Good job!");
+        return Rating::GoodJob;
     if (percent >= 41)
-        return QCoreApplication::translate("summary", "Looks like you could use a little more work.");
-    return QCoreApplication::translate("summary", "Oops! Keep studying!!");
+        return Rating::MoreWork;
+    return Rating::KeepStudying;
 }

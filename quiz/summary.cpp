@@ -71,7 +71,22 @@ void summary::Form_Load()
     Label1->setText(
         tr("You got %1 correct out of %2!").arg(withLeadingBlank(Shared.RightCount), withLeadingBlank(asked)));
     Label2->setText(tr("This gives you a score of %1%.").arg(withLeadingBlank(percent)));
-    Feedback->setText(ratingFor(percent));
+    Feedback->setText(ratingText(ratingFor(percent)));
+}
+
+QString summary::ratingText(Rating rating)
+{
+    switch (rating) {
+    case Rating::Perfect:
+        return tr("Perfect Score!!!");
+    case Rating::GoodJob:
+        return tr("Good job!");
+    case Rating::MoreWork:
+        return tr("Looks like you could use a little more work.");
+    case Rating::KeepStudying:
+        return tr("Oops! Keep studying!!");
+    }
+    return {};
 }
 
 void summary::placePictures()

@@ -363,11 +363,27 @@ void Zap::Blast(int index)
     m_field->update();
 }
 
+QString Zap::turnEndText() const
+{
+    switch (m_game->turnEnd()) {
+    case ZapGame::Outcome::GoodShot:
+        return tr("Great Shot!");
+    case ZapGame::Outcome::WrongShot:
+        return tr("You shot the wrong word! The correct answer was  --%1--").arg(m_game->currentWord());
+    case ZapGame::Outcome::Missed:
+        return tr("You missed! The correct answer was  --%1--").arg(m_game->currentWord());
+    case ZapGame::Outcome::Ignored:
+    case ZapGame::Outcome::NewTurn:
+        break;
+    }
+    return {};
+}
+
 void Zap::showTurnOver()
 {
     syncTimers();
     showScore();
-    LoseLabel->setText(m_game->message());
+    LoseLabel->setText(turnEndText());
     LoseLabel->setBackgroundColor(fromBgr(m_game->messageBackground()));
     LoseLabel->show();
     LoseLabel->setFocus();

@@ -49,11 +49,28 @@ ZapDone::ZapDone()
     connect(Command2, &QPushButton::clicked, this, &ZapDone::Command2_Click);
 }
 
+QString ZapDone::ratingText(ZapRating rating)
+{
+    switch (rating) {
+    case ZapRating::Oops:
+        return tr("Oops!");
+    case ZapRating::NotTooBad:
+        return tr("Not too bad...");
+    case ZapRating::GoodJob:
+        return tr("Good Job!");
+    case ZapRating::GreatWork:
+        return tr("Great Work!");
+    case ZapRating::Fantastic:
+        return tr("FANTASTIC!!!!");
+    }
+    return {};
+}
+
 void ZapDone::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
     Image1->setPixmap(appPicture(QStringLiteral("trophy.png")));
-    Label1->setText(RateScore(Shared.ZapScore));
+    Label1->setText(ratingText(RateScore(Shared.ZapScore)));
     Label2->setText(tr("You scored %1 points!").arg(withLeadingBlank(Shared.ZapScore)));
     Command1->setFocus();
     if (Shared.ZapSound != 0) {

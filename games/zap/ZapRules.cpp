@@ -3,7 +3,6 @@
 #include "app/core/Numbers.h"
 #include "app/core/Random.h"
 
-#include <QCoreApplication>
 #include <cmath>
 #include <vector>
 
@@ -16,17 +15,17 @@ const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
 }};
 
 // Worded for the score screen, which shows it.
-QString RateScore(int score)
+ZapRating RateScore(int score)
 {
     if (score < 1)
-        return QCoreApplication::translate("ZapDone", "Oops!");
+        return ZapRating::Oops;
     if (score < 100)
-        return QCoreApplication::translate("ZapDone", "Not too bad...");
+        return ZapRating::NotTooBad;
     if (score < 200)
-        return QCoreApplication::translate("ZapDone", "Good Job!");
+        return ZapRating::GoodJob;
     if (score < 400)
-        return QCoreApplication::translate("ZapDone", "Great Work!");
-    return QCoreApplication::translate("ZapDone", "FANTASTIC!!!!");
+        return ZapRating::GreatWork;
+    return ZapRating::Fantastic;
 }
 
 BlastCentre blastCentre(int left, int top, int width, int height)
@@ -188,10 +187,10 @@ ZapGame::Outcome ZapGame::goodShot()
 {
     m_vanishRunning = false;
     addScore(50);
-    m_message = QCoreApplication::translate("Zap", "Great Shot!");
+    m_turnEnd = Outcome::GoodShot;
     m_phase = Phase::TurnOver;
     m_missedLast = false;
-    return Outcome::GoodShot;
+    return m_turnEnd;
 }
 
 ZapGame::Outcome ZapGame::missed()
@@ -199,9 +198,9 @@ ZapGame::Outcome ZapGame::missed()
     m_vanishRunning = false;
     m_missedLast = true;
     addScore(-50);
-    m_message = QCoreApplication::translate("Zap", "You missed! The correct answer was  --%1--").arg(m_currentWord);
+    m_turnEnd = Outcome::Missed;
     m_phase = Phase::TurnOver;
-    return Outcome::Missed;
+    return m_turnEnd;
 }
 
 ZapGame::Outcome ZapGame::wrongShot()
@@ -209,8 +208,7 @@ ZapGame::Outcome ZapGame::wrongShot()
     m_missedLast = true;
     m_vanishRunning = false;
     addScore(-50);
-    m_message = QCoreApplication::translate("Zap", "You shot the wrong word! The correct answer was  --%1--")
-                    .arg(m_currentWord);
+    m_turnEnd = Outcome::WrongShot;
     m_phase = Phase::TurnOver;
-    return Outcome::WrongShot;
+    return m_turnEnd;
 }

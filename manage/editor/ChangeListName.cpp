@@ -1,6 +1,7 @@
 #include "ChangeListName.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "manage/UnreadFile.h"
 #include "app/MessageBox.h"
 #include "app/Twips.h"
@@ -45,8 +46,10 @@ void ChangeListName::Command1_Click()
     if (m_done)
         return;
     const QString name = takenText(TheName->text());
-    std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
-    if (!refusal) {
+    std::optional<QString> refusal;
+    if (const auto why = entryRefusal(name, EntryKind::ListName)) {
+        refusal = entryRefusalText(*why, EntryKind::ListName);
+    } else {
         // The list keeps its own stored name; any other list's name is taken.
         const auto store = ReadStore();
         if (!store)

@@ -1,6 +1,7 @@
 #include "CreateList.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "manage/UnreadFile.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
@@ -54,8 +55,10 @@ void CreateList::Command2_Click()
         Beep();
         return;
     }
-    std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
-    if (!refusal) {
+    std::optional<QString> refusal;
+    if (const auto why = entryRefusal(name, EntryKind::ListName)) {
+        refusal = entryRefusalText(*why, EntryKind::ListName);
+    } else {
         const auto store = ReadStore();
         if (!store)
             refusal = unreadFileMessage(storePath());

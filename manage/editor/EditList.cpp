@@ -3,6 +3,7 @@
 #include "EditorHandOver.h"
 #include "EditorResults.h"
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "ListSaves.h"
 #include "manage/UnreadFile.h"
 #include "app/CommonMenus.h"
@@ -233,7 +234,8 @@ bool EditList::saveList()
     // Lists from older versions may hold text the store cannot take back
     // safely; it is put right here rather than written.
     if (const auto refusal = entryRefusal(Label1->text(), EntryKind::ListName)) {
-        heyMessage(tr("%1\n\nPlease change the list's name before saving.").arg(*refusal), this);
+        heyMessage(tr("%1\n\nPlease change the list's name before saving.").arg(entryRefusalText(*refusal, EntryKind::ListName)),
+                   this);
         return false;
     }
     for (int i = 0; i < m_pairs.size(); ++i) {
@@ -242,7 +244,9 @@ bool EditList::saveList()
             refusal = entryRefusal(m_pairs[i].meaning, EntryKind::Meaning);
         if (refusal) {
             select(i);
-            heyMessage(tr("%1\n\nPlease edit the selected word before saving.").arg(*refusal), this);
+            // Words and meanings are refused in the same words.
+            heyMessage(tr("%1\n\nPlease edit the selected word before saving.").arg(entryRefusalText(*refusal, EntryKind::Word)),
+                       this);
             return false;
         }
     }

@@ -1,6 +1,7 @@
 #include "MakeNewList.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "ListSaves.h"
 
 #include "app/CommonMenus.h"
@@ -103,8 +104,11 @@ MakeNewList::PairStep MakeNewList::addTypedPair()
         return TheWord->text().isEmpty() && TheMeaning->text().isEmpty() ? PairStep::NothingTyped
                                                                            : PairStep::HalfTyped;
     case NewListDraft::Added::Full:
+        heyMessage(listFullMessage(), this);
+        break;
     case NewListDraft::Added::Refused:
-        heyMessage(outcome.message, this);
+        // Words and meanings are refused in the same words.
+        heyMessage(entryRefusalText(*outcome.refusal, EntryKind::Word), this);
         break;
     }
     return PairStep::Refused;

@@ -3,6 +3,7 @@
 #include "app/core/ListStore.h"
 #include "app/core/StoreContent.h"
 #include "manage/editor/ListEntries.h"
+#include "manage/editor/ListEntryWords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,8 +55,8 @@ QString saveBytes(const QString &path, const QByteArray &bytes)
 
 std::optional<QString> newNameRefusal(const StoreContent &store, const QString &name)
 {
-    if (auto refusal = entryRefusal(name, EntryKind::ListName))
-        return refusal;
+    if (const auto why = entryRefusal(name, EntryKind::ListName))
+        return entryRefusalText(*why, EntryKind::ListName);
     if (nameTaken(store, name))
         return nameTakenMessage(name);
     return std::nullopt;

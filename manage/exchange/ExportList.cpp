@@ -71,7 +71,7 @@ void ExportList::Export_Click()
     if (exportFormatFor(path) == ExportFormat::Kvtml) {
         const KvtmlBytes kvtml = kvtmlBytes(name, pairs, languages::ofList(name));
         if (!kvtml.ok()) {
-            MsgBox(tr("%1\n\nNothing was written.").arg(kvtml.refusal), windowTitle(), MsgButtons::Ok, this);
+            MsgBox(tr("%1\n\nNothing was written.").arg(refusalText(kvtml)), windowTitle(), MsgButtons::Ok, this);
             return;
         }
         bytes = kvtml.bytes;
@@ -85,6 +85,23 @@ void ExportList::Export_Click()
     MsgBox(tr("The %n word(s) of \"%1\" were written to %2.", nullptr, int(pairs.size()))
                .arg(name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
+}
+
+QString ExportList::refusalText(const KvtmlBytes &refused)
+{
+    switch (refused.refusal) {
+    case KvtmlBytes::Refusal::None:
+        break;
+    case KvtmlBytes::Refusal::ControlInPair:
+        return tr("Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
+                  "cannot carry.")
+            .arg(refused.pairNumber)
+            .arg(refused.pair.word, refused.pair.meaning)
+            .arg(QString::number(refused.character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    case KvtmlBytes::Refusal::ControlInName:
+        return tr("The list name holds a control character, which a KVTML file cannot carry.");
+    }
+    return {};
 }
 
 void ExportList::Finished_Click()

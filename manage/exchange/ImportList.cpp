@@ -8,6 +8,8 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
+#include "app/core/SharedState.h"
+#include "languages/LanguageNames.h"
 #include "languages/ListLanguages.h"
 
 #include <QCheckBox>
@@ -43,6 +45,17 @@ QString formatDescription(const ImportResult &result)
         break;
     }
     return {};
+}
+
+// "Languages: español — Spanish / English — English", or empty when the file names none.
+QString languagesNote(const ImportResult &result)
+{
+    if (result.wordsLanguage.isEmpty() && result.meaningsLanguage.isEmpty())
+        return {};
+    const auto shown = [](const QString &code) {
+        return code.isEmpty() ? ImportList::tr("(not set)") : languages::displayName(code);
+    };
+    return ImportList::tr("Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
 }
 
 QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width)
@@ -143,15 +156,12 @@ void ImportList::ChooseFile_Click()
     m_path = path;
     const exchange::FileRead read = exchange::readImportFile(path);
     m_bytes = read.bytes;
-    m_result = ImportResult();
-    if (read.ok())
-        m_result = readImport(m_bytes, QDir::toNativeSeparators(path));
-    else
-        m_result.error = read.error;
-    NameBox->setText(m_result.ok() ? m_result.name : QString());
+    m_result = read.ok() ? readImport(m_bytes, QDir::toNativeSeparators(path)) : ImportResult();
+    m_failure = read.ok() ? failureText(m_result) : read.error;
+    NameBox->setText(m_failure.isEmpty() ? m_result.name : QString());
     showPreview();
-    if (!m_result.ok()) {
-        MsgBox(tr("%1\n\nNothing was imported.").arg(m_result.error), windowTitle(), MsgButtons::Ok, this);
+    if (!m_failure.isEmpty()) {
+        MsgBox(tr("%1\n\nNothing was imported.").arg(m_failure), windowTitle(), MsgButtons::Ok, this);
         ChooseFile->setFocus();
         return;
     }
@@ -161,7 +171,7 @@ void ImportList::ChooseFile_Click()
 
 void ImportList::HeaderBox_Toggled(bool header)
 {
-    if (!m_result.ok() || m_result.format == ImportResult::Format::Kvtml)
+    if (!m_failure.isEmpty() || m_result.format == ImportResult::Format::Kvtml)
         return;
     m_result = readImport(m_bytes, QDir::toNativeSeparators(m_path), header ? HeaderChoice::Header : HeaderChoice::NoHeader);
     showPreview();
@@ -169,13 +179,13 @@ void ImportList::HeaderBox_Toggled(bool header)
 
 void ImportList::showPreview()
 {
-    const bool ok = m_fileChosen && m_result.ok();
+    const bool ok = m_fileChosen && m_failure.isEmpty();
     FileName->setText(QDir::toNativeSeparators(m_path));
     NameBox->setEnabled(ok);
     CountLabel->setText(!m_fileChosen ? QString()
                             : ok      ? tr("Words that will be taken: %1").arg(m_result.pairs.size())
                                       : tr("No words can be taken from this file."));
-    Notes->setText(ok ? (QStringList{formatDescription(m_result)} + importNotes(m_result)).join(u'\n') : QString());
+    Notes->setText(ok ? (QStringList{formatDescription(m_result)} + notesText(m_result)).join(u'\n') : QString());
     Languages->setText(ok ? languagesNote(m_result) : QString());
     {
         const QSignalBlocker blocker(HeaderBox);
@@ -192,7 +202,7 @@ void ImportList::showPreview()
     Refused->clear();
     if (ok) {
         for (const RefusedRow &row : m_result.refused)
-            Refused->addItem(tr("Line %1: %2").arg(row.line).arg(row.why));
+            Refused->addItem(tr("Line %1: %2").arg(row.line).arg(refusalText(row)));
     }
     Import->setEnabled(ok && !m_result.pairs.isEmpty());
 }
@@ -223,6 +233,73 @@ void ImportList::Import_Click()
         return;
     }
     MsgBox(saved.message, windowTitle(), MsgButtons::Ok, this);
+}
+
+QString ImportList::failureText(const ImportResult &result)
+{
+    const QString &file = result.fileName;
+    switch (result.failure) {
+    case ImportFailure::None:
+        break;
+    case ImportFailure::TooLarge:
+        return tr("%1 is larger than %2 MB, far more than a word list needs.").arg(file).arg(MaxImportBytes / (1024 * 1024));
+    case ImportFailure::NotText:
+        return tr("%1 is not a text file (it may be a picture or a program), so it holds no word list.").arg(file);
+    case ImportFailure::Empty:
+        return tr("%1 is empty.").arg(file);
+    case ImportFailure::NotKvtml:
+        return tr("%1 is an XML file but not a KVTML vocabulary.").arg(file);
+    case ImportFailure::OldKvtml:
+        return tr("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(file);
+    case ImportFailure::UnreadableXml:
+        return tr("%1 is not a readable XML file (line %2: %3).").arg(file).arg(result.xmlLine).arg(result.xmlError);
+    case ImportFailure::OneLanguageNoHints:
+        return tr("%1 holds only one language and no hints: a KVTML file needs a second "
+                  "translation or a hint for each word to give the meanings.")
+            .arg(file);
+    case ImportFailure::NoPairs:
+        return tr("%1 holds no word and meaning pairs: each line should hold a word and its meaning "
+                  "separated by a tab, a semicolon or a comma, or be written as word = meaning.")
+            .arg(file);
+    }
+    return {};
+}
+
+QString ImportList::refusalText(const RefusedRow &row)
+{
+    switch (row.why) {
+    case RowRefusal::LineBreakInWord:
+        return tr("a line break inside the word");
+    case RowRefusal::ControlInWord:
+        return tr("the control character %1 inside the word").arg(row.detail);
+    case RowRefusal::LineBreakInMeaning:
+        return tr("a line break inside the meaning");
+    case RowRefusal::ControlInMeaning:
+        return tr("the control character %1 inside the meaning").arg(row.detail);
+    case RowRefusal::EmptyWord:
+        return tr("the word is empty");
+    case RowRefusal::EmptyMeaning:
+        return tr("the meaning is empty");
+    case RowRefusal::StoreMarker:
+        return tr("\"%1\" marks the word list file's structure and cannot be a word or meaning").arg(row.detail);
+    case RowRefusal::UnclosedQuote:
+        return tr("a quote that is never closed");
+    case RowRefusal::NoHint:
+        return tr("no meaning: the word has no hint");
+    }
+    return {};
+}
+
+QStringList ImportList::notesText(const ImportResult &result)
+{
+    QStringList notes;
+    if (result.columns >= 3)
+        notes.append(tr("The file has %1 columns: the first two are taken as word and meaning.").arg(result.columns));
+    if (result.leftOut > 0)
+        notes.append(tr("A list holds at most %1 words: the first %1 are taken and %2 more are left out.")
+                         .arg(MaxPairs)
+                         .arg(result.leftOut));
+    return notes;
 }
 
 void ImportList::Cancel_Click()

@@ -1,6 +1,8 @@
 #include "ListVerbs.h"
 
 #include "ExchangeFiles.h"
+#include "ExportList.h"
+#include "ImportList.h"
 #include "ListExport.h"
 
 #include "app/CommandLine.h"
@@ -53,12 +55,12 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
         return failure(err, read.error);
     const ImportResult result = readImport(read.bytes, where, header);
     if (!result.ok())
-        return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was imported.").arg(result.error));
+        return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was imported.").arg(ImportList::failureText(result)));
     for (const RefusedRow &row : result.refused)
         err << QCoreApplication::translate("ListVerbs", "%1:%2: not taken: %3")
-                   .arg(where, QString::number(row.line), row.why)
+                   .arg(where, QString::number(row.line), ImportList::refusalText(row))
             << '\n';
-    for (const QString &note : importNotes(result))
+    for (const QString &note : ImportList::notesText(result))
         err << where << ": " << note << '\n';
     err.flush();
     if (result.pairs.isEmpty())
@@ -99,7 +101,7 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     if (*format == ExportFormat::Kvtml) {
         const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs, languages::ofList(listName));
         if (!kvtml.ok())
-            return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was written.").arg(kvtml.refusal));
+            return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was written.").arg(ExportList::refusalText(kvtml)));
         bytes = kvtml.bytes;
     } else {
         bytes = csvBytes(*pairs);
