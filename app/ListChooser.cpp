@@ -83,6 +83,11 @@ bool takeTeacherListChoice(QListWidget *theLists)
     return true;
 }
 
+QString nothingDueMessage()
+{
+    return QCoreApplication::translate("ListChooser", "No words of this list are due today.");
+}
+
 QString tooFewWordsMessage()
 {
     return QCoreApplication::translate("ListChooser", "This list needs at least two different words to make a quiz. "

@@ -27,3 +27,5 @@ bool takeTeacherListChoice(QListWidget *theLists);
 // The notice for a list chosen for a quiz that cannot make one
 // (hasTwoDifferentWords), wherever a quiz is started from.
 QString tooFewWordsMessage();
+// What a pupil who asked for the hard words of a list is told when none is due.
+QString nothingDueMessage();

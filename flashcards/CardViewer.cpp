@@ -5,8 +5,9 @@ CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Sou
 {
 }
 
-bool CardViewer::start(const QString &startLetter, const QString &notice)
+bool CardViewer::start(const QString &startLetter, const QString &notice, const QString &endOfList)
 {
+    m_endOfList = endOfList;
     clearCaptions();
     const bool noWord = m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter);
     m_current = m_deck.moveForward();
@@ -53,8 +54,8 @@ void CardViewer::revealBoth()
     m_animation.wordReveal = true;
     m_animation.meaningReveal = true;
     if (m_current.word.isEmpty()) {
-        m_wordCaption = endOfListText();
-        m_meaningCaption = endOfListText();
+        m_wordCaption = m_endOfList;
+        m_meaningCaption = m_endOfList;
     }
 }
 
@@ -65,7 +66,7 @@ bool CardViewer::backFromCover()
     m_current = step.card;
     setChosenCaption();
     if (m_current.word.isEmpty()) {
-        m_meaningCaption = endOfListText();
+        m_meaningCaption = m_endOfList;
         m_revealButtonShown = false;
     }
     return step.beep;
@@ -107,8 +108,8 @@ void CardViewer::showCard()
         m_animation.meaningReveal = true;
     if (m_current.word.isEmpty()) {
         // Both halves, so a half still covered shows it once uncovered.
-        m_wordCaption = endOfListText();
-        m_meaningCaption = endOfListText();
+        m_wordCaption = m_endOfList;
+        m_meaningCaption = m_endOfList;
     } else {
         m_animation.cover();
     }

@@ -154,7 +154,8 @@ void Main::StartDeck()
     Timer1->start(16);
     Gimme->setText(Shared.CardSide == CardViewer::ShowWord ? tr("Show the Meaning") : tr("Show the Word"));
     Label1->setText(tr("Total cards available in this set: %1").arg(withLeadingBlank(m_viewer->deck().count())));
-    if (m_viewer->start(Shared.StartLetter, tr("(No words in this list start with %1!)").arg(Shared.StartLetter)))
+    if (m_viewer->start(Shared.StartLetter, tr("(No words in this list start with %1!)").arg(Shared.StartLetter),
+                        tr("That's the end of the list!")))
         Beep();
     showState();
 }

@@ -160,7 +160,7 @@ void frmTitle::Begin_Click()
         LoadList();
         WordPairs due = progress::recorder().duePairs(loadedPairs());
         if (due.isEmpty()) {
-            heyMessage(progress::nothingDueMessage(), this);
+            heyMessage(nothingDueMessage(), this);
             return;
         }
         Shared.HardWords = std::move(due);

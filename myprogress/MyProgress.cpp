@@ -120,7 +120,7 @@ void MyProgress::Practise_Click()
     }
     WordPairs due = progress::recorder().duePairs(list);
     if (due.isEmpty()) {
-        heyMessage(progress::nothingDueMessage(), this);
+        heyMessage(nothingDueMessage(), this);
         return;
     }
     if (due.size() > MaxQuestions)

@@ -808,6 +808,42 @@ Die Liste wurde nicht gespeichert, die Wortlistendatei ist unverändert. Ihre Ä
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Diese Liste wurde auf einem anderen Computer geändert, seit Sie sie geöffnet haben.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>Ein Listenname muss in eine Zeile passen. Bitte entfernen Sie den Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Ein Wort oder eine Bedeutung muss in eine Zeile passen. Bitte entfernen Sie den Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>„&lt;New List&gt;“ markiert in der Wortlistendatei den Anfang einer Liste und kann daher nicht als Listenname, Wort oder Bedeutung verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Bitte geben Sie einen Namen für die Liste ein.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>„No Lists“ kennzeichnet eine leere Wortlistendatei und kann daher nicht der Name einer Liste sein.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Ein Listenname darf keinen Tabulator und kein anderes Steuerzeichen enthalten. Bitte entfernen Sie das Zeichen.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Ein Wort oder eine Bedeutung darf keinen Tabulator und kein anderes Steuerzeichen enthalten. Bitte entfernen Sie das Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Es gibt schon eine Liste namens „%1“. Bitte wählen Sie einen anderen Namen: Zwei gleichnamige Listen könnten nicht beide geübt werden.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Eine Liste kann höchstens %1 Wörter enthalten, und diese Liste ist voll.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -929,6 +965,14 @@ Es wurde nichts geschrieben.</translation>
             <numerusform>%n Wort aus „%1“ wurde in %2 geschrieben.</numerusform>
             <numerusform>%n Wörter aus „%1“ wurden in %2 geschrieben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>Paar %1 („%2“ = „%3“) enthält das Steuerzeichen U+%4, das eine KVTML-Datei nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>Der Listenname enthält ein Steuerzeichen, das eine KVTML-Datei nicht aufnehmen kann.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1238,90 @@ Ihre Sprachen konnten nicht gespeichert werden.
             <numerusform>Die Liste „%1“ wurde mit %n Wörtern angelegt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Sprachen: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>%1 ist größer als %2 MB, weit mehr, als eine Wortliste braucht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 ist keine Textdatei (vielleicht ein Bild oder ein Programm) und enthält daher keine Wortliste.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 ist eine XML-Datei, aber keine KVTML-Vokabeldatei.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 ist eine alte KVTML-1-Vokabeldatei; nur KVTML-2-Dateien können gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 ist keine lesbare XML-Datei (Zeile %2: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 enthält nur eine Sprache und keine Tipps: Eine KVTML-Datei braucht für jedes Wort eine zweite Übersetzung oder einen Tipp als Bedeutung.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 enthält keine Paare aus Wort und Bedeutung: Jede Zeile sollte ein Wort und seine Bedeutung enthalten, getrennt durch Tabulator, Semikolon oder Komma, oder als Wort = Bedeutung geschrieben sein.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>ein Zeilenumbruch im Wort</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>das Steuerzeichen %1 im Wort</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>ein Zeilenumbruch in der Bedeutung</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>das Steuerzeichen %1 in der Bedeutung</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>das Wort ist leer</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>die Bedeutung ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>„%1“ gehört zum Aufbau der Wortlistendatei und kann kein Wort und keine Bedeutung sein</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>ein Anführungszeichen, das nie geschlossen wird</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>keine Bedeutung: Das Wort hat keinen Tipp</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>Die Datei hat %1 Spalten: Die ersten beiden werden als Wort und Bedeutung übernommen.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Eine Liste enthält höchstens %1 Wörter: Die ersten %1 werden übernommen, %2 weitere werden weggelassen.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1272,141 +1400,24 @@ Die Sprachen wurden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Heute ist kein Wort dieser Liste dran.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Für ein Quiz braucht diese Liste mindestens zwei verschiedene Wörter. Bitte wähle eine andere Liste.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>Ein Listenname muss in eine Zeile passen. Bitte entfernen Sie den Zeilenumbruch.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Ein Wort oder eine Bedeutung muss in eine Zeile passen. Bitte entfernen Sie den Zeilenumbruch.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>„&lt;New List&gt;“ markiert in der Wortlistendatei den Anfang einer Liste und kann daher nicht als Listenname, Wort oder Bedeutung verwendet werden.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Bitte geben Sie einen Namen für die Liste ein.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>„No Lists“ kennzeichnet eine leere Wortlistendatei und kann daher nicht der Name einer Liste sein.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Ein Listenname darf keinen Tabulator und kein anderes Steuerzeichen enthalten. Bitte entfernen Sie das Zeichen.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Ein Wort oder eine Bedeutung darf keinen Tabulator und kein anderes Steuerzeichen enthalten. Bitte entfernen Sie das Zeichen.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Es gibt schon eine Liste namens „%1“. Bitte wählen Sie einen anderen Namen: Zwei gleichnamige Listen könnten nicht beide geübt werden.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Eine Liste kann höchstens %1 Wörter enthalten, und diese Liste ist voll.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>Paar %1 („%2“ = „%3“) enthält das Steuerzeichen U+%4, das eine KVTML-Datei nicht aufnehmen kann.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>Der Listenname enthält ein Steuerzeichen, das eine KVTML-Datei nicht aufnehmen kann.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>ein Anführungszeichen, das nie geschlossen wird</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 ist eine XML-Datei, aber keine KVTML-Vokabeldatei.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 ist eine alte KVTML-1-Vokabeldatei; nur KVTML-2-Dateien können gelesen werden.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 ist keine lesbare XML-Datei (Zeile %2: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 enthält nur eine Sprache und keine Tipps: Eine KVTML-Datei braucht für jedes Wort eine zweite Übersetzung oder einen Tipp als Bedeutung.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>keine Bedeutung: Das Wort hat keinen Tipp</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>ein Zeilenumbruch im Wort</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>das Steuerzeichen %1 im Wort</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>ein Zeilenumbruch in der Bedeutung</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>das Steuerzeichen %1 in der Bedeutung</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>das Wort ist leer</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>die Bedeutung ist leer</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>„%1“ gehört zum Aufbau der Wortlistendatei und kann kein Wort und keine Bedeutung sein</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>%1 ist größer als %2 MB, weit mehr, als eine Wortliste braucht.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 ist keine Textdatei (vielleicht ein Bild oder ein Programm) und enthält daher keine Wortliste.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 ist leer.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 enthält keine Paare aus Wort und Bedeutung: Jede Zeile sollte ein Wort und seine Bedeutung enthalten, getrennt durch Tabulator, Semikolon oder Komma, oder als Wort = Bedeutung geschrieben sein.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(keine)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Sprachen: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>Die Datei hat %1 Spalten: Die ersten beiden werden als Wort und Bedeutung übernommen.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Eine Liste enthält höchstens %1 Wörter: Die ersten %1 werden übernommen, %2 weitere werden weggelassen.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1558,6 +1569,10 @@ Die Sprachen wurden nicht gespeichert.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Zurück zu den Karteikarten-Optionen</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>Das war die ganze Liste!</translation>
     </message>
 </context>
 <context>
@@ -2271,10 +2286,6 @@ konnte beim Öffnen dieses Fensters nicht gelesen werden, daher wurde nichts ges
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Für ein Quiz braucht diese Liste mindestens zwei verschiedene Wörter. Bitte wähle eine andere Liste.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>

@@ -808,6 +808,42 @@ La lista no se ha guardado y el archivo de listas no ha cambiado. Sus cambios si
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Esta lista se ha cambiado en otro ordenador desde que usted la abrió.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>El nombre de una lista debe caber en una línea. Quite el salto de línea.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Una palabra o un significado debe caber en una línea. Quite el salto de línea.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>«&lt;New List&gt;» marca el comienzo de una lista en el archivo de listas, así que no se puede usar como nombre de lista, palabra ni significado.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Escriba un nombre para la lista.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>«No Lists» marca un archivo de listas vacío, así que no puede ser el nombre de una lista.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>El nombre de una lista no puede tener un tabulador ni otro carácter de control. Quítelo.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Una palabra o un significado no puede tener un tabulador ni otro carácter de control. Quítelo.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Ya hay una lista llamada «%1». Elija otro nombre: no se podrían practicar dos listas con el mismo nombre.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Una lista puede tener como máximo %1 palabras, y esta lista está llena.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -929,6 +965,14 @@ No se ha escrito nada.</translation>
             <numerusform>Se ha escrito %n palabra de «%1» en %2.</numerusform>
             <numerusform>Se han escrito las %n palabras de «%1» en %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>El par %1 («%2» = «%3») tiene el carácter de control U+%4, que un archivo KVTML no puede contener.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>El nombre de la lista tiene un carácter de control, que un archivo KVTML no puede contener.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1238,90 @@ No se han podido guardar sus idiomas.
             <numerusform>Se ha añadido la lista «%1» con %n palabras.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(sin definir)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Idiomas: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>%1 ocupa más de %2 MB, mucho más de lo que necesita una lista de palabras.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 no es un archivo de texto (puede ser una imagen o un programa), así que no contiene ninguna lista de palabras.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vacío.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 es un archivo XML, pero no un vocabulario KVTML.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 es un vocabulario antiguo KVTML 1; solo se pueden leer archivos KVTML 2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 no es un archivo XML legible (línea %2: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 tiene un solo idioma y ninguna pista: un archivo KVTML necesita una segunda traducción o una pista para cada palabra que dé los significados.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 no contiene pares de palabra y significado: cada línea debe tener una palabra y su significado separados por un tabulador, un punto y coma o una coma, o estar escrita como palabra = significado.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>un salto de línea dentro de la palabra</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>el carácter de control %1 dentro de la palabra</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>un salto de línea dentro del significado</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>el carácter de control %1 dentro del significado</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>la palabra está vacía</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>el significado está vacío</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>«%1» marca la estructura del archivo de listas y no puede ser una palabra ni un significado</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>unas comillas que no se cierran</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>sin significado: la palabra no tiene pista</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>El archivo tiene %1 columnas: las dos primeras se toman como palabra y significado.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Una lista tiene como máximo %1 palabras: se toman las %1 primeras y se dejan fuera %2 más.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1272,141 +1400,24 @@ Los idiomas no se han guardado.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Hoy no toca repasar ninguna palabra de esta lista.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Esta lista necesita al menos dos palabras distintas para hacer un test. Elige otra lista.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>El nombre de una lista debe caber en una línea. Quite el salto de línea.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Una palabra o un significado debe caber en una línea. Quite el salto de línea.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>«&lt;New List&gt;» marca el comienzo de una lista en el archivo de listas, así que no se puede usar como nombre de lista, palabra ni significado.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Escriba un nombre para la lista.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>«No Lists» marca un archivo de listas vacío, así que no puede ser el nombre de una lista.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>El nombre de una lista no puede tener un tabulador ni otro carácter de control. Quítelo.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Una palabra o un significado no puede tener un tabulador ni otro carácter de control. Quítelo.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Ya hay una lista llamada «%1». Elija otro nombre: no se podrían practicar dos listas con el mismo nombre.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Una lista puede tener como máximo %1 palabras, y esta lista está llena.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>El par %1 («%2» = «%3») tiene el carácter de control U+%4, que un archivo KVTML no puede contener.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>El nombre de la lista tiene un carácter de control, que un archivo KVTML no puede contener.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>unas comillas que no se cierran</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 es un archivo XML, pero no un vocabulario KVTML.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 es un vocabulario antiguo KVTML 1; solo se pueden leer archivos KVTML 2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 no es un archivo XML legible (línea %2: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 tiene un solo idioma y ninguna pista: un archivo KVTML necesita una segunda traducción o una pista para cada palabra que dé los significados.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>sin significado: la palabra no tiene pista</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>un salto de línea dentro de la palabra</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>el carácter de control %1 dentro de la palabra</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>un salto de línea dentro del significado</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>el carácter de control %1 dentro del significado</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>la palabra está vacía</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>el significado está vacío</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>«%1» marca la estructura del archivo de listas y no puede ser una palabra ni un significado</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>%1 ocupa más de %2 MB, mucho más de lo que necesita una lista de palabras.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 no es un archivo de texto (puede ser una imagen o un programa), así que no contiene ninguna lista de palabras.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 está vacío.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 no contiene pares de palabra y significado: cada línea debe tener una palabra y su significado separados por un tabulador, un punto y coma o una coma, o estar escrita como palabra = significado.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(sin definir)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Idiomas: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>El archivo tiene %1 columnas: las dos primeras se toman como palabra y significado.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Una lista tiene como máximo %1 palabras: se toman las %1 primeras y se dejan fuera %2 más.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1558,6 +1569,10 @@ Los idiomas no se han guardado.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Volver a las opciones de tarjetas</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>¡Se acabó la lista!</translation>
     </message>
 </context>
 <context>
@@ -2271,10 +2286,6 @@ no se pudo leer al abrir esta pantalla, así que no se ha guardado nada. Cierre 
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Esta lista necesita al menos dos palabras distintas para hacer un test. Elige otra lista.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>

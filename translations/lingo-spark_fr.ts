@@ -808,6 +808,42 @@ La liste n&apos;a pas été enregistrée et le fichier des listes de mots n&apos
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Cette liste a été modifiée sur un autre ordinateur depuis que vous l&apos;avez ouverte.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>Le nom d&apos;une liste doit tenir sur une ligne. Veuillez retirer le saut de ligne.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Un mot ou un sens doit tenir sur une ligne. Veuillez retirer le saut de ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>«&#xa0;&lt;New List&gt;&#xa0;» marque le début d&apos;une liste dans le fichier des listes de mots&#xa0;: il ne peut donc pas servir de nom de liste, de mot ou de sens.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Veuillez taper un nom pour la liste.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>«&#xa0;No Lists&#xa0;» marque un fichier de listes de mots vide&#xa0;: ce ne peut donc pas être le nom d&apos;une liste.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Le nom d&apos;une liste ne peut pas contenir de tabulation ni d&apos;autre caractère de contrôle. Veuillez le retirer.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Un mot ou un sens ne peut pas contenir de tabulation ni d&apos;autre caractère de contrôle. Veuillez le retirer.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Il existe déjà une liste nommée «&#xa0;%1&#xa0;». Veuillez choisir un autre nom&#xa0;: deux listes du même nom ne pourraient pas être travaillées toutes les deux.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Une liste peut contenir au plus %1 mots, et cette liste est pleine.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -929,6 +965,14 @@ Rien n&apos;a été écrit.</translation>
             <numerusform>%n mot de «&#xa0;%1&#xa0;» a été enregistré dans %2.</numerusform>
             <numerusform>Les %n mots de «&#xa0;%1&#xa0;» ont été enregistrés dans %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>La paire %1 («&#xa0;%2&#xa0;» = «&#xa0;%3&#xa0;») contient le caractère de contrôle U+%4, qu&apos;un fichier KVTML ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>Le nom de la liste contient un caractère de contrôle, qu&apos;un fichier KVTML ne peut pas contenir.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1238,90 @@ Ses langues n&apos;ont pas pu être enregistrées.
             <numerusform>La liste «&#xa0;%1&#xa0;» a été ajoutée avec %n mots.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(non défini)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Langues&#xa0;: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>%1 dépasse %2 Mo, bien plus qu&apos;il n&apos;en faut pour une liste de mots.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 n&apos;est pas un fichier texte (c&apos;est peut-être une image ou un programme)&#xa0;: il ne contient pas de liste de mots.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 est un fichier XML, mais pas un vocabulaire KVTML.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 est un ancien vocabulaire KVTML 1&#xa0;; seuls les fichiers KVTML 2 peuvent être lus.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 n&apos;est pas un fichier XML lisible (ligne %2&#xa0;: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 ne contient qu&apos;une langue et aucun indice&#xa0;: un fichier KVTML doit avoir une deuxième traduction ou un indice pour chaque mot afin de donner les sens.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 ne contient aucune paire mot-sens&#xa0;: chaque ligne doit contenir un mot et son sens séparés par une tabulation, un point-virgule ou une virgule, ou être écrite sous la forme mot = sens.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>un saut de ligne dans le mot</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>le caractère de contrôle %1 dans le mot</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>un saut de ligne dans le sens</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>le caractère de contrôle %1 dans le sens</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>le mot est vide</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>le sens est vide</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>«&#xa0;%1&#xa0;» marque la structure du fichier des listes de mots et ne peut pas être un mot ou un sens</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>un guillemet jamais fermé</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>pas de sens&#xa0;: le mot n&apos;a pas d&apos;indice</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>Le fichier a %1 colonnes&#xa0;: les deux premières sont prises comme mot et sens.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Une liste contient au plus %1 mots&#xa0;: les %1 premiers sont repris et %2 autres sont laissés de côté.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1272,141 +1400,24 @@ Les langues n&apos;ont pas été enregistrées.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Aucun mot de cette liste n&apos;est à revoir aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Il faut au moins deux mots différents dans cette liste pour faire un quiz. Choisis une autre liste.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>Le nom d&apos;une liste doit tenir sur une ligne. Veuillez retirer le saut de ligne.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Un mot ou un sens doit tenir sur une ligne. Veuillez retirer le saut de ligne.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>«&#xa0;&lt;New List&gt;&#xa0;» marque le début d&apos;une liste dans le fichier des listes de mots&#xa0;: il ne peut donc pas servir de nom de liste, de mot ou de sens.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Veuillez taper un nom pour la liste.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>«&#xa0;No Lists&#xa0;» marque un fichier de listes de mots vide&#xa0;: ce ne peut donc pas être le nom d&apos;une liste.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Le nom d&apos;une liste ne peut pas contenir de tabulation ni d&apos;autre caractère de contrôle. Veuillez le retirer.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Un mot ou un sens ne peut pas contenir de tabulation ni d&apos;autre caractère de contrôle. Veuillez le retirer.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Il existe déjà une liste nommée «&#xa0;%1&#xa0;». Veuillez choisir un autre nom&#xa0;: deux listes du même nom ne pourraient pas être travaillées toutes les deux.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Une liste peut contenir au plus %1 mots, et cette liste est pleine.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>La paire %1 («&#xa0;%2&#xa0;» = «&#xa0;%3&#xa0;») contient le caractère de contrôle U+%4, qu&apos;un fichier KVTML ne peut pas contenir.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>Le nom de la liste contient un caractère de contrôle, qu&apos;un fichier KVTML ne peut pas contenir.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>un guillemet jamais fermé</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 est un fichier XML, mais pas un vocabulaire KVTML.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 est un ancien vocabulaire KVTML 1&#xa0;; seuls les fichiers KVTML 2 peuvent être lus.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 n&apos;est pas un fichier XML lisible (ligne %2&#xa0;: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 ne contient qu&apos;une langue et aucun indice&#xa0;: un fichier KVTML doit avoir une deuxième traduction ou un indice pour chaque mot afin de donner les sens.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>pas de sens&#xa0;: le mot n&apos;a pas d&apos;indice</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>un saut de ligne dans le mot</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>le caractère de contrôle %1 dans le mot</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>un saut de ligne dans le sens</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>le caractère de contrôle %1 dans le sens</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>le mot est vide</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>le sens est vide</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>«&#xa0;%1&#xa0;» marque la structure du fichier des listes de mots et ne peut pas être un mot ou un sens</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>%1 dépasse %2 Mo, bien plus qu&apos;il n&apos;en faut pour une liste de mots.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 n&apos;est pas un fichier texte (c&apos;est peut-être une image ou un programme)&#xa0;: il ne contient pas de liste de mots.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 est vide.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 ne contient aucune paire mot-sens&#xa0;: chaque ligne doit contenir un mot et son sens séparés par une tabulation, un point-virgule ou une virgule, ou être écrite sous la forme mot = sens.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(non défini)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Langues&#xa0;: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>Le fichier a %1 colonnes&#xa0;: les deux premières sont prises comme mot et sens.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Une liste contient au plus %1 mots&#xa0;: les %1 premiers sont repris et %2 autres sont laissés de côté.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1558,6 +1569,10 @@ Les langues n&apos;ont pas été enregistrées.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Retour aux options des cartes</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>C&apos;est la fin de la liste&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -2068,7 +2083,7 @@ Les listes peuvent encore être consultées ici&#xa0;; toute modification serait
     </message>
     <message>
         <source>Time:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#x202f;:</translation>
     </message>
 </context>
 <context>
@@ -2271,10 +2286,6 @@ n&apos;a pas pu être lu à l&apos;ouverture de cette fenêtre&#xa0;: rien n&apo
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Il faut au moins deux mots différents dans cette liste pour faire un quiz. Choisis une autre liste.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>
@@ -2319,7 +2330,7 @@ n&apos;a pas pu être lu à l&apos;ouverture de cette fenêtre&#xa0;: rien n&apo
     </message>
     <message>
         <source> Ready? Shoot Here to Start</source>
-        <translation> Prêt ? Tire ici !</translation>
+        <translation> Prêt&#x202f;? Tire ici&#x202f;!</translation>
     </message>
     <message>
         <source>Lose</source>

@@ -808,6 +808,42 @@ La lista non è stata salvata e il file delle liste non è cambiato. Le modifich
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Questa lista è stata modificata su un altro computer dopo che è stata aperta qui.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>Il nome di una lista deve stare su una sola riga. Togliere l&apos;a capo.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Una parola o un significato deve stare su una sola riga. Togliere l&apos;a capo.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>“&lt;New List&gt;” segna l&apos;inizio di una lista nel file delle liste, quindi non si può usare come nome di lista, parola o significato.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Scrivere un nome per la lista.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>“No Lists” segna un file delle liste vuoto, quindi non può essere il nome di una lista.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Il nome di una lista non può contenere una tabulazione o un altro carattere di controllo. Toglierlo.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Una parola o un significato non può contenere una tabulazione o un altro carattere di controllo. Toglierlo.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Esiste già una lista di nome “%1”. Scegliere un altro nome: due liste con lo stesso nome non si potrebbero ripassare entrambe.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Una lista può contenere al massimo %1 parole, e questa lista è piena.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -929,6 +965,14 @@ Non è stato scritto nulla.</translation>
             <numerusform>%n parola di “%1” è stata salvata in %2.</numerusform>
             <numerusform>Le %n parole di “%1” sono state salvate in %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>La coppia %1 (“%2” = “%3”) contiene il carattere di controllo U+%4, che un file KVTML non può contenere.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>Il nome della lista contiene un carattere di controllo, che un file KVTML non può contenere.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1238,90 @@ Non è stato possibile salvare le sue lingue.
             <numerusform>La lista “%1” è stata aggiunta con %n parole.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Lingue: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>%1 supera %2 MB, molto più di quanto serve a una lista di parole.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 non è un file di testo (potrebbe essere un&apos;immagine o un programma), quindi non contiene una lista di parole.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 è un file XML ma non un vocabolario KVTML.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 è un vecchio vocabolario KVTML 1; si possono leggere solo file KVTML 2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 non è un file XML leggibile (riga %2: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 contiene una sola lingua e nessun indizio: per dare i significati, un file KVTML richiede una seconda traduzione o un indizio per ogni parola.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 non contiene coppie di parola e significato: ogni riga deve contenere una parola e il suo significato separati da una tabulazione, un punto e virgola o una virgola, oppure essere scritta come parola = significato.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>un a capo dentro la parola</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>il carattere di controllo %1 dentro la parola</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>un a capo dentro il significato</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>il carattere di controllo %1 dentro il significato</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>la parola è vuota</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>il significato è vuoto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>“%1” segna la struttura del file delle liste e non può essere una parola o un significato</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>virgolette aperte e mai chiuse</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>manca il significato: nessun indizio</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>Il file ha %1 colonne: le prime due vengono prese come parola e significato.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Una lista contiene al massimo %1 parole: vengono prese le prime %1 e altre %2 vengono escluse.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1272,141 +1400,24 @@ Le lingue non sono state salvate.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Oggi non ci sono parole di questa lista da ripassare.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Per fare un quiz questa lista deve avere almeno due parole diverse. Scegli un&apos;altra lista.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>Il nome di una lista deve stare su una sola riga. Togliere l&apos;a capo.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Una parola o un significato deve stare su una sola riga. Togliere l&apos;a capo.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>“&lt;New List&gt;” segna l&apos;inizio di una lista nel file delle liste, quindi non si può usare come nome di lista, parola o significato.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Scrivere un nome per la lista.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>“No Lists” segna un file delle liste vuoto, quindi non può essere il nome di una lista.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Il nome di una lista non può contenere una tabulazione o un altro carattere di controllo. Toglierlo.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Una parola o un significato non può contenere una tabulazione o un altro carattere di controllo. Toglierlo.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Esiste già una lista di nome “%1”. Scegliere un altro nome: due liste con lo stesso nome non si potrebbero ripassare entrambe.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Una lista può contenere al massimo %1 parole, e questa lista è piena.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>La coppia %1 (“%2” = “%3”) contiene il carattere di controllo U+%4, che un file KVTML non può contenere.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>Il nome della lista contiene un carattere di controllo, che un file KVTML non può contenere.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>virgolette aperte e mai chiuse</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 è un file XML ma non un vocabolario KVTML.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 è un vecchio vocabolario KVTML 1; si possono leggere solo file KVTML 2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 non è un file XML leggibile (riga %2: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 contiene una sola lingua e nessun indizio: per dare i significati, un file KVTML richiede una seconda traduzione o un indizio per ogni parola.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>manca il significato: nessun indizio</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>un a capo dentro la parola</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>il carattere di controllo %1 dentro la parola</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>un a capo dentro il significato</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>il carattere di controllo %1 dentro il significato</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>la parola è vuota</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>il significato è vuoto</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>“%1” segna la struttura del file delle liste e non può essere una parola o un significato</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>%1 supera %2 MB, molto più di quanto serve a una lista di parole.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 non è un file di testo (potrebbe essere un&apos;immagine o un programma), quindi non contiene una lista di parole.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 è vuoto.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 non contiene coppie di parola e significato: ogni riga deve contenere una parola e il suo significato separati da una tabulazione, un punto e virgola o una virgola, oppure essere scritta come parola = significato.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(nessuna)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Lingue: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>Il file ha %1 colonne: le prime due vengono prese come parola e significato.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Una lista contiene al massimo %1 parole: vengono prese le prime %1 e altre %2 vengono escluse.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1558,6 +1569,10 @@ Le lingue non sono state salvate.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Torna alle opzioni delle schede</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>La lista è finita!</translation>
     </message>
 </context>
 <context>
@@ -2271,10 +2286,6 @@ non era leggibile quando si è aperta questa schermata, quindi non è stato salv
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Per fare un quiz questa lista deve avere almeno due parole diverse. Scegli un&apos;altra lista.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>

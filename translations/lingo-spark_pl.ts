@@ -812,6 +812,42 @@ Lista nie została zapisana, a plik list słówek się nie zmienił. Twoje zmian
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Od czasu otwarcia ta lista została zmieniona na innym komputerze.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>Nazwa listy musi się zmieścić w jednym wierszu. Usuń znak nowego wiersza.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Słówko lub znaczenie musi się zmieścić w jednym wierszu. Usuń znak nowego wiersza.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>„&lt;New List&gt;” oznacza początek listy w pliku list słówek, więc nie może być nazwą listy, słówkiem ani znaczeniem.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Wpisz nazwę listy.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>„No Lists” oznacza pusty plik list słówek, więc nie może być nazwą listy.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Nazwa listy nie może zawierać tabulatora ani innego znaku sterującego. Usuń go.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Słówko lub znaczenie nie może zawierać tabulatora ani innego znaku sterującego. Usuń go.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Lista o nazwie „%1” już istnieje. Wybierz inną nazwę: nie dałoby się ćwiczyć obu list o tej samej nazwie.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Lista może zawierać najwyżej %1 słówek, a ta lista jest pełna.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -934,6 +970,14 @@ Nic nie zostało zapisane.</translation>
             <numerusform>Zapisano %n słówka z listy „%1” w %2.</numerusform>
             <numerusform>Zapisano %n słówek z listy „%1” w %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>Para %1 („%2” = „%3”) zawiera znak sterujący U+%4, którego nie można zapisać w pliku KVTML.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>Nazwa listy zawiera znak sterujący, którego nie można zapisać w pliku KVTML.</translation>
     </message>
 </context>
 <context>
@@ -1200,6 +1244,90 @@ Nie udało się zapisać jej języków.
             <numerusform>Dodano listę „%1” z %n słówkami.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(brak)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Języki: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>Plik %1 ma ponad %2 MB, o wiele więcej, niż potrzeba na listę słówek.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 nie jest plikiem tekstowym (może to być obraz lub program), więc nie zawiera listy słówek.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>Plik %1 jest pusty.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 to plik XML, ale nie słownictwo KVTML.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 to stare słownictwo KVTML 1; można odczytać tylko pliki KVTML 2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 nie jest poprawnym plikiem XML (wiersz %2: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 zawiera tylko jeden język i nie ma podpowiedzi: plik KVTML potrzebuje drugiego tłumaczenia lub podpowiedzi do każdego słówka, aby dać znaczenia.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 nie zawiera par słówko–znaczenie: każdy wiersz powinien zawierać słówko i jego znaczenie rozdzielone tabulatorem, średnikiem lub przecinkiem albo zapisane jako słówko = znaczenie.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>znak nowego wiersza w słówku</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>znak sterujący %1 w słówku</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>znak nowego wiersza w znaczeniu</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>znak sterujący %1 w znaczeniu</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>słówko jest puste</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>znaczenie jest puste</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>„%1” oznacza strukturę pliku list słówek i nie może być słówkiem ani znaczeniem</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>niezamknięty cudzysłów</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>brak znaczenia: słówko nie ma podpowiedzi</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>Liczba kolumn w pliku: %1. Pierwsze dwie to słówko i znaczenie.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Lista może zawierać najwyżej %1 słówek: zostanie pobranych pierwszych %1, a pozostałe (%2) zostaną pominięte.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1278,141 +1406,24 @@ Języki nie zostały zapisane.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Dziś nie ma w tej liście słówek do powtórki.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Do quizu potrzebna jest lista z co najmniej dwoma różnymi słówkami. Wybierz inną listę.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>Nazwa listy musi się zmieścić w jednym wierszu. Usuń znak nowego wiersza.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Słówko lub znaczenie musi się zmieścić w jednym wierszu. Usuń znak nowego wiersza.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>„&lt;New List&gt;” oznacza początek listy w pliku list słówek, więc nie może być nazwą listy, słówkiem ani znaczeniem.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Wpisz nazwę listy.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>„No Lists” oznacza pusty plik list słówek, więc nie może być nazwą listy.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Nazwa listy nie może zawierać tabulatora ani innego znaku sterującego. Usuń go.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Słówko lub znaczenie nie może zawierać tabulatora ani innego znaku sterującego. Usuń go.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Lista o nazwie „%1” już istnieje. Wybierz inną nazwę: nie dałoby się ćwiczyć obu list o tej samej nazwie.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Lista może zawierać najwyżej %1 słówek, a ta lista jest pełna.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>Para %1 („%2” = „%3”) zawiera znak sterujący U+%4, którego nie można zapisać w pliku KVTML.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>Nazwa listy zawiera znak sterujący, którego nie można zapisać w pliku KVTML.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>niezamknięty cudzysłów</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 to plik XML, ale nie słownictwo KVTML.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 to stare słownictwo KVTML 1; można odczytać tylko pliki KVTML 2.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 nie jest poprawnym plikiem XML (wiersz %2: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 zawiera tylko jeden język i nie ma podpowiedzi: plik KVTML potrzebuje drugiego tłumaczenia lub podpowiedzi do każdego słówka, aby dać znaczenia.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>brak znaczenia: słówko nie ma podpowiedzi</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>znak nowego wiersza w słówku</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>znak sterujący %1 w słówku</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>znak nowego wiersza w znaczeniu</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>znak sterujący %1 w znaczeniu</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>słówko jest puste</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>znaczenie jest puste</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>„%1” oznacza strukturę pliku list słówek i nie może być słówkiem ani znaczeniem</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>Plik %1 ma ponad %2 MB, o wiele więcej, niż potrzeba na listę słówek.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 nie jest plikiem tekstowym (może to być obraz lub program), więc nie zawiera listy słówek.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>Plik %1 jest pusty.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 nie zawiera par słówko–znaczenie: każdy wiersz powinien zawierać słówko i jego znaczenie rozdzielone tabulatorem, średnikiem lub przecinkiem albo zapisane jako słówko = znaczenie.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(brak)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Języki: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>Liczba kolumn w pliku: %1. Pierwsze dwie to słówko i znaczenie.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Lista może zawierać najwyżej %1 słówek: zostanie pobranych pierwszych %1, a pozostałe (%2) zostaną pominięte.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1566,6 +1577,10 @@ Języki nie zostały zapisane.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Do opcji fiszek</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>To już koniec listy!</translation>
     </message>
 </context>
 <context>
@@ -2279,10 +2294,6 @@ nie udało się odczytać przy otwieraniu tego ekranu, więc nic nie zostało za
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Do quizu potrzebna jest lista z co najmniej dwoma różnymi słówkami. Wybierz inną listę.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>

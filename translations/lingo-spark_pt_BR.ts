@@ -808,6 +808,42 @@ A lista não foi salva e o arquivo de listas não foi alterado. Suas alteraçõe
         <source>This list was changed on another computer since you opened it.</source>
         <translation>Esta lista foi alterada em outro computador depois que você a abriu.</translation>
     </message>
+    <message>
+        <source>A list name must fit on one line. Please remove the line break.</source>
+        <translation>O nome de uma lista deve caber em uma linha. Remova a quebra de linha.</translation>
+    </message>
+    <message>
+        <source>A word or meaning must fit on one line. Please remove the line break.</source>
+        <translation>Uma palavra ou significado deve caber em uma linha. Remova a quebra de linha.</translation>
+    </message>
+    <message>
+        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
+        <translation>&quot;&lt;New List&gt;&quot; marca o início de uma lista no arquivo de listas, por isso não pode ser usado como nome de lista, palavra ou significado.</translation>
+    </message>
+    <message>
+        <source>Please type a name for the list.</source>
+        <translation>Digite um nome para a lista.</translation>
+    </message>
+    <message>
+        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
+        <translation>&quot;No Lists&quot; marca um arquivo de listas vazio, por isso não pode ser o nome de uma lista.</translation>
+    </message>
+    <message>
+        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
+        <translation>O nome de uma lista não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
+    </message>
+    <message>
+        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
+        <translation>Uma palavra ou significado não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
+    </message>
+    <message>
+        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
+        <translation>Já existe uma lista chamada &quot;%1&quot;. Escolha outro nome: duas listas com o mesmo nome não poderiam ser praticadas.</translation>
+    </message>
+    <message>
+        <source>A list can hold at most %1 words, and this list is full.</source>
+        <translation>Uma lista pode ter no máximo %1 palavras, e esta lista está cheia.</translation>
+    </message>
 </context>
 <context>
     <name>EditWord</name>
@@ -929,6 +965,14 @@ Nada foi gravado.</translation>
             <numerusform>%n palavra de &quot;%1&quot; foi gravada em %2.</numerusform>
             <numerusform>%n palavras de &quot;%1&quot; foram gravadas em %2.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
+        <translation>O par %1 (&quot;%2&quot; = &quot;%3&quot;) contém o caractere de controle U+%4, que um arquivo KVTML não aceita.</translation>
+    </message>
+    <message>
+        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
+        <translation>O nome da lista contém um caractere de controle, que um arquivo KVTML não aceita.</translation>
     </message>
 </context>
 <context>
@@ -1194,6 +1238,90 @@ Não foi possível salvar os idiomas da lista.
             <numerusform>A lista &quot;%1&quot; foi adicionada com %n palavras.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>(not set)</source>
+        <translation>(nenhum)</translation>
+    </message>
+    <message>
+        <source>Languages: %1 / %2</source>
+        <translation>Idiomas: %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
+        <translation>%1 tem mais de %2 MB, muito mais do que uma lista de palavras precisa.</translation>
+    </message>
+    <message>
+        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
+        <translation>%1 não é um arquivo de texto (pode ser uma imagem ou um programa), por isso não contém uma lista de palavras.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vazio.</translation>
+    </message>
+    <message>
+        <source>%1 is an XML file but not a KVTML vocabulary.</source>
+        <translation>%1 é um arquivo XML, mas não um vocabulário KVTML.</translation>
+    </message>
+    <message>
+        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
+        <translation>%1 é um vocabulário KVTML 1 antigo; só arquivos KVTML 2 podem ser lidos.</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable XML file (line %2: %3).</source>
+        <translation>%1 não é um arquivo XML legível (linha %2: %3).</translation>
+    </message>
+    <message>
+        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
+        <translation>%1 tem só um idioma e nenhuma dica: um arquivo KVTML precisa de uma segunda tradução ou de uma dica para cada palavra para dar os significados.</translation>
+    </message>
+    <message>
+        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
+        <translation>%1 não contém pares de palavra e significado: cada linha deve ter uma palavra e o significado dela separados por uma tabulação, um ponto e vírgula ou uma vírgula, ou ser escrita como palavra = significado.</translation>
+    </message>
+    <message>
+        <source>a line break inside the word</source>
+        <translation>uma quebra de linha dentro da palavra</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the word</source>
+        <translation>o caractere de controle %1 dentro da palavra</translation>
+    </message>
+    <message>
+        <source>a line break inside the meaning</source>
+        <translation>uma quebra de linha dentro do significado</translation>
+    </message>
+    <message>
+        <source>the control character %1 inside the meaning</source>
+        <translation>o caractere de controle %1 dentro do significado</translation>
+    </message>
+    <message>
+        <source>the word is empty</source>
+        <translation>a palavra está vazia</translation>
+    </message>
+    <message>
+        <source>the meaning is empty</source>
+        <translation>o significado está vazio</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
+        <translation>&quot;%1&quot; marca a estrutura do arquivo de listas e não pode ser uma palavra nem um significado</translation>
+    </message>
+    <message>
+        <source>a quote that is never closed</source>
+        <translation>aspas que nunca são fechadas</translation>
+    </message>
+    <message>
+        <source>no meaning: the word has no hint</source>
+        <translation>sem significado: a palavra não tem dica</translation>
+    </message>
+    <message>
+        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
+        <translation>O arquivo tem %1 colunas: as duas primeiras são usadas como palavra e significado.</translation>
+    </message>
+    <message>
+        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
+        <translation>Uma lista tem no máximo %1 palavras: as primeiras %1 são usadas e outras %2 ficam de fora.</translation>
+    </message>
 </context>
 <context>
     <name>LanguagesOfAList</name>
@@ -1272,141 +1400,24 @@ Os idiomas não foram salvos.</translation>
     </message>
 </context>
 <context>
+    <name>ListChooser</name>
+    <message>
+        <source>No words of this list are due today.</source>
+        <translation>Nenhuma palavra desta lista para revisar hoje.</translation>
+    </message>
+    <message>
+        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
+        <translation>Esta lista precisa ter pelo menos duas palavras diferentes para fazer um teste. Escolha outra lista.</translation>
+    </message>
+</context>
+<context>
     <name>ListEntries</name>
-    <message>
-        <source>A list name must fit on one line. Please remove the line break.</source>
-        <translation>O nome de uma lista deve caber em uma linha. Remova a quebra de linha.</translation>
-    </message>
-    <message>
-        <source>A word or meaning must fit on one line. Please remove the line break.</source>
-        <translation>Uma palavra ou significado deve caber em uma linha. Remova a quebra de linha.</translation>
-    </message>
-    <message>
-        <source>&quot;&lt;New List&gt;&quot; marks the start of a list in the word list file, so it cannot be used as a list name, word or meaning.</source>
-        <translation>&quot;&lt;New List&gt;&quot; marca o início de uma lista no arquivo de listas, por isso não pode ser usado como nome de lista, palavra ou significado.</translation>
-    </message>
-    <message>
-        <source>Please type a name for the list.</source>
-        <translation>Digite um nome para a lista.</translation>
-    </message>
-    <message>
-        <source>&quot;No Lists&quot; marks an empty word list file, so it cannot be the name of a list.</source>
-        <translation>&quot;No Lists&quot; marca um arquivo de listas vazio, por isso não pode ser o nome de uma lista.</translation>
-    </message>
-    <message>
-        <source>A list name cannot hold a tab or another control character. Please remove it.</source>
-        <translation>O nome de uma lista não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
-    </message>
-    <message>
-        <source>A word or meaning cannot hold a tab or another control character. Please remove it.</source>
-        <translation>Uma palavra ou significado não pode conter tabulação nem outro caractere de controle. Remova-o.</translation>
-    </message>
-    <message>
-        <source>There is already a list named &quot;%1&quot;. Please choose another name: two lists of the same name could not both be practised.</source>
-        <translation>Já existe uma lista chamada &quot;%1&quot;. Escolha outro nome: duas listas com o mesmo nome não poderiam ser praticadas.</translation>
-    </message>
-    <message>
-        <source>A list can hold at most %1 words, and this list is full.</source>
-        <translation>Uma lista pode ter no máximo %1 palavras, e esta lista está cheia.</translation>
-    </message>
 </context>
 <context>
     <name>ListExport</name>
-    <message>
-        <source>Pair %1 (&quot;%2&quot; = &quot;%3&quot;) holds the control character U+%4, which a KVTML file cannot carry.</source>
-        <translation>O par %1 (&quot;%2&quot; = &quot;%3&quot;) contém o caractere de controle U+%4, que um arquivo KVTML não aceita.</translation>
-    </message>
-    <message>
-        <source>The list name holds a control character, which a KVTML file cannot carry.</source>
-        <translation>O nome da lista contém um caractere de controle, que um arquivo KVTML não aceita.</translation>
-    </message>
 </context>
 <context>
     <name>ListImport</name>
-    <message>
-        <source>a quote that is never closed</source>
-        <translation>aspas que nunca são fechadas</translation>
-    </message>
-    <message>
-        <source>%1 is an XML file but not a KVTML vocabulary.</source>
-        <translation>%1 é um arquivo XML, mas não um vocabulário KVTML.</translation>
-    </message>
-    <message>
-        <source>%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.</source>
-        <translation>%1 é um vocabulário KVTML 1 antigo; só arquivos KVTML 2 podem ser lidos.</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable XML file (line %2: %3).</source>
-        <translation>%1 não é um arquivo XML legível (linha %2: %3).</translation>
-    </message>
-    <message>
-        <source>%1 holds only one language and no hints: a KVTML file needs a second translation or a hint for each word to give the meanings.</source>
-        <translation>%1 tem só um idioma e nenhuma dica: um arquivo KVTML precisa de uma segunda tradução ou de uma dica para cada palavra para dar os significados.</translation>
-    </message>
-    <message>
-        <source>no meaning: the word has no hint</source>
-        <translation>sem significado: a palavra não tem dica</translation>
-    </message>
-    <message>
-        <source>a line break inside the word</source>
-        <translation>uma quebra de linha dentro da palavra</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the word</source>
-        <translation>o caractere de controle %1 dentro da palavra</translation>
-    </message>
-    <message>
-        <source>a line break inside the meaning</source>
-        <translation>uma quebra de linha dentro do significado</translation>
-    </message>
-    <message>
-        <source>the control character %1 inside the meaning</source>
-        <translation>o caractere de controle %1 dentro do significado</translation>
-    </message>
-    <message>
-        <source>the word is empty</source>
-        <translation>a palavra está vazia</translation>
-    </message>
-    <message>
-        <source>the meaning is empty</source>
-        <translation>o significado está vazio</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; marks the word list file&apos;s structure and cannot be a word or meaning</source>
-        <translation>&quot;%1&quot; marca a estrutura do arquivo de listas e não pode ser uma palavra nem um significado</translation>
-    </message>
-    <message>
-        <source>%1 is larger than %2 MB, far more than a word list needs.</source>
-        <translation>%1 tem mais de %2 MB, muito mais do que uma lista de palavras precisa.</translation>
-    </message>
-    <message>
-        <source>%1 is not a text file (it may be a picture or a program), so it holds no word list.</source>
-        <translation>%1 não é um arquivo de texto (pode ser uma imagem ou um programa), por isso não contém uma lista de palavras.</translation>
-    </message>
-    <message>
-        <source>%1 is empty.</source>
-        <translation>%1 está vazio.</translation>
-    </message>
-    <message>
-        <source>%1 holds no word and meaning pairs: each line should hold a word and its meaning separated by a tab, a semicolon or a comma, or be written as word = meaning.</source>
-        <translation>%1 não contém pares de palavra e significado: cada linha deve ter uma palavra e o significado dela separados por uma tabulação, um ponto e vírgula ou uma vírgula, ou ser escrita como palavra = significado.</translation>
-    </message>
-    <message>
-        <source>(not set)</source>
-        <translation>(nenhum)</translation>
-    </message>
-    <message>
-        <source>Languages: %1 / %2</source>
-        <translation>Idiomas: %1 / %2</translation>
-    </message>
-    <message>
-        <source>The file has %1 columns: the first two are taken as word and meaning.</source>
-        <translation>O arquivo tem %1 colunas: as duas primeiras são usadas como palavra e significado.</translation>
-    </message>
-    <message>
-        <source>A list holds at most %1 words: the first %1 are taken and %2 more are left out.</source>
-        <translation>Uma lista tem no máximo %1 palavras: as primeiras %1 são usadas e outras %2 ficam de fora.</translation>
-    </message>
 </context>
 <context>
     <name>ListLanguages</name>
@@ -1558,6 +1569,10 @@ Os idiomas não foram salvos.</translation>
     <message>
         <source>Back to the Flash Card Options</source>
         <translation>Voltar às opções dos cartões</translation>
+    </message>
+    <message>
+        <source>That&apos;s the end of the list!</source>
+        <translation>A lista acabou!</translation>
     </message>
 </context>
 <context>
@@ -2271,10 +2286,6 @@ não pôde ser lido quando esta tela abriu, por isso nada foi salvo. Feche esta 
 </context>
 <context>
     <name>WordPair</name>
-    <message>
-        <source>This list needs at least two different words to make a quiz. Please choose another list.</source>
-        <translation>Esta lista precisa ter pelo menos duas palavras diferentes para fazer um teste. Escolha outra lista.</translation>
-    </message>
 </context>
 <context>
     <name>Worksheet</name>
