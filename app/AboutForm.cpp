@@ -11,9 +11,10 @@
 AboutForm::AboutForm()
     : Screen(ScreenId::AboutForm)
 {
-    setWindowTitle(QStringLiteral("About Lingo-Spark"));
+    setWindowTitle(tr("About Lingo-Spark"));
     setClientSizeTwips(5760, 3600);
 
+    // The two halves of the program's name, the same in every language.
     auto *Label1 = new QLabel(QStringLiteral("Lingo"), area());
     auto *Label2 = new QLabel(QStringLiteral("Spark"), area());
     placeTw(Label1, 240, 240, 2640, 1080);
@@ -23,13 +24,13 @@ AboutForm::AboutForm()
         setPointSize(label, 30);
         label->setStyleSheet(QStringLiteral("color: #1d3c78;"));
     }
-    auto *Label5 = new QLabel(QStringLiteral("Version 1.6"), area());
+    auto *Label5 = new QLabel(tr("Version 1.6"), area());
     placeTw(Label5, 2160, 1440, 3360, 375);
     setPointSize(Label5, 11);
 
     makePicture(area(), QStringLiteral("deco1.png"), twRect(360, 1440, 1440, 1080));
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command1 = new QPushButton(tr("OK"), area());
     placeTw(Command1, 2160, 2640, 1455, 495);
     Command1->setDefault(true);
     Command1->setAutoDefault(true);

@@ -35,8 +35,9 @@ struct CommandLineOutcome {
 // Parses the running QCoreApplication's arguments. --help, --version, a verb
 // and a command-line mistake are dealt with here (status set, nothing left to
 // do); only the windowed program, with a display to show it on, is left to
-// the caller.
-CommandLineOutcome runCommandLine(const QList<Verb> &verbs);
+// the caller. `languages`: the interface languages shipped, for --help;
+// --language itself is read and applied before (translations/).
+CommandLineOutcome runCommandLine(const QList<Verb> &verbs, const QStringList &languages);
 
 // Whether Qt can open windows: a display to reach, or a platform chosen that
 // needs none (offscreen, vnc, linuxfb...). `platform` is QT_QPA_PLATFORM or

@@ -10,18 +10,16 @@
 Error::Error()
     : Screen(ScreenId::Error)
 {
-    setWindowTitle(QStringLiteral("Error:"));
+    setWindowTitle(tr("Error:"));
     setClientSizeTwips(5400, 2760);
 
-    QLabel *Label1 = makeLabel(
-        area(),
-        QStringLiteral(
-            "The words on this list are all too long to play this game. Please try another list or another activity."));
+    QLabel *Label1 = makeLabel(area(), tr("The words on this list are all too long to play this game. "
+                                          "Please try another list or another activity."));
     placeTw(Label1, 360, 240, 4680, 1440);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 12);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command1 = new QPushButton(tr("OK"), area());
     placeTw(Command1, 1980, 1920, 1455, 495);
     Command1->setDefault(true);
     Command1->setAutoDefault(true);

@@ -1,6 +1,7 @@
 #include "First.h"
 
 #include "BuiltInPictures.h"
+#include "CommonMenus.h"
 #include "Controls.h"
 #include "Picture.h"
 #include "ScreenManager.h"
@@ -43,13 +44,14 @@ QPushButton *menuButton(QWidget *parent, const QString &caption, int left, int t
 First::First()
     : Screen(ScreenId::First)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark"));
+    setWindowTitle(QStringLiteral("Lingo-Spark")); // the program's name, the same in every language
     // The background is stretched over the whole client area.
     setClientSizeTwips(FirstBackground.widthTwips, FirstBackground.heightTwips);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &First::Timer1_Timer);
 
+    // The title animation spells the program's name, the same in every language.
     Label1 = new QLabel(QStringLiteral("Lingo"), area());
     Label2 = new QLabel(QStringLiteral("Spark"), area());
     for (QLabel *label : {Label1, Label2}) {
@@ -64,31 +66,30 @@ First::First()
     Light->setScaledContents(true);
     Light->setAccessibleName(QStringLiteral("Spark"));
 
-    Command1 = menuButton(area(), QStringLiteral("Flash Cards"), 960, 2640);
-    Command2 = menuButton(area(), QStringLiteral("Quiz Me!"), 3705, 2640);
-    command4 = menuButton(area(), QStringLiteral("Games"), 960, 3480);
-    Command3 = menuButton(area(), QStringLiteral("Quit"), 3705, 3480);
+    Command1 = menuButton(area(), tr("Flash Cards"), 960, 2640);
+    Command2 = menuButton(area(), tr("Quiz Me!"), 3705, 2640);
+    command4 = menuButton(area(), tr("Games"), 960, 3480);
+    Command3 = menuButton(area(), tr("Quit"), 3705, 3480);
     connect(Command1, &QPushButton::clicked, this, &First::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &First::Command2_Click);
     connect(command4, &QPushButton::clicked, this, &First::command4_Click);
     connect(Command3, &QPushButton::clicked, this, &First::Command3_Click);
 
-    Label4 = new QLabel(QStringLiteral("No Lists Available!"), area());
+    Label4 = new QLabel(tr("No Lists Available!"), area());
     placeTw(Label4, 960, 2640, 2415, 615);
     setPointSize(Label4, 12);
     Label4->setAlignment(Qt::AlignCenter);
     setColours(Label4, Qt::white, QColor(0, 0, 0, 90));
     Label4->hide();
 
-    QAction *manage = menuBar()->addAction(QStringLiteral("Teacher Management"));
+    QAction *manage = menuBar()->addAction(tr("Teacher Management"));
     QAction *filler = menuBar()->addAction(QStringLiteral("     "));
     filler->setEnabled(false);
-    QAction *about = menuBar()->addAction(QStringLiteral("About This Program"));
+    CommonMenus::about(menuBar());
     // After the design's own items, so they stay where pupils and teachers know them.
-    QMenu *myWords = addMenu(QStringLiteral("My Words"));
-    addMenuItem(myWords, QStringLiteral("My Progress..."), [this] { MyProgress_Click(); });
+    QMenu *myWords = CommonMenus::myWords(menuBar());
+    addMenuItem(myWords, tr("My Progress..."), [this] { MyProgress_Click(); });
     connect(manage, &QAction::triggered, this, &First::Manage_Click);
-    connect(about, &QAction::triggered, this, &First::About_Click);
 
     placeAnimated();
 }
@@ -171,11 +172,6 @@ void First::MyProgress_Click()
 {
     screens().show(ScreenId::MyProgress);
     screens().close(ScreenId::First);
-}
-
-void First::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void First::Form_Terminate()

@@ -24,7 +24,6 @@ public:
     void command4_Click();
     void Command3_Click();
     void Manage_Click();
-    void About_Click();
     void MyProgress_Click();
 
     const TitleAnimation &animation() const { return m_animation; }

@@ -6,6 +6,7 @@
 #include "core/ListStore.h"
 #include "core/SharedState.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 namespace {
@@ -80,4 +81,15 @@ bool takeTeacherListChoice(QListWidget *theLists)
     }
     Shared.CurrentList = selected->text();
     return true;
+}
+
+QString nothingDueMessage()
+{
+    return QCoreApplication::translate("ListChooser", "No words of this list are due today.");
+}
+
+QString tooFewWordsMessage()
+{
+    return QCoreApplication::translate("ListChooser", "This list needs at least two different words to make a quiz. "
+                                                      "Please choose another list.");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QListWidget;
 
 // The list chooser of every options screen: TheLists shows the store's list
@@ -21,3 +23,9 @@ bool fillTeacherListChooser(QListWidget *theLists);
 // CurrentList from the selection; without one, CurrentList empty, the
 // reminder and the beep. Returns whether a list was selected.
 bool takeTeacherListChoice(QListWidget *theLists);
+
+// The notice for a list chosen for a quiz that cannot make one
+// (hasTwoDifferentWords), wherever a quiz is started from.
+QString tooFewWordsMessage();
+// What a pupil who asked for the hard words of a list is told when none is due.
+QString nothingDueMessage();

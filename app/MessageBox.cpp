@@ -41,7 +41,8 @@ MsgAnswer MsgBox(const QString &text, const QString &title, MsgButtons buttons, 
         }
     }
     if (buttons == MsgButtons::SaveOverCancel) {
-        QPushButton *saveOver = box.addButton(QStringLiteral("Save over it"), QMessageBox::AcceptRole);
+        QPushButton *saveOver =
+            box.addButton(QCoreApplication::translate("MessageBox", "Save over it"), QMessageBox::AcceptRole);
         QPushButton *cancel = box.addButton(QMessageBox::Cancel);
         // The safe answer is the one Enter and Escape give.
         box.setDefaultButton(cancel);

@@ -4,12 +4,12 @@
 #include <QMenu>
 
 SoundSwitch::SoundSwitch(QMenu *optionsMenu)
-    : QObject(optionsMenu), m_action(optionsMenu->addAction(QStringLiteral("&Sound Effects-- Off")))
+    : QObject(optionsMenu), m_action(optionsMenu->addAction(tr("&Sound Effects-- Off")))
 {
     m_action->setObjectName(QStringLiteral("SoundOn"));
     m_action->setCheckable(true);
     connect(m_action, &QAction::toggled, this, [this](bool on) {
-        m_action->setText(on ? QStringLiteral("&Sound Effects-- On") : QStringLiteral("&Sound Effects-- Off"));
+        m_action->setText(on ? tr("&Sound Effects-- On") : tr("&Sound Effects-- Off"));
     });
 }
 

@@ -5,11 +5,16 @@
 
 #include "AllScreens.h"
 #include "app/ScreenManager.h"
+#include "translations/InterfaceLanguage.h"
 
 int main(int argc, char *argv[])
 {
     StartupProbe::mainStart();
     QApplication app(argc, argv);
+    // The interface language as the program chooses it (LANGUAGE and the rest).
+    translations::InterfaceLanguage language(translations::chooseLanguage(
+        translations::systemLanguageSources(QString()), translations::shippedLanguages()));
+    language.install();
     StartupProbe probe([](QWidget *window) { return window == screens().find(ScreenId::First); },
                        StartupProbe::idleMsFromArgs(argc, argv));
     QString data;

@@ -1,31 +1,18 @@
 #include "CardViewer.h"
 
-#include "app/core/Numbers.h"
-
 CardViewer::CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random)
     : m_side(side), m_deck(order, std::move(pairsInFileOrder), std::move(random))
 {
 }
 
-QString CardViewer::revealButtonCaption() const
+bool CardViewer::start(const QString &startLetter, const QString &notice, const QString &endOfList)
 {
-    return m_side == ShowWord ? QStringLiteral("Show the Meaning") : QStringLiteral("Show the Word");
-}
-
-QString CardViewer::countCaption() const
-{
-    return QStringLiteral("Total cards available in this set: ") + withLeadingBlank(m_deck.count());
-}
-
-bool CardViewer::start(const QString &startLetter)
-{
+    m_endOfList = endOfList;
     clearCaptions();
-    QString notice;
-    if (m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter))
-        notice = QStringLiteral("(No words in this list start with ") + startLetter + QStringLiteral("!)");
+    const bool noWord = m_deck.order() == CardDeck::FromStartLetter && !m_deck.seekStartLetter(startLetter);
     m_current = m_deck.moveForward();
     noteAdvance();
-    if (!notice.isEmpty()) {
+    if (noWord) {
         // The notice takes the first card's place; the next forward move
         // goes on from that card's position.
         m_current = {notice, QString()};
@@ -39,7 +26,7 @@ bool CardViewer::start(const QString &startLetter)
         m_animation.wordReveal = true;
     else
         m_animation.meaningReveal = true;
-    return !notice.isEmpty();
+    return noWord;
 }
 
 void CardViewer::forward()
@@ -67,8 +54,8 @@ void CardViewer::revealBoth()
     m_animation.wordReveal = true;
     m_animation.meaningReveal = true;
     if (m_current.word.isEmpty()) {
-        m_wordCaption = endOfListText();
-        m_meaningCaption = endOfListText();
+        m_wordCaption = m_endOfList;
+        m_meaningCaption = m_endOfList;
     }
 }
 
@@ -79,7 +66,7 @@ bool CardViewer::backFromCover()
     m_current = step.card;
     setChosenCaption();
     if (m_current.word.isEmpty()) {
-        m_meaningCaption = endOfListText();
+        m_meaningCaption = m_endOfList;
         m_revealButtonShown = false;
     }
     return step.beep;
@@ -121,8 +108,8 @@ void CardViewer::showCard()
         m_animation.meaningReveal = true;
     if (m_current.word.isEmpty()) {
         // Both halves, so a half still covered shows it once uncovered.
-        m_wordCaption = endOfListText();
-        m_meaningCaption = endOfListText();
+        m_wordCaption = m_endOfList;
+        m_meaningCaption = m_endOfList;
     } else {
         m_animation.cover();
     }

@@ -13,14 +13,14 @@ class CardViewer {
 public:
     enum Side { ShowWord = 1, ShowMeaning = 2 };
 
-    static QString endOfListText() { return QStringLiteral("That's the end of the list!"); }
-
     CardViewer(int order, int side, WordPairs pairsInFileOrder, rnd::Source random = {});
 
     // Puts the first card up (in start-letter order, the first card from
     // that letter). Returns true when no word starts with `startLetter`:
-    // the notice then stands in for the first card, which is beeped.
-    bool start(const QString &startLetter);
+    // `notice`, in the screen's words, then stands in for the first card,
+    // which is beeped. `endOfList`, also the screen's, fills both halves
+    // once the cards run out.
+    bool start(const QString &startLetter, const QString &notice, const QString &endOfList);
 
     void forward();        // the forward arrow and "Next Card"
     bool back();           // "Previous Card"; true when it beeps
@@ -45,8 +45,6 @@ public:
 
     bool previousShown() const { return m_previousShown; }
     bool revealButtonShown() const { return m_revealButtonShown; }
-    QString revealButtonCaption() const;
-    QString countCaption() const;
 
 private:
     void clearCaptions();
@@ -58,6 +56,7 @@ private:
     CardDeck m_deck;
     RevealAnimation m_animation;
     WordPair m_current;
+    QString m_endOfList;
     QString m_wordCaption;
     QString m_meaningCaption;
     bool m_previousShown = false;

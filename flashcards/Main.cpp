@@ -1,12 +1,14 @@
 #include "Main.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/SoundSwitch.h"
 #include "app/Twips.h"
 #include "app/core/ListStore.h"
+#include "app/core/Numbers.h"
 #include "app/core/SharedState.h"
 #include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
@@ -61,7 +63,7 @@ ClickLabel *linkLabel(QWidget *parent, const QString &caption)
 Main::Main()
     : Screen(ScreenId::Main)
 {
-    setWindowTitle(QStringLiteral("Vocabulary Flash Cards"));
+    setWindowTitle(tr("Vocabulary Flash Cards"));
     setClientSizeTwips(8775, 5880);
 
     Timer1 = new QTimer(this);
@@ -71,9 +73,9 @@ Main::Main()
     TheDefinition = halfLabel(area());
 
     Image2 = new ClickLabel(area());
-    Image2->setAccessibleName(QStringLiteral("Word card"));
+    Image2->setAccessibleName(tr("Word card"));
     Image3 = new ClickLabel(area());
-    Image3->setAccessibleName(QStringLiteral("Meaning card"));
+    Image3->setAccessibleName(tr("Meaning card"));
     Image3->setFocusPolicy(Qt::NoFocus); // nothing happens when it is clicked
     connect(Image2, &ClickLabel::clicked, this, &Main::Image2_Click);
 
@@ -84,14 +86,14 @@ Main::Main()
     connect(Gimme, &QPushButton::clicked, this, &Main::Gimme_Click);
 
     Backhand = new ClickLabel(area());
-    Backhand->setAccessibleName(QStringLiteral("Previous Card arrow"));
+    Backhand->setAccessibleName(tr("Previous Card arrow"));
     placeTw(Backhand, 480, 4200, 735, 735);
-    BackLabel = linkLabel(area(), QStringLiteral("Previous Card"));
+    BackLabel = linkLabel(area(), tr("Previous Card"));
     placeTw(BackLabel, 1275, 4320, 1665, 495);
-    Label2 = linkLabel(area(), QStringLiteral("Next Card"));
+    Label2 = linkLabel(area(), tr("Next Card"));
     placeTw(Label2, 5715, 4320, 1665, 495);
     Image1 = new ClickLabel(area());
-    Image1->setAccessibleName(QStringLiteral("Next Card arrow"));
+    Image1->setAccessibleName(tr("Next Card arrow"));
     placeTw(Image1, 7440, 4200, 735, 735);
     Backhand->hide();
     BackLabel->hide();
@@ -105,7 +107,7 @@ Main::Main()
     setPointSize(Label1, 10, false);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
-    Command1 = new QPushButton(QStringLiteral("Quit"), area());
+    Command1 = new QPushButton(tr("Quit"), area());
     placeTw(Command1, 7080, 5160, 1095, 495);
     Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Main::Command1_Click);
@@ -117,14 +119,14 @@ Main::Main()
     setTabOrder(BackLabel, Backhand);
     setTabOrder(Backhand, Command1);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { MainBack_Click(); });
-    addMenuItem(go, QStringLiteral("Back to the Flash Card Options"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { MainBack_Click(); });
+    addMenuItem(go, tr("Back to the Flash Card Options"), [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
     m_sound = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -150,9 +152,10 @@ void Main::StartDeck()
     // A "1 ms" timer: it ticks as often as the display refreshes, so the
     // halves are seen to open rather than being open before the first paint.
     Timer1->start(16);
-    Gimme->setText(m_viewer->revealButtonCaption());
-    Label1->setText(m_viewer->countCaption());
-    if (m_viewer->start(Shared.StartLetter))
+    Gimme->setText(Shared.CardSide == CardViewer::ShowWord ? tr("Show the Meaning") : tr("Show the Word"));
+    Label1->setText(tr("Total cards available in this set: %1").arg(withLeadingBlank(m_viewer->deck().count())));
+    if (m_viewer->start(Shared.StartLetter, tr("(No words in this list start with %1!)").arg(Shared.StartLetter),
+                        tr("That's the end of the list!")))
         Beep();
     showState();
 }
@@ -293,16 +296,6 @@ void Main::Back_Click()
 {
     screens().show(ScreenId::frmTitle);
     screens().close(ScreenId::Main);
-}
-
-void Main::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Main::about_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Main::Form_Terminate()

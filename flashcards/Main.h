@@ -33,8 +33,6 @@ public:
     void Command1_Click();
     void MainBack_Click();
     void Back_Click();
-    void Quit_Click();
-    void about_Click();
 
     const CardViewer &viewer() const { return *m_viewer; }
     SoundSwitch *soundSwitch() const { return m_sound; }

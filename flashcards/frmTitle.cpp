@@ -1,6 +1,7 @@
 #include "frmTitle.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -24,10 +25,10 @@
 frmTitle::frmTitle()
     : Screen(ScreenId::frmTitle)
 {
-    setWindowTitle(QStringLiteral("Vocabulary Flash Cards"));
+    setWindowTitle(tr("Vocabulary Flash Cards"));
     setClientSizeTwips(9000, 6720);
 
-    QLabel *lblTitle = new QLabel(QStringLiteral("Vocabulary Flash Cards"), area());
+    QLabel *lblTitle = new QLabel(tr("Vocabulary Flash Cards"), area());
     placeTw(lblTitle, 1680, 120, 5640, 720);
     lblTitle->setAlignment(Qt::AlignCenter);
     setPointSize(lblTitle, 22);
@@ -36,16 +37,16 @@ frmTitle::frmTitle()
     makePicture(area(), QStringLiteral("deco1.png"), twRect(240, 120, 1200, 900));
     makePicture(area(), QStringLiteral("deco2.png"), twRect(7560, 120, 1200, 900));
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("Choose a Word List:"));
+    QLabel *Label1 = makeLabel(area(), tr("Choose a Word List:"));
     placeTw(Label1, 240, 1080, 3360, 375);
     setPointSize(Label1, 11);
     TheLists = new QListWidget(area());
     placeTw(TheLists, 240, 1500, 3360, 4200);
-    TheLists->setAccessibleName(QStringLiteral("Choose a Word List:"));
+    TheLists->setAccessibleName(tr("Choose a Word List:"));
 
-    Frame3 = new QGroupBox(QStringLiteral("What's on the Cards?"), area());
+    Frame3 = new QGroupBox(tr("What's on the Cards?"), area());
     placeTw(Frame3, 3840, 1080, 4920, 1560);
-    Frame1 = new QGroupBox(QStringLiteral("Card Order"), area());
+    Frame1 = new QGroupBox(tr("Card Order"), area());
     placeTw(Frame1, 3840, 2760, 4920, 2280);
 
     // Option buttons without text of their own; the label beside each one
@@ -60,20 +61,20 @@ frmTitle::frmTitle()
         clickThrough(label, button);
         return button;
     };
-    Option4 = option(Frame3, Label3[8], QStringLiteral("Show me the words and I'll guess the meaning"), 360);
-    Option6 = option(Frame3, Label3[7], QStringLiteral("Show me the meaning and let me guess the word"), 900);
-    Option1 = option(Frame1, Label3[5], QStringLiteral("Alphabetical"), 360);
-    Option3 = option(Frame1, Label3[4], QStringLiteral("Random"), 840);
-    Option2 = option(Frame1, Label3[3], QStringLiteral("Alphabetical, starting with the letter..."), 1320);
+    Option4 = option(Frame3, Label3[8], tr("Show me the words and I'll guess the meaning"), 360);
+    Option6 = option(Frame3, Label3[7], tr("Show me the meaning and let me guess the word"), 900);
+    Option1 = option(Frame1, Label3[5], tr("Alphabetical"), 360);
+    Option3 = option(Frame1, Label3[4], tr("Random"), 840);
+    Option2 = option(Frame1, Label3[3], tr("Alphabetical, starting with the letter..."), 1320);
     Option4->setChecked(true);
     Option1->setChecked(true);
 
     Letter = new QLineEdit(Frame1);
     placeTw(Letter, 480, 1740, 1200, 375);
-    Letter->setAccessibleName(QStringLiteral("Starting letter"));
+    Letter->setAccessibleName(tr("Starting letter"));
     Letter->hide();
 
-    Begin = new QPushButton(QStringLiteral("Click Here to Begin"), area());
+    Begin = new QPushButton(tr("Click Here to Begin"), area());
     placeTw(Begin, 4800, 5280, 3000, 615);
     setPointSize(Begin, 12);
     setDefaultButton(Begin); // Enter on the list or an option begins
@@ -97,13 +98,13 @@ frmTitle::frmTitle()
     setTabOrder(Option2, Letter);
     setTabOrder(Letter, Begin);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About this Program"), [this] { About_Click(); });
-    QMenu *myWords = addMenu(QStringLiteral("My Words"));
-    HardWordsOnly = myWords->addAction(QStringLiteral("My Hard Words Only"));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options, CommonMenus::AboutCase::thisProgram);
+    QMenu *myWords = CommonMenus::myWords(menuBar());
+    HardWordsOnly = myWords->addAction(tr("My Hard Words Only"));
     HardWordsOnly->setCheckable(true);
 }
 
@@ -148,7 +149,7 @@ void frmTitle::Begin_Click()
 {
     const bool listChosen = takeListChoice(TheLists);
     if (Shared.CardOrder == 3 && Letter->text().isEmpty()) {
-        heyMessage(QStringLiteral("You need to choose a starting letter!"), this);
+        heyMessage(tr("You need to choose a starting letter!"), this);
         return;
     }
     if (Shared.CardOrder == 3)
@@ -159,7 +160,7 @@ void frmTitle::Begin_Click()
         LoadList();
         WordPairs due = progress::recorder().duePairs(loadedPairs());
         if (due.isEmpty()) {
-            heyMessage(progress::nothingDueMessage(), this);
+            heyMessage(nothingDueMessage(), this);
             return;
         }
         Shared.HardWords = std::move(due);
@@ -172,16 +173,6 @@ void frmTitle::Back_Click()
 {
     screens().close(ScreenId::frmTitle);
     screens().show(ScreenId::First);
-}
-
-void frmTitle::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void frmTitle::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void frmTitle::Form_Terminate()

@@ -28,8 +28,6 @@ public:
     void Option6_Click();
     void Begin_Click();
     void Back_Click();
-    void Quit_Click();
-    void About_Click();
 
     QListWidget *TheLists;
     QGroupBox *Frame1;

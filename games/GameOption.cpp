@@ -1,5 +1,6 @@
 #include "GameOption.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -31,20 +32,20 @@ QLabel *picture(QWidget *parent, const QString &fileName)
 GameOption::GameOption()
     : Screen(ScreenId::GameOption)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark Game Options"));
+    setWindowTitle(tr("Lingo-Spark Game Options"));
     setClientSizeTwips(8400, 5520);
 
     QLabel *Image5 = picture(area(), QStringLiteral("deco1.png"));
     QLabel *Image6 = picture(area(), QStringLiteral("deco2.png"));
     placeTw(Image5, 360, 120, 900, 680);
     placeTw(Image6, 7140, 120, 900, 680);
-    auto *Label1 = new QLabel(QStringLiteral("Lingo-Spark Games"), area());
+    auto *Label1 = new QLabel(tr("Lingo-Spark Games"), area());
     placeTw(Label1, 1320, 120, 5760, 680);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 22);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
-    auto *Label2 = new QLabel(QStringLiteral("Choose a list:"), area());
+    auto *Label2 = new QLabel(tr("Choose a list:"), area());
     placeTw(Label2, 480, 1020, 3120, 375);
     setPointSize(Label2, 11);
     TheLists = new QListWidget(area());
@@ -52,7 +53,7 @@ GameOption::GameOption()
     placeTw(TheLists, 480, 1440, 3120, 3000);
     setPointSize(TheLists, 11, false);
 
-    auto *Frame1 = new QGroupBox(QStringLiteral("Choose a Game:"), area());
+    auto *Frame1 = new QGroupBox(tr("Choose a Game:"), area());
     placeTw(Frame1, 3960, 960, 4080, 3480);
     setPointSize(Frame1, 11);
     struct Row {
@@ -62,11 +63,11 @@ GameOption::GameOption()
         void (GameOption::*handler)();
     };
     const Row rows[] = {
-        {&Command1, QStringLiteral("Hangman"), QStringLiteral("game_hangman.png"), &GameOption::Command1_Click},
-        {&Command2, QStringLiteral("Scramble"), QStringLiteral("game_scramble.png"), &GameOption::Command2_Click},
-        {&Command4, QStringLiteral("Concentration"), QStringLiteral("game_concentration.png"),
+        {&Command1, tr("Hangman"), QStringLiteral("game_hangman.png"), &GameOption::Command1_Click},
+        {&Command2, tr("Scramble"), QStringLiteral("game_scramble.png"), &GameOption::Command2_Click},
+        {&Command4, tr("Concentration"), QStringLiteral("game_concentration.png"),
          &GameOption::Command4_Click},
-        {&Command5, QStringLiteral("Word Zap!"), QStringLiteral("game_zap.png"), &GameOption::Command5_Click},
+        {&Command5, tr("Word Zap!"), QStringLiteral("game_zap.png"), &GameOption::Command5_Click},
     };
     int top = 390;
     for (const Row &row : rows) {
@@ -81,16 +82,16 @@ GameOption::GameOption()
         top += 750;
     }
 
-    Command3 = new QPushButton(QStringLiteral("Back To Main Screen"), area());
+    Command3 = new QPushButton(tr("Back To Main Screen"), area());
     placeTw(Command3, 480, 4740, 3120, 495);
     Command3->setAutoDefault(true);
     connect(Command3, &QPushButton::clicked, this, &GameOption::Command3_Click);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { about_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back1_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void GameOption::Form_Load()
@@ -129,7 +130,7 @@ void GameOption::Command4_Click()
         return;
     LoadList();
     if (Shared.WordCount < ConcentrationMinimumWords) {
-        heyMessage(QStringLiteral("You must have at least 8 words on a list to play Concentration!"), this);
+        heyMessage(tr("You must have at least 8 words on a list to play Concentration!"), this);
         return;
     }
     screens().show(ScreenId::Concentration);
@@ -145,16 +146,6 @@ void GameOption::Command3_Click()
 void GameOption::Back1_Click()
 {
     Command3_Click();
-}
-
-void GameOption::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void GameOption::about_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void GameOption::Form_Terminate()

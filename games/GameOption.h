@@ -20,8 +20,6 @@ public:
     void Command5_Click(); // Word Zap!
     void Command3_Click(); // back to the main screen
     void Back1_Click();
-    void Quit_Click();
-    void about_Click();
 
     QListWidget *TheLists;
     QPushButton *Command1;

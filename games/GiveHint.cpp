@@ -10,7 +10,7 @@
 GiveHint::GiveHint()
     : Screen(ScreenId::GiveHint)
 {
-    setWindowTitle(QStringLiteral("Hint:"));
+    setWindowTitle(tr("Hint:"));
     setClientSizeTwips(5040, 2400);
     setBackgroundColor(QColor(0xff, 0xf4, 0xd6));
 
@@ -19,7 +19,7 @@ GiveHint::GiveHint()
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 13);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
+    Command1 = new QPushButton(tr("OK"), area());
     placeTw(Command1, 1800, 1740, 1455, 495);
     Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &GiveHint::Command1_Click);

@@ -7,6 +7,7 @@
 #include "app/core/ListStore.h"
 #include "app/core/StoreContent.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -32,10 +33,10 @@ int languagesVerb(const QStringList &args, QTextStream &out, QTextStream &err)
     const QString &name = args.value(0);
     const auto store = ReadStore();
     if (!store)
-        return failure(err, QStringLiteral("could not read the word lists in %1")
+        return failure(err, QCoreApplication::translate("LanguagesVerb", "could not read the word lists in %1")
                                 .arg(QDir::toNativeSeparators(storePath())));
     if (store->isEmpty() || !store->hasListNamed(name))
-        return failure(err, QStringLiteral("there is no list named \"%1\"").arg(name));
+        return failure(err, QCoreApplication::translate("LanguagesVerb", "there is no list named \"%1\"").arg(name));
 
     if (args.size() == 1) {
         const ListLanguages languages = ofList(name);
@@ -49,8 +50,9 @@ int languagesVerb(const QStringList &args, QTextStream &out, QTextStream &err)
             continue;
         const auto normalized = normalizedCode(given);
         if (!normalized)
-            return failure(err, QStringLiteral("\"%1\" is no language code this computer knows (examples: es, "
-                                               "fr, de, en-GB)").arg(given));
+            return failure(err, QCoreApplication::translate("LanguagesVerb",
+                "\"%1\" is no language code this computer knows (examples: es, "
+                "fr, de, en-GB)").arg(given));
         *code = *normalized;
     }
     if (const dataupdate::Result saved = setOfList(name, wanted); !saved)
@@ -61,14 +63,17 @@ int languagesVerb(const QStringList &args, QTextStream &out, QTextStream &err)
 QList<Verb> languagesVerbs()
 {
     return {{QStringLiteral("languages"), QStringLiteral("NAME [WORDS MEANINGS]"),
-             QStringLiteral("Print the language codes of the list NAME's words and meanings (tab-separated, \"-\" "
-                            "for one not set), or set them (\"-\" unsets one)."),
+             QCoreApplication::translate("LanguagesVerb",
+                 "Print the language codes of the list NAME's words and meanings (tab-separated, \"-\" "
+                 "for one not set), or set them (\"-\" unsets one)."),
              {}, 1, 3,
              [](const QStringList &args, const QCommandLineParser &) {
                  QTextStream out(stdout);
                  QTextStream err(stderr);
                  if (args.size() == 2) {
-                     err << "lingo-spark: give both the words' and the meanings' codes (\"-\" for one not set)\n";
+                     err << QCoreApplication::translate("LanguagesVerb",
+                                                        "lingo-spark: give both the words' and the meanings' codes "
+                                                        "(\"-\" for one not set)\n");
                      err.flush();
                      return UsageStatus;
                  }

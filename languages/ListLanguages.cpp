@@ -8,6 +8,7 @@
 #include "app/core/StoreEncoding.h"
 #include "app/core/TextFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -293,7 +294,8 @@ dataupdate::Result setSchoolSpeechDefault(bool speakAutomatically)
 
 QString notCarriedMessage(const QString &why)
 {
-    return QStringLiteral("The list was saved, but its languages could not be carried over.\n\n%1").arg(why);
+    return QCoreApplication::translate("ListLanguages",
+        "The list was saved, but its languages could not be carried over.\n\n%1").arg(why);
 }
 
 } // namespace languages

@@ -19,15 +19,15 @@
 ChangePassword::ChangePassword()
     : Screen(ScreenId::ChangePassword)
 {
-    setWindowTitle(QStringLiteral("Change Teacher Management Password"));
+    setWindowTitle(tr("Change Teacher Management Password"));
     setClientSizeTwips(5400, 3720);
 
-    Label1 = makeLabel(area(), QStringLiteral("Old Password:"));
+    Label1 = makeLabel(area(), tr("Old Password:"));
     Text1[0] = new QLineEdit(area());
     Text1[0]->setMaxLength(teacher::PasswordMaxLength);
-    Label2 = makeLabel(area(), QStringLiteral("New Password:"));
+    Label2 = makeLabel(area(), tr("New Password:"));
     Text1[1] = makePasswordBox(area());
-    Label3 = makeLabel(area(), QStringLiteral("Confirm New Password:"));
+    Label3 = makeLabel(area(), tr("Confirm New Password:"));
     Text1[2] = makePasswordBox(area());
     const std::array<QLabel *, 3> labels{Label1, Label2, Label3};
     for (int i = 0; i < 3; ++i) {
@@ -39,15 +39,15 @@ ChangePassword::ChangePassword()
         connect(Text1[i], &QLineEdit::returnPressed, this, &ChangePassword::Command1_Click);
     }
 
-    Success = makeLabel(area(), QStringLiteral("Password Change Successful!"));
+    Success = makeLabel(area(), tr("Password Change Successful!"));
     placeTw(Success, 480, 1080, 4440, 735);
     Success->setAlignment(Qt::AlignCenter);
     setPointSize(Success, 14);
     Success->hide();
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
-    Command3 = new QPushButton(QStringLiteral("OK"), area());
+    Command1 = new QPushButton(tr("OK"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
+    Command3 = new QPushButton(tr("OK"), area());
     placeTw(Command1, 1320, 2880, 1215, 495);
     placeTw(Command2, 2880, 2880, 1215, 495);
     placeTw(Command3, 2100, 2880, 1215, 495);
@@ -102,7 +102,7 @@ void ChangePassword::Command1_Click()
     }
     if (!saved) {
         // The old password stays in force, and what was typed stays for another try.
-        MsgBox(saved.message + QStringLiteral("\n\nThe password was not changed."), windowTitle());
+        MsgBox(tr("%1\n\nThe password was not changed.").arg(saved.message), windowTitle());
         return;
     }
     Shared.NewPassword = Text1[1]->text();

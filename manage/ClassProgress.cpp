@@ -21,9 +21,17 @@
 
 namespace {
 
-const QStringList PupilTitles{QStringLiteral("Pupil"), QStringLiteral("Right"), QStringLiteral("Wrong"),
-                              QStringLiteral("Share right")};
-const QStringList MissedTitles{QStringLiteral("Word"), QStringLiteral("Meaning"), QStringLiteral("Pupils who missed it")};
+// Functions, not constants: a translation is only known once the program runs.
+QStringList pupilTitles()
+{
+    return {ClassProgress::tr("Pupil"), ClassProgress::tr("Right"), ClassProgress::tr("Wrong"),
+            ClassProgress::tr("Share right")};
+}
+
+QStringList missedTitles()
+{
+    return {ClassProgress::tr("Word"), ClassProgress::tr("Meaning"), ClassProgress::tr("Pupils who missed it")};
+}
 
 // Whole percent, rounded down in integer arithmetic as the quiz's score
 // is: 2 right of 3 is 66%.
@@ -36,7 +44,7 @@ QString share(const progress::PupilRow &pupil)
 // The same cells on the screen, on paper and in no other order.
 worksheet::Table pupilTable(const progress::ListRows &rows)
 {
-    worksheet::Table table{PupilTitles, {}};
+    worksheet::Table table{pupilTitles(), {}};
     for (const progress::PupilRow &pupil : rows.pupils)
         table.rows.append({pupil.account, QString::number(pupil.right), QString::number(pupil.wrong), share(pupil)});
     return table;
@@ -44,7 +52,7 @@ worksheet::Table pupilTable(const progress::ListRows &rows)
 
 worksheet::Table missedTable(const progress::ListRows &rows)
 {
-    worksheet::Table table{MissedTitles, {}};
+    worksheet::Table table{missedTitles(), {}};
     for (const progress::MissedRow &missed : rows.missed)
         table.rows.append({missed.pair.word, missed.pair.meaning, QString::number(missed.pupils)});
     return table;
@@ -85,11 +93,6 @@ QTableWidget *makeTable(QWidget *parent, const QStringList &titles, const QStrin
     return view;
 }
 
-QString pupilCount(qsizetype n)
-{
-    return n == 1 ? QStringLiteral("1 pupil") : QStringLiteral("%1 pupils").arg(n);
-}
-
 QString sentence(QString text)
 {
     if (!text.isEmpty())
@@ -102,39 +105,39 @@ QString sentence(QString text)
 ClassProgress::ClassProgress()
     : Screen(ScreenId::ClassProgress)
 {
-    setWindowTitle(QStringLiteral("Class Progress"));
+    setWindowTitle(tr("Class Progress"));
     setClientSizeTwips(10320, 7320);
 
-    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose a list to see how the class does with it."));
+    QLabel *prompt = makeLabel(area(), tr("Choose a list to see how the class does with it."));
     placeTw(prompt, 360, 240, 9600, 375);
     setPointSize(prompt, 10, false);
 
     TheLists = new QListWidget(area());
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 720, 2880, 5160);
 
     Summary = makeLabel(area());
     placeTw(Summary, 3480, 720, 6480, 495);
 
-    QLabel *pupilsLabel = makeLabel(area(), QStringLiteral("Pupils who practised it:"));
+    QLabel *pupilsLabel = makeLabel(area(), tr("Pupils who practised it:"));
     placeTw(pupilsLabel, 3480, 1260, 6480, 315);
-    Pupils = makeTable(area(), PupilTitles, QStringLiteral("Pupils who practised the list"), 1);
+    Pupils = makeTable(area(), pupilTitles(), tr("Pupils who practised the list"), 1);
     pupilsLabel->setBuddy(Pupils);
     placeTw(Pupils, 3480, 1575, 6480, 1905);
 
-    QLabel *missedLabel = makeLabel(area(), QStringLiteral("Pairs the class missed most:"));
+    QLabel *missedLabel = makeLabel(area(), tr("Pairs the class missed most:"));
     placeTw(missedLabel, 3480, 3600, 6480, 315);
-    Missed = makeTable(area(), MissedTitles, QStringLiteral("Pairs the class missed most"), 2);
+    Missed = makeTable(area(), missedTitles(), tr("Pairs the class missed most"), 2);
     missedLabel->setBuddy(Missed);
     placeTw(Missed, 3480, 3915, 6480, 1965);
 
     Skipped = makeLabel(area());
     placeTw(Skipped, 360, 6000, 9600, 495);
 
-    Export = new QPushButton(QStringLiteral("Export..."), area());
-    Print = new QPushButton(QStringLiteral("Print..."), area());
-    Close = new QPushButton(QStringLiteral("Close"), area());
+    Export = new QPushButton(tr("Export..."), area());
+    Print = new QPushButton(tr("Print..."), area());
+    Close = new QPushButton(tr("Close"), area());
     placeTw(Export, 3480, 6660, 1560, 495);
     placeTw(Print, 5280, 6660, 1560, 495);
     placeTw(Close, 8400, 6660, 1560, 495);
@@ -161,12 +164,12 @@ void ClassProgress::Form_Load()
     if (m_store)
         m_folder = progress::readClassFolder(Shared.AppPath, *m_store);
     else
-        m_folder.error = QStringLiteral("the word lists could not be read");
+        m_folder.error = tr("the word lists could not be read");
 
     QStringList skipped;
     for (const progress::SkippedFile &file : m_folder.skipped)
         skipped.append(QStringLiteral("%1 (%2)").arg(file.file, file.why));
-    Skipped->setText(skipped.isEmpty() ? QString() : QStringLiteral("Skipped: ") + skipped.join(QStringLiteral("; ")) + u'.');
+    Skipped->setText(skipped.isEmpty() ? QString() : tr("Skipped: %1.").arg(skipped.join(QStringLiteral("; "))));
     TheLists_Click();
 }
 
@@ -188,19 +191,19 @@ void ClassProgress::TheLists_Click()
 {
     const auto list = m_folder.ok() ? chosenList() : std::nullopt;
     m_rows = list ? std::optional(progress::listRows(list->name, list->pairs, m_folder)) : std::nullopt;
-    fillTable(Pupils, m_rows ? pupilTable(*m_rows) : worksheet::Table{PupilTitles, {}}, 1);
-    fillTable(Missed, m_rows ? missedTable(*m_rows) : worksheet::Table{MissedTitles, {}}, 2);
+    fillTable(Pupils, m_rows ? pupilTable(*m_rows) : worksheet::Table{pupilTitles(), {}}, 1);
+    fillTable(Missed, m_rows ? missedTable(*m_rows) : worksheet::Table{missedTitles(), {}}, 2);
     Export->setEnabled(m_folder.ok());
     Print->setEnabled(m_folder.ok());
 
     if (!m_folder.ok())
         Summary->setText(sentence(m_folder.error));
     else if (!m_rows)
-        Summary->setText(QStringLiteral("The progress of %1 was read.").arg(pupilCount(m_folder.pupils.size())));
+        Summary->setText(tr("The progress of %n pupil(s) was read.", nullptr, int(m_folder.pupils.size())));
     else if (m_rows->pupils.isEmpty())
-        Summary->setText(QStringLiteral("No pupil has practised \"%1\" yet.").arg(m_rows->list));
+        Summary->setText(tr("No pupil has practised \"%1\" yet.").arg(m_rows->list));
     else
-        Summary->setText(QStringLiteral("%1 practised \"%2\".").arg(pupilCount(m_rows->pupils.size()), m_rows->list));
+        Summary->setText(tr("%n pupil(s) practised \"%1\".", nullptr, int(m_rows->pupils.size())).arg(m_rows->list));
 }
 
 void ClassProgress::Export_Click()
@@ -212,7 +215,7 @@ void ClassProgress::Export_Click()
     const QString suggested = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                                   .filePath(m_rows->list + QStringLiteral(" progress.csv"));
     QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,
-                                        QStringLiteral("CSV for spreadsheets (*.csv)"));
+                                        tr("CSV for spreadsheets (*.csv)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
@@ -221,7 +224,7 @@ void ClassProgress::Export_Click()
         MsgBox(error, windowTitle(), MsgButtons::Ok, this);
         return;
     }
-    MsgBox(QStringLiteral("The class's progress with \"%1\" was written to %2.")
+    MsgBox(tr("The class's progress with \"%1\" was written to %2.")
                .arg(m_rows->list, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
 }
@@ -232,7 +235,7 @@ void ClassProgress::Print_Click()
         takeTeacherListChoice(TheLists);
         return;
     }
-    const QString heading = QStringLiteral("Class progress: %1").arg(m_rows->list);
+    const QString heading = tr("Class progress: %1").arg(m_rows->list);
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(worksheet::paperFor(QLocale::system())));
     printer.setDocName(heading);

@@ -1,5 +1,7 @@
 #include "DeleteChoice.h"
 
+#include <QCoreApplication>
+
 namespace liststore {
 
 ChosenList chosenAt(const StoreContent &store, qsizetype position)
@@ -14,10 +16,12 @@ dataupdate::StoreEdit deletionOf(const ChosenList &chosen, const std::optional<S
     return [chosen, seen](StoreContent &now) {
         const qsizetype position = now.positionOf(chosen.name, chosen.occurrence);
         if (position < 0)
-            return dataupdate::Change::refuse(QStringLiteral("This list was already deleted on another computer."));
+            return dataupdate::Change::refuse(QCoreApplication::translate("DeleteList",
+                "This list was already deleted on another computer."));
         if (!seen || !sameList(now.listAt(position), *seen))
             return dataupdate::Change::conflict(
-                QStringLiteral("This list was changed on another computer. Delete it anyway?"));
+                QCoreApplication::translate("DeleteList",
+                    "This list was changed on another computer. Delete it anyway?"));
         now.removeAt(position);
         return dataupdate::Change::save();
     };

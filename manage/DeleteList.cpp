@@ -18,14 +18,14 @@
 DeleteList::DeleteList()
     : Screen(ScreenId::DeleteList)
 {
-    setWindowTitle(QStringLiteral("Delete A List"));
+    setWindowTitle(tr("Delete A List"));
     setClientSizeTwips(6360, 5280);
 
-    Label1 = makeLabel(area(), QStringLiteral("To Delete A List:"));
+    Label1 = makeLabel(area(), tr("To Delete A List:"));
     placeTw(Label1, 360, 240, 5640, 375);
     setPointSize(Label1, 14);
     Label2 = makeLabel(area(),
-                       QStringLiteral("Choose the List Name in the Box Below and Click the \"Delete\" Button."));
+                       tr("Choose the List Name in the Box Below and Click the \"Delete\" Button."));
     placeTw(Label2, 360, 660, 5640, 555);
     setPointSize(Label2, 10, false);
 
@@ -34,20 +34,20 @@ DeleteList::DeleteList()
     placeTw(TheLists, 360, 1320, 3600, 3600);
     TheLists->setSelectionMode(QAbstractItemView::SingleSelection);
     followItemDirections(TheLists);
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     Label2->setBuddy(TheLists);
 
-    Command1 = new QPushButton(QStringLiteral("Delete"), area());
-    Command2 = new QPushButton(QStringLiteral("Finished"), area());
+    Command1 = new QPushButton(tr("Delete"), area());
+    Command2 = new QPushButton(tr("Finished"), area());
     placeTw(Command1, 4320, 1320, 1695, 495);
     placeTw(Command2, 4320, 4425, 1695, 495);
 
-    Sure = makeLabel(area(), QStringLiteral("Are you sure you want to permenantly delete this list?"));
+    Sure = makeLabel(area(), tr("Are you sure you want to permenantly delete this list?"));
     placeTw(Sure, 4200, 1320, 1935, 1215);
     Sure->setAlignment(Qt::AlignCenter);
     setPointSize(Sure, 11);
-    Yes = new QPushButton(QStringLiteral("Yes"), area());
-    No = new QPushButton(QStringLiteral("No"), area());
+    Yes = new QPushButton(tr("Yes"), area());
+    No = new QPushButton(tr("No"), area());
     placeTw(Yes, 4320, 2760, 780, 495);
     placeTw(No, 5235, 2760, 780, 495);
 
@@ -153,7 +153,7 @@ void DeleteList::Yes_Click()
         case dataupdate::Outcome::Saved:
             deleted(TheLists->row(selected.first()), result.store);
             if (const auto dropped = languages::dropDeleted(chosen.name, result.store); !dropped)
-                MsgBox(QStringLiteral("The list was deleted, but its languages could not be removed.\n\n%1")
+                MsgBox(tr("The list was deleted, but its languages could not be removed.\n\n%1")
                            .arg(dropped.message),
                        windowTitle());
             return;
@@ -171,7 +171,7 @@ void DeleteList::Yes_Click()
             continue;
         default:
             // The file is as it was; the question stays, so Yes can try again.
-            MsgBox(result.message + QStringLiteral("\n\nThe list was not deleted."), windowTitle());
+            MsgBox(tr("%1\n\nThe list was not deleted.").arg(result.message), windowTitle());
             return;
         }
     }

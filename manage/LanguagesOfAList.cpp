@@ -20,7 +20,7 @@ namespace {
 QComboBox *languageBox(QWidget *parent)
 {
     auto *box = new QComboBox(parent);
-    box->addItem(QStringLiteral("(not set)"), QString());
+    box->addItem(LanguagesOfAList::tr("(not set)"), QString());
     for (const languages::OfferedLanguage &offered : languages::offeredLanguages())
         box->addItem(offered.display, offered.code);
     // Some 270 languages: a taller drop-down; typing the first letters of
@@ -46,23 +46,24 @@ void showCode(QComboBox *box, const QString &code)
 LanguagesOfAList::LanguagesOfAList()
     : Screen(ScreenId::LanguagesOfAList)
 {
-    setWindowTitle(QStringLiteral("Languages of a List"));
+    setWindowTitle(tr("Languages of a List"));
     const int width = 7440;
     const int height = 5160;
     setClientSizeTwips(width, height);
 
-    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose a list, then the languages of its words and meanings."));
+    QLabel *prompt = makeLabel(area(), tr("Choose a list, then the languages of its words and meanings."));
     placeTw(prompt, 360, 240, 6720, 495);
     setPointSize(prompt, 10, false);
 
     TheLists = new QListWidget(area());
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 840, 3120, 3960);
 
-    // A chooser under its caption; its accessible name is the caption without the colon.
-    const auto labelledBox = [this](const QString &name, int top) {
-        QLabel *label = makeLabel(area(), name + QLatin1Char(':'));
+    // A chooser under its caption. The caption and the accessible name are translated
+    // apart, since not every language puts its colon straight after the word.
+    const auto labelledBox = [this](const QString &caption, const QString &name, int top) {
+        QLabel *label = makeLabel(area(), caption);
         placeTw(label, 3720, top, 3360, 315);
         QComboBox *box = languageBox(area());
         box->setAccessibleName(name);
@@ -70,11 +71,11 @@ LanguagesOfAList::LanguagesOfAList()
         placeTw(box, 3720, top + 360, 3360, 375);
         return box;
     };
-    Words = labelledBox(QStringLiteral("Language of the words"), 840);
-    Meanings = labelledBox(QStringLiteral("Language of the meanings"), 1800);
+    Words = labelledBox(tr("Language of the words:"), tr("Language of the words"), 840);
+    Meanings = labelledBox(tr("Language of the meanings:"), tr("Language of the meanings"), 1800);
 
-    OK = new QPushButton(QStringLiteral("OK"), area());
-    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    OK = new QPushButton(tr("OK"), area());
+    Cancel = new QPushButton(tr("Cancel"), area());
     placeTw(OK, 3720, 4305, 1560, 495);
     placeTw(Cancel, 5520, 4305, 1560, 495);
     Cancel->setAutoDefault(true);
@@ -112,7 +113,7 @@ void LanguagesOfAList::OK_Click()
         return;
     const languages::ListLanguages chosen{Words->currentData().toString(), Meanings->currentData().toString()};
     if (const auto saved = languages::setOfList(Shared.CurrentList, chosen); !saved) {
-        MsgBox(saved.message + QStringLiteral("\n\nThe languages were not saved."), windowTitle(), MsgButtons::Ok, this);
+        MsgBox(tr("%1\n\nThe languages were not saved.").arg(saved.message), windowTitle(), MsgButtons::Ok, this);
         return;
     }
     Cancel_Click();

@@ -1,5 +1,6 @@
 #include "Manager.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/UntitledMenu.h"
@@ -25,22 +26,22 @@ QPushButton *taskButton(QWidget *parent, const QString &caption, int left, int t
 Manager::Manager()
     : Screen(ScreenId::Manager)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark Teacher Management"));
+    setWindowTitle(tr("Lingo-Spark Teacher Management"));
     setClientSizeTwips(7080, 5160);
 
-    Label1 = makeLabel(area(), QStringLiteral("Lingo-SPARK Teacher Management"));
+    Label1 = makeLabel(area(), tr("Lingo-SPARK Teacher Management"));
     placeTw(Label1, 240, 180, 6600, 960);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 16);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78;"));
 
     // Tab order follows creation: left column, then right column.
-    Command1 = taskButton(area(), QStringLiteral("Create New Word List"), 360, 1320);
-    command4 = taskButton(area(), QStringLiteral("View / Edit Word List"), 360, 2160);
-    Command2 = taskButton(area(), QStringLiteral("Delete Word List"), 360, 3000);
-    Command3 = taskButton(area(), QStringLiteral("Change Password"), 3600, 1320);
-    Command5 = taskButton(area(), QStringLiteral("Sound Options"), 3600, 2160);
-    QuitButton = taskButton(area(), QStringLiteral("Quit List Management"), 3600, 3000);
+    Command1 = taskButton(area(), tr("Create New Word List"), 360, 1320);
+    command4 = taskButton(area(), tr("View / Edit Word List"), 360, 2160);
+    Command2 = taskButton(area(), tr("Delete Word List"), 360, 3000);
+    Command3 = taskButton(area(), tr("Change Password"), 3600, 1320);
+    Command5 = taskButton(area(), tr("Sound Options"), 3600, 2160);
+    QuitButton = taskButton(area(), tr("Quit List Management"), 3600, 3000);
     connect(Command1, &QPushButton::clicked, this, &Manager::Command1_Click);
     connect(command4, &QPushButton::clicked, this, &Manager::command4_Click);
     connect(Command2, &QPushButton::clicked, this, &Manager::Command2_Click);
@@ -51,22 +52,22 @@ Manager::Manager()
     makePicture(area(), QStringLiteral("deco1.png"), twRect(600, 3960, 1200, 900));
     makePicture(area(), QStringLiteral("deco2.png"), twRect(5280, 3960, 1200, 900));
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
-    addMenuItem(Go, QStringLiteral("Exit List Management"), [this] { Exit_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *Lists = addMenu(QStringLiteral("Lists"));
-    addMenuItem(Lists, QStringLiteral("Import a List..."), [this] { ImportList_Click(); });
-    addMenuItem(Lists, QStringLiteral("Export a List..."), [this] { ExportList_Click(); });
-    addMenuItem(Lists, QStringLiteral("Print a List..."), [this] { PrintList_Click(); });
-    addMenuItem(Lists, QStringLiteral("Languages of a List..."), [this] { LanguagesOfAList_Click(); });
-    addMenuItem(Lists, QStringLiteral("Class Progress..."), [this] { ClassProgress_Click(); });
-    QMenu *Speech = addMenu(QStringLiteral("Speech"));
-    addMenuItem(Speech, QStringLiteral("Speech for Pupils..."), [this] { SpeechForPupils_Click(); });
+    QMenu *Go = CommonMenus::go(menuBar());
+    addMenuItem(Go, tr("Exit List Management"), [this] { Exit_Click(); });
+    CommonMenus::quit(Go);
+    QMenu *Lists = addMenu(tr("Lists"));
+    addMenuItem(Lists, tr("Import a List..."), [this] { ImportList_Click(); });
+    addMenuItem(Lists, tr("Export a List..."), [this] { ExportList_Click(); });
+    addMenuItem(Lists, tr("Print a List..."), [this] { PrintList_Click(); });
+    addMenuItem(Lists, tr("Languages of a List..."), [this] { LanguagesOfAList_Click(); });
+    addMenuItem(Lists, tr("Class Progress..."), [this] { ClassProgress_Click(); });
+    QMenu *Speech = CommonMenus::speech(menuBar());
+    addMenuItem(Speech, tr("Speech for Pupils..."), [this] { SpeechForPupils_Click(); });
     // The About menu has no title of its own: a blank space in the menu bar
     // that still opens when clicked or reached with the keyboard.
     QMenu *Fil1 = addMenu(QStringLiteral("     "));
-    nameUntitledMenu(Fil1, QStringLiteral("About"));
-    addMenuItem(Fil1, QStringLiteral("About this Program"), [this] { About_Click(); });
+    nameUntitledMenu(Fil1, tr("About"));
+    CommonMenus::about(Fil1, CommonMenus::AboutCase::thisProgram);
 }
 
 void Manager::Form_Load()
@@ -116,16 +117,6 @@ void Manager::QuitButton_Click()
 void Manager::Exit_Click()
 {
     QuitButton_Click();
-}
-
-void Manager::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Manager::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Manager::ImportList_Click()

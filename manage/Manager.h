@@ -20,8 +20,6 @@ public:
     void Command5_Click();
     void QuitButton_Click();
     void Exit_Click();
-    void Quit_Click();
-    void About_Click();
     void ImportList_Click();
     void ExportList_Click();
     void PrintList_Click();

@@ -20,13 +20,13 @@
 PasswordForm::PasswordForm()
     : Screen(ScreenId::PasswordForm)
 {
-    setWindowTitle(QStringLiteral("Management Password"));
+    setWindowTitle(tr("Management Password"));
     setClientSizeTwips(5400, 3000);
 
     makePicture(area(), QStringLiteral("deco1.png"), twRect(120, 240, 1200, 900));
     makePicture(area(), QStringLiteral("deco2.png"), twRect(4080, 240, 1200, 900));
 
-    Label1 = makeLabel(area(), QStringLiteral("Please enter the password to access Teacher Management"));
+    Label1 = makeLabel(area(), tr("Please enter the password to access Teacher Management"));
     // Three lines between the pictures, with room above the box.
     placeTw(Label1, 1380, 180, 2640, 1020);
     Label1->setAlignment(Qt::AlignCenter);
@@ -34,13 +34,13 @@ PasswordForm::PasswordForm()
 
     EnterPassword = makePasswordBox(area());
     placeTw(EnterPassword, 1680, 1320, 2040, 375);
-    EnterPassword->setAccessibleName(QStringLiteral("Password"));
+    EnterPassword->setAccessibleName(tr("Password"));
     Label1->setBuddy(EnterPassword);
     // returnPressed comes for both the Return and the keypad Enter key.
     connect(EnterPassword, &QLineEdit::returnPressed, this, [this] { EnterPassword_KeyPress(13); });
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command1 = new QPushButton(tr("OK"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
     placeTw(Command1, 1320, 2160, 1215, 495);
     placeTw(Command2, 2880, 2160, 1215, 495);
     for (QPushButton *button : {Command1, Command2})
@@ -58,14 +58,14 @@ void PasswordForm::Form_Load()
     m_settingsRead = lines.has_value();
     m_storedPassword = lines ? storedPassword(*lines) : QString();
     if (!m_settingsRead)
-        MsgBox(unreadFileMessage(settingsPath())
-                   + QStringLiteral("\n\nThe Teacher Management password is kept there, so Teacher Management "
-                                    "cannot be opened until the file can be read."),
+        MsgBox(tr("%1\n\nThe Teacher Management password is kept there, so Teacher Management "
+                  "cannot be opened until the file can be read.")
+                   .arg(unreadFileMessage(settingsPath())),
                windowTitle());
     if (teacher::isShippedPassword(m_storedPassword))
-        MsgBox(QStringLiteral("The default password for Teacher Management is OPENDOOR. If you plan to use this on a "
-                              "computer available to students, you should change the password to keep the files secure."),
-               QStringLiteral("Password Alert"));
+        MsgBox(tr("The default password for Teacher Management is OPENDOOR. If you plan to use this on a "
+                  "computer available to students, you should change the password to keep the files secure."),
+               tr("Password Alert"));
 }
 
 void PasswordForm::Command1_Click()
@@ -85,8 +85,8 @@ void PasswordForm::CheckPassword()
     // and says where the password is missing (an unread file was told at load).
     if (m_storedPassword.isEmpty()) {
         if (m_settingsRead)
-            MsgBox(QStringLiteral("No Teacher Management password is set: the first line of\n%1\nis empty. "
-                                  "Write a password on that line to open Teacher Management.")
+            MsgBox(tr("No Teacher Management password is set: the first line of\n%1\nis empty. "
+                      "Write a password on that line to open Teacher Management.")
                        .arg(QDir::toNativeSeparators(settingsPath())),
                    windowTitle());
         Beep();
@@ -111,8 +111,8 @@ void PasswordForm::tellWhenReadOnly()
     QString why;
     if (dataupdate::canWriteDataFolder(&why))
         return;
-    MsgBox(why + QStringLiteral("\n\nThe lists can still be viewed here; every change would be refused."),
-           QStringLiteral("Lists and Settings Cannot Be Changed"));
+    MsgBox(tr("%1\n\nThe lists can still be viewed here; every change would be refused.").arg(why),
+           tr("Lists and Settings Cannot Be Changed"));
 }
 
 void PasswordForm::Command2_Click()

@@ -17,14 +17,14 @@
 SoundOptions::SoundOptions()
     : Screen(ScreenId::SoundOptions)
 {
-    setWindowTitle(QStringLiteral("Sound Options"));
+    setWindowTitle(tr("Sound Options"));
     setClientSizeTwips(6000, 3120);
 
-    Frame1 = new QGroupBox(QStringLiteral("Choose the default sound setting"), area());
+    Frame1 = new QGroupBox(tr("Choose the default sound setting"), area());
     placeTw(Frame1, 240, 240, 5520, 1800);
 
-    const QString onText = QStringLiteral("Sound is  ON  by default. (Best for stand-alone computers)");
-    const QString offText = QStringLiteral("Sound is  OFF  by default. (Best for running over networks)");
+    const QString onText = tr("Sound is  ON  by default. (Best for stand-alone computers)");
+    const QString offText = tr("Sound is  OFF  by default. (Best for running over networks)");
     // The choices show only their circles; the labels beside them carry the
     // text, so they also carry the accessible names.
     SoundOn = new QRadioButton(Frame1);
@@ -45,8 +45,8 @@ SoundOptions::SoundOptions()
     connect(Label1, &ClickLabel::clicked, this, &SoundOptions::Label1_Click);
     connect(Label2, &ClickLabel::clicked, this, &SoundOptions::Label2_Click);
 
-    Command1 = new QPushButton(QStringLiteral("Save"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command1 = new QPushButton(tr("Save"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
     placeTw(Command1, 1560, 2340, 1215, 495);
     placeTw(Command2, 3240, 2340, 1215, 495);
     Command2->setAutoDefault(true);
@@ -89,7 +89,7 @@ void SoundOptions::Command1_Click()
     // Only line 3 of the file as it is now: the password may have been
     // changed on another computer since this screen opened.
     if (const auto saved = dataupdate::updateSettings(teacher::soundDefaultChange(SoundOn->isChecked())); !saved) {
-        MsgBox(saved.message + QStringLiteral("\n\nThe sound setting was not saved."), windowTitle());
+        MsgBox(tr("%1\n\nThe sound setting was not saved.").arg(saved.message), windowTitle());
         return;
     }
     closeDialog();

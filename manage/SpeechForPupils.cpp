@@ -12,21 +12,21 @@
 SpeechForPupils::SpeechForPupils()
     : Screen(ScreenId::SpeechForPupils)
 {
-    setWindowTitle(QStringLiteral("Speech for Pupils"));
+    setWindowTitle(tr("Speech for Pupils"));
     const int width = 5400;
     const int height = 2880;
     setClientSizeTwips(width, height);
 
-    Frame1 = new QGroupBox(QStringLiteral("When a word appears"), area());
+    Frame1 = new QGroupBox(tr("When a word appears"), area());
     placeTw(Frame1, 240, 240, 4920, 1560);
-    Automatically = new QRadioButton(QStringLiteral("Speak words automatically"), Frame1);
-    WhenAsked = new QRadioButton(QStringLiteral("Speak only when asked"), Frame1);
+    Automatically = new QRadioButton(tr("Speak words automatically"), Frame1);
+    WhenAsked = new QRadioButton(tr("Speak only when asked"), Frame1);
     placeTw(Automatically, 240, 420, 4440, 375);
     placeTw(WhenAsked, 240, 960, 4440, 375);
     Automatically->setChecked(true);
 
-    OK = new QPushButton(QStringLiteral("OK"), area());
-    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    OK = new QPushButton(tr("OK"), area());
+    Cancel = new QPushButton(tr("Cancel"), area());
     placeTw(OK, 1320, 2100, 1215, 495);
     placeTw(Cancel, 2880, 2100, 1215, 495);
     Cancel->setAutoDefault(true);
@@ -47,7 +47,7 @@ void SpeechForPupils::Form_Load()
 void SpeechForPupils::OK_Click()
 {
     if (const auto saved = languages::setSchoolSpeechDefault(Automatically->isChecked()); !saved) {
-        MsgBox(saved.message + QStringLiteral("\n\nThe speech setting was not saved."), windowTitle(), MsgButtons::Ok,
+        MsgBox(tr("%1\n\nThe speech setting was not saved.").arg(saved.message), windowTitle(), MsgButtons::Ok,
                this);
         return;
     }

@@ -2,6 +2,8 @@
 
 #include "app/core/SettingsFile.h"
 
+#include <QCoreApplication>
+
 namespace teacher {
 bool passwordAdmits(const QString &typed, const QString &stored)
 {
@@ -50,7 +52,8 @@ dataupdate::Edit passwordChange(const QString &oldPassword, const QString &newPa
         const auto encoded = passwordLine(newPassword);
         if (!encoded)
             return dataupdate::Change::refuse(
-                QStringLiteral("The new password has a character that cannot be stored. Please use other characters."));
+                QCoreApplication::translate("ChangePassword",
+                    "The new password has a character that cannot be stored. Please use other characters."));
         return dataupdate::Change::write(withPassword(now, *encoded));
     };
 }

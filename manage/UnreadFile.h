@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QCoreApplication>
 #include <QString>
 
 // What a teacher screen says when a data file it read could not be read.
@@ -10,19 +11,23 @@
 
 inline QString unreadFileMessage(const QString &path)
 {
-    return QStringLiteral("The file\n%1\ncould not be read. Check that it exists and can be read.")
+    return QCoreApplication::translate("UnreadFile",
+        "The file\n%1\ncould not be read. Check that it exists and can be read.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 inline QString unreadAtLoadMessage(const QString &path)
 {
-    return unreadFileMessage(path)
-        + QStringLiteral("\n\nNothing can be changed on this screen; close it and open it again once the file can be read.");
+    return QCoreApplication::translate("UnreadFile",
+        "%1\n\nNothing can be changed on this screen; close it and open it "
+        "again once the file can be read.")
+        .arg(unreadFileMessage(path));
 }
 
 inline QString unreadAtSaveMessage(const QString &path)
 {
-    return QStringLiteral("The file\n%1\ncould not be read when this screen opened, so nothing was saved. "
-                          "Close this screen and open it again.")
+    return QCoreApplication::translate("UnreadFile",
+        "The file\n%1\ncould not be read when this screen opened, so nothing was saved. "
+        "Close this screen and open it again.")
         .arg(QDir::toNativeSeparators(path));
 }

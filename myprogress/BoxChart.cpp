@@ -9,7 +9,7 @@ namespace {
 
 QString noListText()
 {
-    return QStringLiteral("Choose a word list to see its words in their boxes.");
+    return BoxChart::tr("Choose a word list to see its words in their boxes.");
 }
 
 } // namespace
@@ -17,7 +17,7 @@ QString noListText()
 BoxChart::BoxChart(QWidget *parent)
     : QWidget(parent)
 {
-    setAccessibleName(QStringLiteral("Words in each box"));
+    setAccessibleName(tr("Words in each box"));
     setAccessibleDescription(noListText());
     // Reached with Tab, so a screen reader that follows the focus says it.
     setFocusPolicy(Qt::TabFocus);
@@ -28,11 +28,9 @@ QString BoxChart::inWords(const progress::BoxCounts &counts)
     QStringList parts;
     for (int box = 1; box <= progress::BoxCount; ++box) {
         const int n = counts.inBox[box];
-        parts.append(QStringLiteral("%1 %2: %3 %4")
-                         .arg(box == 1 ? QStringLiteral("Box") : QStringLiteral("box"))
-                         .arg(box)
-                         .arg(n)
-                         .arg(n == 1 ? QStringLiteral("word") : QStringLiteral("words")));
+        // Whole phrases with %n, so each language words its own plural forms and capital.
+        const QString part = box == 1 ? tr("Box %1: %n word(s)", nullptr, n) : tr("box %1: %n word(s)", nullptr, n);
+        parts.append(part.arg(box));
     }
     return parts.join(QStringLiteral(", ")) + u'.';
 }
@@ -82,7 +80,7 @@ void BoxChart::paintEvent(QPaintEvent *)
         const QRect bar(left + (slot - barWidth) / 2, floor - barHeight, barWidth, barHeight);
         p.fillRect(bar, pal.color(QPalette::Highlight));
         p.drawText(QRect(left, bar.top() - line, slot, line), Qt::AlignCenter, QString::number(n));
-        p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter, QStringLiteral("Box %1").arg(box));
+        p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter, tr("Box %1").arg(box));
     }
     p.drawLine(margin, floor, width() - margin, floor);
 }

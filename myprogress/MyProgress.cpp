@@ -2,6 +2,7 @@
 
 #include "BoxChart.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -20,10 +21,10 @@
 MyProgress::MyProgress()
     : Screen(ScreenId::MyProgress)
 {
-    setWindowTitle(QStringLiteral("My Progress"));
+    setWindowTitle(tr("My Progress"));
     setClientSizeTwips(9000, 6720);
 
-    QLabel *title = new QLabel(QStringLiteral("My Progress"), area());
+    QLabel *title = new QLabel(tr("My Progress"), area());
     placeTw(title, 1680, 120, 5640, 720);
     title->setAlignment(Qt::AlignCenter);
     setPointSize(title, 22);
@@ -31,12 +32,12 @@ MyProgress::MyProgress()
     makePicture(area(), QStringLiteral("deco1.png"), twRect(240, 120, 1200, 900));
     makePicture(area(), QStringLiteral("deco2.png"), twRect(7560, 120, 1200, 900));
 
-    QLabel *choose = makeLabel(area(), QStringLiteral("Choose a Word List:"));
+    QLabel *choose = makeLabel(area(), tr("Choose a Word List:"));
     placeTw(choose, 240, 1080, 3360, 375);
     setPointSize(choose, 11);
     TheLists = new QListWidget(area());
     placeTw(TheLists, 240, 1500, 3360, 4200);
-    TheLists->setAccessibleName(QStringLiteral("Choose a Word List:"));
+    TheLists->setAccessibleName(tr("Choose a Word List:"));
     connect(TheLists, &QListWidget::itemSelectionChanged, this, &MyProgress::TheLists_Click);
 
     Chart = new BoxChart(area());
@@ -50,9 +51,9 @@ MyProgress::MyProgress()
     for (QLabel *label : {DueLabel, NeverLabel})
         setPointSize(label, 11);
 
-    Practise = new QPushButton(QStringLiteral("Practise My Hard Words"), area());
+    Practise = new QPushButton(tr("Practise My Hard Words"), area());
     placeTw(Practise, 3840, 5280, 2760, 615);
-    StartAgain = new QPushButton(QStringLiteral("Start Again"), area());
+    StartAgain = new QPushButton(tr("Start Again"), area());
     placeTw(StartAgain, 6720, 5280, 2040, 615);
     for (QPushButton *button : {Practise, StartAgain}) {
         setPointSize(button, 11);
@@ -65,9 +66,9 @@ MyProgress::MyProgress()
     setTabOrder(Chart, Practise);
     setTabOrder(Practise, StartAgain);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
     // Start Again is saved when the pupil leaves, as an activity's answers are.
     progress::flushWhenClosed(this);
 }
@@ -102,8 +103,8 @@ void MyProgress::TheLists_Click()
     }
     const progress::BoxCounts counts = progress::recorder().boxCounts(pairs);
     Chart->setCounts(counts);
-    DueLabel->setText(QStringLiteral("Due today: %1").arg(counts.dueToday));
-    NeverLabel->setText(QStringLiteral("Never practised: %1").arg(counts.neverPractised));
+    DueLabel->setText(tr("Due today: %1").arg(counts.dueToday));
+    NeverLabel->setText(tr("Never practised: %1").arg(counts.neverPractised));
 }
 
 void MyProgress::Practise_Click()
@@ -119,7 +120,7 @@ void MyProgress::Practise_Click()
     }
     WordPairs due = progress::recorder().duePairs(list);
     if (due.isEmpty()) {
-        heyMessage(progress::nothingDueMessage(), this);
+        heyMessage(nothingDueMessage(), this);
         return;
     }
     if (due.size() > MaxQuestions)
@@ -138,9 +139,9 @@ void MyProgress::StartAgain_Click()
         takeListChoice(TheLists); // the reminder to choose one
         return;
     }
-    const QString question = QStringLiteral("Start \"%1\" again? Every word of it will count as never practised.")
+    const QString question = tr("Start \"%1\" again? Every word of it will count as never practised.")
                                  .arg(Shared.CurrentList);
-    if (MsgBox(question, QStringLiteral("Start Again"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
+    if (MsgBox(question, tr("Start Again"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
         return;
     progress::recorder().startAgain(pairs);
     TheLists_Click();
@@ -150,11 +151,6 @@ void MyProgress::Back_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::MyProgress);
-}
-
-void MyProgress::Quit_Click()
-{
-    screens().endProgram();
 }
 
 void MyProgress::escapePressed()

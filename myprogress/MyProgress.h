@@ -26,7 +26,6 @@ public:
     void Practise_Click();
     void StartAgain_Click();
     void Back_Click();
-    void Quit_Click();
 
     QListWidget *TheLists;
     BoxChart *Chart;

@@ -3,6 +3,7 @@
 #include "app/core/StoreContent.h"
 #include "app/core/TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -44,14 +45,14 @@ std::optional<QString> refusal(const QString &path, const QString &account)
 {
     const auto expected = uidNamed(account);
     if (!expected)
-        return QStringLiteral("no account of that name on this computer");
+        return QCoreApplication::translate("ClassView", "no account of that name on this computer");
     struct stat info {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
-        return QStringLiteral("cannot be looked at");
+        return QCoreApplication::translate("ClassView", "cannot be looked at");
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("not a plain file");
+        return QCoreApplication::translate("ClassView", "not a plain file");
     if (info.st_uid != *expected)
-        return QStringLiteral("owned by %1, not by %2").arg(ownerName(info.st_uid), account);
+        return QCoreApplication::translate("ClassView", "owned by %1, not by %2").arg(ownerName(info.st_uid), account);
     return std::nullopt;
 }
 
@@ -66,8 +67,9 @@ ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store
     if (!dir) {
         struct stat info {};
         result.error = ::stat(QFile::encodeName(folder).constData(), &info) != 0
-                           ? QStringLiteral("there is no class progress folder %1").arg(shown)
-                           : QStringLiteral("this account cannot list the class progress folder %1").arg(shown);
+                           ? QCoreApplication::translate("ClassView", "there is no class progress folder %1").arg(shown)
+                           : QCoreApplication::translate("ClassView",
+                               "this account cannot list the class progress folder %1").arg(shown);
         return result;
     }
     QStringList names;
@@ -96,7 +98,7 @@ ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store
         }
         const auto bytes = textfile::readBytes(path);
         if (!bytes) {
-            result.skipped.append({name, QStringLiteral("cannot be read")});
+            result.skipped.append({name, QCoreApplication::translate("ClassView", "cannot be read")});
             continue;
         }
         PupilCounts counts{account, QList<Tally>(result.pairNumbers.size())};
@@ -106,7 +108,8 @@ ClassFolder readClassFolder(const QString &dataFolder, const StoreContent &store
                 counts.byPair[number] = {pair.right, pair.wrong};
         });
         if (!read) {
-            result.skipped.append({name, QStringLiteral("not a progress file this version can read")});
+            result.skipped.append({name, QCoreApplication::translate("ClassView",
+                "not a progress file this version can read")});
             continue;
         }
         result.pupils.append(std::move(counts));
@@ -172,6 +175,7 @@ QList<ListRows> classRows(const StoreContent &store, const ClassFolder &folder)
 
 QList<QStringList> rowFields(const QList<ListRows> &lists)
 {
+    // Row kinds in English in every interface language: scripts read them.
     QList<QStringList> rows;
     for (const ListRows &list : lists) {
         for (const PupilRow &pupil : list.pupils)

@@ -3,6 +3,7 @@
 #include "app/core/TextFile.h"
 
 #include <QCryptographicHash>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,13 +86,16 @@ BookRead readAccountFile(const QString &path, const QDateTime &now)
         aside = base + u'-' + QString::number(n);
     const QString shown = QDir::toNativeSeparators(path);
     if (QFile::rename(path, aside)) {
-        read.problem = bytes ? QStringLiteral("%1 is not a progress file this version can read; it was set aside as %2 "
-                                              "and progress starts again.")
+        read.problem = bytes ? QCoreApplication::translate("ProgressFiles",
+            "%1 is not a progress file this version can read; it was set aside as %2 "
+            "and progress starts again.")
                                    .arg(shown, QDir::toNativeSeparators(aside))
-                             : QStringLiteral("%1 could not be read; it was set aside as %2 and progress starts again.")
+                             : QCoreApplication::translate("ProgressFiles",
+                                 "%1 could not be read; it was set aside as %2 and progress starts again.")
                                    .arg(shown, QDir::toNativeSeparators(aside));
     } else {
-        read.problem = QStringLiteral("%1 could not be read or set aside; progress is not saved this time.").arg(shown);
+        read.problem = QCoreApplication::translate("ProgressFiles",
+            "%1 could not be read or set aside; progress is not saved this time.").arg(shown);
         read.mayWrite = false;
     }
     return read;
@@ -102,7 +106,8 @@ QString replaceFile(const QString &path, const QByteArray &bytes, QFileDevice::P
     const QString folder = QFileInfo(path).absolutePath();
     if (makeFolder && !QFileInfo::exists(folder)) {
         if (!QDir().mkpath(folder))
-            return QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
+            return QCoreApplication::translate("ProgressFiles",
+                "cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
     QSaveFile file(path);

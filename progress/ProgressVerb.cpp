@@ -6,6 +6,7 @@
 #include "app/core/SharedState.h"
 #include "app/core/StoreContent.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -24,15 +25,16 @@ int progressVerb(const std::optional<QString> &list, QTextStream &out, QTextStre
 {
     const auto store = ReadStore();
     if (!store)
-        return failure(err, QStringLiteral("could not read the word lists in %1")
+        return failure(err, QCoreApplication::translate("ProgressVerb", "could not read the word lists in %1")
                                 .arg(QDir::toNativeSeparators(Shared.AppPath)));
     if (list && (store->isEmpty() || !store->hasListNamed(*list)))
-        return failure(err, QStringLiteral("there is no list named \"%1\"").arg(*list));
+        return failure(err, QCoreApplication::translate("ProgressVerb", "there is no list named \"%1\"").arg(*list));
     const progress::ClassFolder folder = progress::readClassFolder(Shared.AppPath, *store);
     if (!folder.ok())
         return failure(err, folder.error);
     for (const progress::SkippedFile &skipped : folder.skipped)
-        err << "lingo-spark: skipped " << skipped.file << ": " << skipped.why << '\n';
+        err << QCoreApplication::translate("ProgressVerb", "lingo-spark: skipped %1: %2").arg(skipped.file, skipped.why)
+            << '\n';
     err.flush();
 
     QList<progress::ListRows> rows;
@@ -57,8 +59,9 @@ int progressVerb(const std::optional<QString> &list, QTextStream &out, QTextStre
 Verb progressVerbEntry()
 {
     return {QStringLiteral("progress"), QStringLiteral("[LIST]"),
-            QStringLiteral("Print what the class's progress files in the data folder's progress/ say, per list "
-                           "(or LIST alone): each pupil's right and wrong answers, the ten most-missed pairs."),
+            QCoreApplication::translate("ProgressVerb",
+                "Print what the class's progress files in the data folder's progress/ say, per list "
+                "(or LIST alone): each pupil's right and wrong answers, the ten most-missed pairs."),
             {}, 0, 1, [](const QStringList &args, const QCommandLineParser &) {
                 QTextStream out(stdout);
                 QTextStream err(stderr);

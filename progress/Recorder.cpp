@@ -103,11 +103,12 @@ struct Recorder::Writer {
     {
         const QByteArray bytes = job.book.toBytes();
         if (QString why = replaceFile(job.accountPath, bytes, OwnFilePermissions, true); !why.isEmpty())
-            return QStringLiteral("could not save progress to %1: %2").arg(job.accountPath, why);
+            return QCoreApplication::translate("Recorder",
+                "could not save progress to %1: %2").arg(job.accountPath, why);
         if (canWriteClassFolder(job.dataFolder)) {
             const QString path = classFilePath(job.dataFolder);
             if (QString why = replaceFile(path, bytes, ClassFilePermissions, false); !why.isEmpty())
-                return QStringLiteral("could not save progress to %1: %2").arg(path, why);
+                return QCoreApplication::translate("Recorder", "could not save progress to %1: %2").arg(path, why);
         }
         return {};
     }

@@ -89,10 +89,4 @@ Recorder &recorder();
 // than up to FlushIntervalMs later.
 void flushWhenClosed(QObject *screen);
 
-// What the pupil is told when a list has no pair due to practise.
-inline QString nothingDueMessage()
-{
-    return QStringLiteral("No words of this list are due today.");
-}
-
 } // namespace progress

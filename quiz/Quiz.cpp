@@ -5,7 +5,9 @@
 
 #include "QuizList.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
+#include "app/ListChooser.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -58,25 +60,25 @@ QLabel *caption(QWidget *parent, const QString &text, int left, int top, int wid
 Quiz::Quiz()
     : Screen(ScreenId::Quiz)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark Vocabulary Quiz"));
+    setWindowTitle(tr("Lingo-Spark Vocabulary Quiz"));
     setClientSizeTwips(9360, 6720);
 
-    Direct = makeLabel(area(), QStringLiteral("Directions:"));
+    Direct = makeLabel(area(), tr("Directions:"));
     Direct->setObjectName(QStringLiteral("Direct"));
     placeTw(Direct, 240, 120, 8880, 375);
     setPointSize(Direct, 10);
 
-    Questionlabel = makeLabel(area(), QStringLiteral("The Question"));
+    Questionlabel = makeLabel(area(), tr("The Question"));
     Questionlabel->setObjectName(QStringLiteral("Questionlabel"));
     placeTw(Questionlabel, 240, 600, 8880, 1095);
     Questionlabel->setAlignment(Qt::AlignCenter);
     setPointSize(Questionlabel, 16);
 
     // Buttons and labels in tab order A to D: position 1 is at the top.
-    AnswerA = new QPushButton(QStringLiteral("A"), area());
-    Command1 = new QPushButton(QStringLiteral("B"), area());
-    Command2 = new QPushButton(QStringLiteral("C"), area());
-    Command3 = new QPushButton(QStringLiteral("D"), area());
+    AnswerA = new QPushButton(tr("A"), area());
+    Command1 = new QPushButton(tr("B"), area());
+    Command2 = new QPushButton(tr("C"), area());
+    Command3 = new QPushButton(tr("D"), area());
     Answer1 = makeLabel(area(), QStringLiteral("Answer1"));
     Answer2 = makeLabel(area(), QStringLiteral("Answer2"));
     Answer3 = makeLabel(area(), QStringLiteral("Answer3"));
@@ -105,7 +107,7 @@ Quiz::Quiz()
     connect(Command2, &QPushButton::clicked, this, &Quiz::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Quiz::Command3_Click);
 
-    Feedback = new QLabel(QStringLiteral("Feedback"), area());
+    Feedback = new QLabel(tr("Feedback"), area());
     Feedback->setObjectName(QStringLiteral("Feedback"));
     placeTw(Feedback, 6840, 1920, 2280, 615);
     Feedback->setAlignment(Qt::AlignCenter);
@@ -121,7 +123,7 @@ Quiz::Quiz()
     Sad = picture(area(), "Sad", sad, 6840, 4200, 720, 720);
     Sad2 = picture(area(), "Sad2", sad, 8400, 4200, 720, 720);
 
-    NextQuestion = new QPushButton(QStringLiteral("Next Question"), area());
+    NextQuestion = new QPushButton(tr("Next Question"), area());
     NextQuestion->setObjectName(QStringLiteral("NextQuestion"));
     placeTw(NextQuestion, 6840, 5160, 2280, 615);
     setPointSize(NextQuestion, 11);
@@ -129,9 +131,9 @@ Quiz::Quiz()
     NextQuestion->hide();
     connect(NextQuestion, &QPushButton::clicked, this, &Quiz::NextQuestion_Click);
 
-    caption(area(), QStringLiteral("Questions Remaining:"), 240, 5040, 2880);
-    caption(area(), QStringLiteral("Total Correct:"), 240, 5520, 2880);
-    caption(area(), QStringLiteral("Total Wrong:"), 240, 6000, 2880);
+    caption(area(), tr("Questions Remaining:"), 240, 5040, 2880);
+    caption(area(), tr("Total Correct:"), 240, 5520, 2880);
+    caption(area(), tr("Total Wrong:"), 240, 6000, 2880);
     RemainingLabel = caption(area(), QStringLiteral("0"), 3120, 5040, 960);
     CorrectLabel = caption(area(), QStringLiteral("0"), 3120, 5520, 960);
     WrongLabel = caption(area(), QStringLiteral("0"), 3120, 6000, 960);
@@ -139,14 +141,14 @@ Quiz::Quiz()
     CorrectLabel->setObjectName(QStringLiteral("CorrectLabel"));
     WrongLabel->setObjectName(QStringLiteral("WrongLabel"));
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
-    addMenuItem(Go, QStringLiteral("Back to Quiz Options"), [this] { Back_Click(); });
-    addMenuItem(Go, QStringLiteral("Back to Main Screen"), [this] { Back2Main_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    QMenu *Go = CommonMenus::go(menuBar());
+    addMenuItem(Go, tr("Back to Quiz Options"), [this] { Back_Click(); });
+    CommonMenus::backToMainScreen(Go, [this] { Back2Main_Click(); });
+    CommonMenus::quit(Go);
+    QMenu *options = CommonMenus::options(menuBar());
     m_sound = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -211,8 +213,8 @@ void Quiz::ChooseDirection()
 void Quiz::ShowDirections()
 {
     Direct->setText(Shared.QuizDirection == WordToMeaning
-                        ? QStringLiteral("Directions:  Mark the definition that BEST matches the word.")
-                        : QStringLiteral("Directions:  Mark the word that BEST matches the definition."));
+                        ? tr("Directions:  Mark the definition that BEST matches the word.")
+                        : tr("Directions:  Mark the word that BEST matches the definition."));
 }
 
 void Quiz::MakeQuestion()
@@ -273,7 +275,7 @@ void Quiz::CheckAnswer()
 
     const bool right = Shared.ChosenAnswer == Shared.RightAnswer;
     progress::recorder().graded(m_asked, right);
-    Feedback->setText(right ? QStringLiteral("Correct!") : QStringLiteral("Wrong"));
+    Feedback->setText(right ? tr("Correct!") : tr("Wrong"));
     Feedback->show();
     for (QLabel *image : right ? std::array{Happy, Happy2, Image1} : std::array{Sad, Sad2, Image2})
         image->show();
@@ -327,16 +329,6 @@ void Quiz::Back2Main_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::Quiz);
-}
-
-void Quiz::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Quiz::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Quiz::SoundOn_Click()

@@ -29,8 +29,6 @@ public:
     void NextQuestion_Click();
     void Back_Click();
     void Back2Main_Click();
-    void Quit_Click();
-    void About_Click();
     void SoundOn_Click();
 
     bool soundIsOn() const;

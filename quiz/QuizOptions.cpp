@@ -3,6 +3,7 @@
 #include "QuizList.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ListChooser.h"
 #include "app/MessageBox.h"
@@ -23,10 +24,10 @@
 QuizOptions::QuizOptions()
     : Screen(ScreenId::QuizOptions)
 {
-    setWindowTitle(QStringLiteral("Lingo-Spark Quiz"));
+    setWindowTitle(tr("Lingo-Spark Quiz"));
     setClientSizeTwips(7440, 5160);
 
-    auto *Label1 = new QLabel(QStringLiteral("Lingo-Spark Vocabulary Quiz"), area());
+    auto *Label1 = new QLabel(tr("Lingo-Spark Vocabulary Quiz"), area());
     placeTw(Label1, 240, 120, 6960, 615);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 18);
@@ -37,20 +38,20 @@ QuizOptions::QuizOptions()
         placeTw(Line1, 240, top, 6960, 30);
     }
 
-    auto *Label2 = new QLabel(QStringLiteral("Choose a list:"), area());
+    auto *Label2 = new QLabel(tr("Choose a list:"), area());
     placeTw(Label2, 240, 1080, 2880, 315);
     setPointSize(Label2, 10);
     TheLists = new QListWidget(area());
     TheLists->setObjectName(QStringLiteral("TheLists"));
-    TheLists->setAccessibleName(QStringLiteral("Choose a list:"));
+    TheLists->setAccessibleName(tr("Choose a list:"));
     placeTw(TheLists, 240, 1440, 2880, 2640);
     TheLists->installEventFilter(this);
 
-    Frame3 = new QGroupBox(QStringLiteral("How many questions?"), area());
+    Frame3 = new QGroupBox(tr("How many questions?"), area());
     placeTw(Frame3, 3360, 1080, 3840, 1200);
     QuestionBar = new NumberScrollBar(Qt::Vertical, 100, 1, Frame3);
     QuestionBar->setObjectName(QStringLiteral("QuestionBar"));
-    QuestionBar->setAccessibleName(QStringLiteral("How many questions?"));
+    QuestionBar->setAccessibleName(tr("How many questions?"));
     QuestionBar->setSingleStep(1);
     QuestionBar->setPageStep(1);
     QuestionBar->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
@@ -62,13 +63,13 @@ QuizOptions::QuizOptions()
     setPointSize(QuestionLabel, 16);
     connect(QuestionBar, &QScrollBar::valueChanged, this, &QuizOptions::QuestionBar_Change);
 
-    Frame1 = new QGroupBox(QStringLiteral("What type of questions?"), area());
+    Frame1 = new QGroupBox(tr("What type of questions?"), area());
     placeTw(Frame1, 3360, 2400, 3840, 1680);
     WordQuiz = new QRadioButton(Frame1);
     DefinitionQuiz = new QRadioButton(Frame1);
     RandomQuiz = new QRadioButton(Frame1);
-    const std::array<QString, 3> captions{QStringLiteral("Quiz me on Words"), QStringLiteral("Quiz me on Meanings"),
-                                          QStringLiteral("Quiz me on Words and Meanings")};
+    const std::array<QString, 3> captions{tr("Quiz me on Words"), tr("Quiz me on Meanings"),
+                                          tr("Quiz me on Words and Meanings")};
     const std::array<QRadioButton *, 3> kinds{WordQuiz, DefinitionQuiz, RandomQuiz};
     for (int index = 3; index <= 5; ++index) {
         QRadioButton *button = kinds[index - 3];
@@ -87,17 +88,17 @@ QuizOptions::QuizOptions()
     RandomQuiz->setObjectName(QStringLiteral("RandomQuiz"));
     RandomQuiz->setChecked(true);
 
-    Command1 = new QPushButton(QStringLiteral("Begin!"), area());
+    Command1 = new QPushButton(tr("Begin!"), area());
     placeTw(Command1, 2880, 4500, 1695, 495);
     setPointSize(Command1, 11);
     setDefaultButton(Command1); // Enter on an option or the bar begins too
     connect(Command1, &QPushButton::clicked, this, &QuizOptions::Command1_Click);
 
-    QMenu *Go = addMenu(QStringLiteral("Go"));
-    addMenuItem(Go, QStringLiteral("Return to Main Screen"), [this] { Return_Click(); });
-    addMenuItem(Go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *Options = addMenu(QStringLiteral("Options"));
-    addMenuItem(Options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    QMenu *Go = CommonMenus::go(menuBar());
+    addMenuItem(Go, tr("Return to Main Screen"), [this] { Return_Click(); });
+    CommonMenus::quit(Go);
+    QMenu *Options = CommonMenus::options(menuBar());
+    CommonMenus::about(Options);
 
     TheLists->setFocus();
 }
@@ -151,16 +152,6 @@ void QuizOptions::Return_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::QuizOptions);
-}
-
-void QuizOptions::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void QuizOptions::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 bool QuizOptions::eventFilter(QObject *watched, QEvent *event)

@@ -24,8 +24,6 @@ public:
     void Label3_Click(int index);
     void Command1_Click();
     void Return_Click();
-    void Quit_Click();
-    void About_Click();
 
     // The number the bar stands for: its top end is 100, its bottom end 1.
     int questionCount() const;

@@ -1,5 +1,6 @@
 #include "QuizRules.h"
 
+
 int chooseDirection(int quizType, const rnd::Source &random)
 {
     if (quizType == WordToMeaning || quizType == MeaningToWord)
@@ -58,13 +59,13 @@ int scorePercent(int right, int asked)
     return asked > 0 ? right * 100 / asked : 0;
 }
 
-QString ratingFor(int percent)
+Rating ratingFor(int percent)
 {
     if (percent >= 100)
-        return QStringLiteral("Perfect Score!!!");
+        return Rating::Perfect;
     if (percent >= 71)
-        return QStringLiteral("Good job!");
+        return Rating::GoodJob;
     if (percent >= 41)
-        return QStringLiteral("Looks like you could use a little more work.");
-    return QStringLiteral("Oops! Keep studying!!");
+        return Rating::MoreWork;
+    return Rating::KeepStudying;
 }

@@ -51,4 +51,6 @@ private:
 // 58 (floating point would drop it to 57); 0 when nothing was asked.
 int scorePercent(int right, int asked);
 
-QString ratingFor(int percent);
+// The results screen's verdict on a percentage.
+enum class Rating { Perfect, GoodJob, MoreWork, KeepStudying };
+Rating ratingFor(int percent);

@@ -33,7 +33,7 @@ QLabel *resultLine(QWidget *parent, const QString &text, const char *name, int t
 summary::summary()
     : Screen(ScreenId::summary)
 {
-    setWindowTitle(QStringLiteral("Quiz Results"));
+    setWindowTitle(tr("Quiz Results"));
     setClientSizeTwips(ClientWidth, ClientHeight);
 
     Timer1 = new QTimer(this);
@@ -46,11 +46,11 @@ summary::summary()
     }
     placePictures();
 
-    Label1 = resultLine(area(), QStringLiteral("You got (blank) out of (blank) correct."), "Label1", 2760, 375, 12);
-    Label2 = resultLine(area(), QStringLiteral("This gives you a score of (blank)%"), "Label2", 3180, 375, 12);
-    Feedback = resultLine(area(), QStringLiteral("Feedback"), "Feedback", 3600, 495, 14);
+    Label1 = resultLine(area(), tr("You got (blank) out of (blank) correct."), "Label1", 2760, 375, 12);
+    Label2 = resultLine(area(), tr("This gives you a score of (blank)%"), "Label2", 3180, 375, 12);
+    Feedback = resultLine(area(), tr("Feedback"), "Feedback", 3600, 495, 14);
 
-    OK = new QPushButton(QStringLiteral("OK"), area());
+    OK = new QPushButton(tr("OK"), area());
     placeTw(OK, (ClientWidth - 1455) / 2, 4260, 1455, 495);
     OK->setAutoDefault(true);
     OK->setDefault(true);
@@ -68,10 +68,25 @@ void summary::Form_Load()
     Timer1->start(16);
     const int asked = Shared.RightCount + Shared.WrongCount;
     const int percent = scorePercent(Shared.RightCount, asked);
-    Label1->setText(QStringLiteral("You got ") + withLeadingBlank(Shared.RightCount) + QStringLiteral(" correct out of ")
-                    + withLeadingBlank(asked) + QStringLiteral("!"));
-    Label2->setText(QStringLiteral("This gives you a score of ") + withLeadingBlank(percent) + QStringLiteral("%."));
-    Feedback->setText(ratingFor(percent));
+    Label1->setText(
+        tr("You got %1 correct out of %2!").arg(withLeadingBlank(Shared.RightCount), withLeadingBlank(asked)));
+    Label2->setText(tr("This gives you a score of %1%.").arg(withLeadingBlank(percent)));
+    Feedback->setText(ratingText(ratingFor(percent)));
+}
+
+QString summary::ratingText(Rating rating)
+{
+    switch (rating) {
+    case Rating::Perfect:
+        return tr("Perfect Score!!!");
+    case Rating::GoodJob:
+        return tr("Good job!");
+    case Rating::MoreWork:
+        return tr("Looks like you could use a little more work.");
+    case Rating::KeepStudying:
+        return tr("Oops! Keep studying!!");
+    }
+    return {};
 }
 
 void summary::placePictures()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PictureSlide.h"
+#include "QuizRules.h"
 
 #include "app/Screen.h"
 
@@ -27,6 +28,7 @@ public:
 
 private:
     void placePictures();
+    static QString ratingText(Rating rating);
 
     PictureSlide m_slide;
     QTimer *Timer1;

@@ -34,7 +34,7 @@ ScreenSpeech::ScreenSpeech(QWidget *screen, QMenu *menu, SayIt sayIt)
     m_sayIt = menu->addAction(QString());
     m_sayIt->setShortcut(SayItKey);
     connect(m_sayIt, &QAction::triggered, this, &ScreenSpeech::sayIt);
-    m_automatic = menu->addAction(QStringLiteral("Speak &Automatically"));
+    m_automatic = menu->addAction(tr("Speak &Automatically"));
     m_automatic->setCheckable(true);
     m_automatic->setChecked(speech::speakAutomatically());
     connect(m_automatic, &QAction::toggled, this, [](bool on) { speech::setSpeakAutomatically(on); });
@@ -104,16 +104,16 @@ void ScreenSpeech::say()
 QString ScreenSpeech::reasonNotSaid() const
 {
     if (m_last->language.isEmpty())
-        return QStringLiteral("no language set for this list");
+        return tr("no language set for this list");
     switch (speaker().blockFor(m_last->language)) {
     case SpeechBlock::None:
         return {};
     case SpeechBlock::NoVoice:
-        return QStringLiteral("no voice for %1 on this computer").arg(languages::ownName(m_last->language));
+        return tr("no voice for %1 on this computer").arg(languages::ownName(m_last->language));
     case SpeechBlock::EngineFailed:
-        return QStringLiteral("speech cannot start on this computer");
+        return tr("speech cannot start on this computer");
     case SpeechBlock::NoSoundDevice:
-        return QStringLiteral("no sound device");
+        return tr("no sound device");
     }
     return {};
 }
@@ -122,7 +122,7 @@ void ScreenSpeech::updateSayIt()
 {
     const QString reason = m_offered && m_last ? reasonNotSaid() : QString();
     m_sayIt->setEnabled(m_offered && m_last && reason.isEmpty());
-    const QString caption = reason.isEmpty() ? QStringLiteral("&Say It") : QStringLiteral("&Say It (%1)").arg(reason);
+    const QString caption = reason.isEmpty() ? tr("&Say It") : tr("&Say It (%1)").arg(reason);
     m_sayIt->setText(caption);
     m_sayIt->setToolTip(visibleCaption(caption));
 }

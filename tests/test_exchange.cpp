@@ -67,8 +67,8 @@ QStringList report(const ImportResult &result)
 {
     QStringList out;
     for (const RefusedRow &row : result.refused)
-        out.append(QStringLiteral("%1: %2").arg(row.line).arg(row.why));
-    return out + importNotes(result);
+        out.append(QStringLiteral("%1: %2").arg(row.line).arg(ImportList::refusalText(row)));
+    return out + ImportList::notesText(result);
 }
 
 void chooseList(QListWidget *lists, const QString &name)
@@ -227,7 +227,7 @@ void ExchangeTest::import()
         QVERIFY(QFile::resize(env.path(fileName), 50 * 1024 * 1024));
     const exchange::FileRead read = exchange::readImportFile(env.path(fileName));
     const ImportResult result = readImport(read.bytes, env.path(fileName), HeaderChoice(header));
-    const QString failure = read.ok() ? result.error : read.error;
+    const QString failure = read.ok() ? ImportList::failureText(result) : read.error;
     if (!error.isEmpty()) {
         QVERIFY2(failure.contains(fileName) && failure.contains(error), qPrintable(failure));
         return;
@@ -274,7 +274,7 @@ void ExchangeTest::roundTrip()
     };
     const QByteArray bytes = write(title, pairs);
     const ImportResult back = readImport(bytes, fileName);
-    QCOMPARE(back.error, QString());
+    QCOMPARE(back.failure, ImportFailure::None);
     QCOMPARE(back.refused, QVector<RefusedRow>());
     QCOMPARE(back.pairs, pairs);
     QCOMPARE(back.name, title);
@@ -289,7 +289,9 @@ void ExchangeTest::exportBytes()
     // XML cannot carry a control character: the refusal names the pair.
     const KvtmlBytes out = kvtmlBytes("L", {{"fine", "ok"}, {"be\x01l", "bell"}});
     QVERIFY(!out.ok());
-    QVERIFY2(out.refusal.contains("Pair 2") && out.refusal.contains("U+0001"), qPrintable(out.refusal));
+    QCOMPARE(out.refusal, KvtmlBytes::Refusal::ControlInPair);
+    const QString told = ExportList::refusalText(out);
+    QVERIFY2(told.contains("Pair 2") && told.contains("U+0001"), qPrintable(told));
 }
 
 void ExchangeTest::worksheetPdf_data()
@@ -453,7 +455,7 @@ void ExchangeTest::verbsWithoutDisplay_data()
                                          << "Added the list \"Vocab\" with 2 words from @/w.csv.\n" << ""
                                          << QStringList{"<New List>", "Vocab", "word", "meaning", "sol", "sun"};
     QTest::addRow("import, a row not taken") << QStringList{"import", "@/sp.txt"} << 0
-                                             << "Added the list \"sp\" with 1 words from @/sp.txt.\n"
+                                             << "Added the list \"sp\" with 1 word from @/sp.txt.\n"
                                              << "@/sp.txt:2: not taken: the meaning is empty\n"
                                              << QStringList{"<New List>", "sp", "sol", "sun"};
     QTest::addRow("import, empty name") << QStringList{"import", "@/w.csv", "--name", ""} << 1 << ""

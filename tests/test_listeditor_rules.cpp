@@ -3,6 +3,7 @@
 #include "app/core/StoreContent.h"
 #include "manage/editor/EditorResults.h"
 #include "manage/editor/ListEntries.h"
+#include "manage/editor/ListEntryWords.h"
 #include "manage/editor/NewListDraft.h"
 
 #include <QTest>
@@ -125,7 +126,7 @@ private slots:
         const auto refusal = entryRefusal(text, EntryKind(kind));
         QCOMPARE(refusal.has_value(), refused);
         if (refusal)
-            QVERIFY(!refusal->isEmpty());
+            QVERIFY(!entryRefusalText(*refusal, EntryKind(kind)).isEmpty());
     }
 
     void namesOfOtherListsAreTaken()
@@ -146,7 +147,7 @@ private slots:
             QCOMPARE(draft.addPair(QString::number(i), "m").result, NewListDraft::Added::Yes);
         const auto outcome = draft.addPair("one", "too many");
         QCOMPARE(outcome.result, NewListDraft::Added::Full);
-        QVERIFY(outcome.message.contains("600"));
+        QVERIFY(listFullMessage().contains("600"));
         QCOMPARE(draft.pairCount(), MaxPairs);
         QCOMPARE(draft.addPair("", "m").result, NewListDraft::Added::EmptyBox);
         NewListDraft other("x");

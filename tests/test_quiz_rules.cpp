@@ -30,9 +30,9 @@ private slots:
         const int percents[][3] = {{2, 3, 66}, {29, 50, 58}, {57, 100, 57}, {58, 100, 58}, {10, 10, 100}, {0, 0, 0}};
         for (const auto &row : percents)
             QVERIFY2(scorePercent(row[0], row[1]) == row[2], qPrintable(QString("%1 of %2").arg(row[0]).arg(row[1])));
-        const QString good = "Good job!", more = "Looks like you could use a little more work.";
-        const std::pair<int, QString> ratings[] = {{100, "Perfect Score!!!"}, {99, good}, {71, good},
-                                                   {70, more}, {41, more}, {40, "Oops! Keep studying!!"}};
+        const std::pair<int, Rating> ratings[] = {{100, Rating::Perfect},  {99, Rating::GoodJob},
+                                                  {71, Rating::GoodJob},   {70, Rating::MoreWork},
+                                                  {41, Rating::MoreWork},  {40, Rating::KeepStudying}};
         for (const auto &[percent, rating] : ratings)
             QVERIFY2(ratingFor(percent) == rating, qPrintable(QString::number(percent)));
     }

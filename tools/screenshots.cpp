@@ -20,6 +20,7 @@
 #include "manage/exchange/ExchangeDialogs.h"
 #include "progress/Book.h"
 #include "progress/Recorder.h"
+#include "translations/InterfaceLanguage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -250,12 +251,25 @@ void writeClassFolder(const QString &dataFolder, const WordPairs &pairs)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR DATA_DIR\n", argv[0]);
+    QStringList arguments = QApplication::arguments();
+    // The program's own reading of --language, so the gallery shows what a pupil of that language sees.
+    const QString language = translations::languageOption(arguments);
+    for (qsizetype i = 1; i < arguments.size();) {
+        if (arguments[i] == QStringLiteral("--language"))
+            arguments.remove(i, qMin<qsizetype>(2, arguments.size() - i));
+        else if (arguments[i].startsWith(QStringLiteral("--language=")))
+            arguments.remove(i);
+        else
+            ++i;
+    }
+    if (arguments.size() != 3 || (!language.isEmpty() && !translations::shippedLanguages().contains(language))) {
+        std::fprintf(stderr, "usage: %s [--language CODE] OUTPUT_DIR DATA_DIR\n", argv[0]);
         return 2;
     }
-    const QString outDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QDir data(QString::fromLocal8Bit(argv[2]));
+    translations::InterfaceLanguage catalogues(language.isEmpty() ? QStringLiteral("en") : language);
+    catalogues.install();
+    const QString outDir = QDir(arguments[1]).absolutePath();
+    const QDir data(arguments[2]);
     QDir().mkpath(outDir);
 
     QTemporaryDir folder;
@@ -485,7 +499,13 @@ int main(int argc, char *argv[])
     r.closeAll();
 
     // One screen per script family: Cyrillic, Arabic (right to left) and an
-    // Indic script whose letters carry vowel signs.
+    // Indic script whose letters carry vowel signs; in English only, since the
+    // lists, not the interface, are what they show.
+    if (!language.isEmpty()) {
+        std::printf("%d screens pictured in %s\n", r.saved(), qPrintable(outDir));
+        progress::recorder().reset();
+        return r.failures() == 0 && r.saved() == int(ScreenNames.size()) ? 0 : 1;
+    }
     if (!writeScriptsStore(appFile(QStringLiteral("thelists.dat"))))
         std::fprintf(stderr, "cannot write the store of every script\n");
     Shared.CurrentList = QStringLiteral("Русский - Животные");

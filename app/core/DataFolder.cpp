@@ -1,5 +1,8 @@
 #include "DataFolder.h"
 
+#include "ConfigFile.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,20 +33,24 @@ bool readable(const QString &path)
 QString checkFolder(const DataFolderChoice &choice)
 {
     // Who named the folder, so a technician knows which setting to mend.
-    const QString setBy = choice.isDefault ? QString() : QStringLiteral("(set by %1)\n").arg(shown(choice.origin));
+    const QString setBy = choice.isDefault ? QString() : QCoreApplication::translate("DataFolder",
+        "(set by %1)\n").arg(shown(choice.origin));
     const QString folder = shown(choice.folder);
     if (!QFileInfo(choice.folder).isDir())
-        return QStringLiteral("Lingo-Spark cannot start: the data folder\n%1\n%2does not exist.\n\n"
-                              "If it is on a shared drive, check that the drive is connected.")
+        return QCoreApplication::translate("DataFolder",
+            "Lingo-Spark cannot start: the data folder\n%1\n%2does not exist.\n\n"
+            "If it is on a shared drive, check that the drive is connected.")
             .arg(folder, setBy);
     if (!QDir(choice.folder).isReadable())
-        return QStringLiteral("Lingo-Spark cannot start: the data folder\n%1\n%2cannot be read from this account.")
+        return QCoreApplication::translate("DataFolder",
+            "Lingo-Spark cannot start: the data folder\n%1\n%2cannot be read from this account.")
             .arg(folder, setBy);
     for (const QString &name : dataFileNames()) {
         if (!readable(QDir(choice.folder).filePath(name)))
-            return QStringLiteral("Lingo-Spark cannot start: the file \"%1\" is missing or cannot be read in the "
-                                  "data folder\n%2\n%3\nIf the folder is on a shared drive, check that the drive "
-                                  "is connected; otherwise copy the file there again.")
+            return QCoreApplication::translate("DataFolder",
+                "Lingo-Spark cannot start: the file \"%1\" is missing or cannot be read in the "
+                "data folder\n%2\n%3\nIf the folder is on a shared drive, check that the drive "
+                "is connected; otherwise copy the file there again.")
                 .arg(name, folder, setBy);
     }
     return {};
@@ -54,14 +61,16 @@ QString checkFolder(const DataFolderChoice &choice)
 QString seedDefaultFolder(const QString &folder, const QString &programFolder)
 {
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Lingo-Spark cannot start: it cannot create its data folder\n%1").arg(shown(folder));
+        return QCoreApplication::translate("DataFolder",
+            "Lingo-Spark cannot start: it cannot create its data folder\n%1").arg(shown(folder));
     for (const QString &name : dataFileNames()) {
         const QString target = QDir(folder).filePath(name);
         if (QFileInfo::exists(target))
             continue;
         const QString source = QDir(programFolder).filePath(name);
         if (!QFile::copy(source, target))
-            return QStringLiteral("Lingo-Spark cannot start: it cannot copy \"%1\" from\n%2\ninto its data folder\n%3")
+            return QCoreApplication::translate("DataFolder",
+                "Lingo-Spark cannot start: it cannot copy \"%1\" from\n%2\ninto its data folder\n%3")
                 .arg(name, shown(programFolder), shown(folder));
         // The shipped copy may be read-only; the user's copy is theirs to change.
         QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
@@ -81,8 +90,7 @@ DataFolderSources systemDataFolderSources(const QString &option)
     DataFolderSources sources;
     sources.option = option;
     sources.environment = qEnvironmentVariable("LINGO_SPARK_DATA");
-    sources.configFiles =
-        QStandardPaths::locateAll(QStandardPaths::GenericConfigLocation, QStringLiteral("lingo-spark/lingo-spark.conf"));
+    sources.configFiles = lingoSparkConfigFiles();
     sources.defaultFolder =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/lingo-spark");
     return sources;
@@ -90,19 +98,7 @@ DataFolderSources systemDataFolderSources(const QString &option)
 
 QString configuredDataFolder(const QString &configFile)
 {
-    QFile file(configFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString folder;
-    for (const QString &raw : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        const QString line = raw.trimmed();
-        if (line.startsWith(u'#') || line.startsWith(u';'))
-            continue;
-        const qsizetype equals = line.indexOf(u'=');
-        if (equals > 0 && line.left(equals).trimmed() == QStringLiteral("DataFolder"))
-            folder = line.mid(equals + 1).trimmed(); // the last one holds, as in other key files
-    }
-    return folder;
+    return configFileValue(configFile, QStringLiteral("DataFolder"));
 }
 
 DataFolderChoice chooseDataFolder(const DataFolderSources &sources)

@@ -5,6 +5,7 @@
 #include "SettingsFile.h"
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,7 +26,8 @@ std::atomic<WaitNotifier> waitNotifier{nullptr};
 
 QString readOnlyMessage(const QString &folder)
 {
-    return QStringLiteral("The word lists and settings in the folder %1 cannot be changed from this account.")
+    return QCoreApplication::translate("DataUpdate",
+        "The word lists and settings in the folder %1 cannot be changed from this account.")
         .arg(QDir::toNativeSeparators(folder));
 }
 
@@ -105,13 +107,15 @@ void pauseForTests()
 
 Result readOnly(const QString &folder)
 {
-    return {Outcome::ReadOnly, readOnlyMessage(folder) + QStringLiteral("\n\nNothing was saved."), {}};
+    return {Outcome::ReadOnly, QCoreApplication::translate("DataUpdate",
+        "%1\n\nNothing was saved.").arg(readOnlyMessage(folder)), {}};
 }
 
 Result busy(const QString &where)
 {
     return {Outcome::Busy,
-            QStringLiteral("Another computer is saving %1 just now.\n\nPlease try again in a moment.").arg(where),
+            QCoreApplication::translate("DataUpdate",
+                "Another computer is saving %1 just now.\n\nPlease try again in a moment.").arg(where),
             {}};
 }
 
@@ -159,10 +163,12 @@ Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *
             if (status == filelock::Status::Failed)
                 return {Outcome::WriteFailed,
                         lock.error() == ENOLCK
-                            ? QStringLiteral("Could not save %1: the folder %2 cannot lock files, so saves from "
-                                             "several computers could overwrite each other.\n\nNothing was saved.")
+                            ? QCoreApplication::translate("DataUpdate",
+                                "Could not save %1: the folder %2 cannot lock files, so saves from "
+                                "several computers could overwrite each other.\n\nNothing was saved.")
                                   .arg(where, QDir::toNativeSeparators(folder))
-                            : QStringLiteral("Could not save %1: the folder %2 cannot be reached.")
+                            : QCoreApplication::translate("DataUpdate",
+                                "Could not save %1: the folder %2 cannot be reached.")
                                   .arg(where, QDir::toNativeSeparators(folder)),
                         {}};
         }
@@ -175,7 +181,8 @@ Result updateLines(const QString &path, const LinesEdit &edit, textfile::Lines *
         return readOnly(folder);
     const auto now = textfile::readLines(path);
     if (!now)
-        return {Outcome::ReadFailed, QStringLiteral("Could not read %1.\n\nNothing was saved.").arg(where), {}};
+        return {Outcome::ReadFailed, QCoreApplication::translate("DataUpdate",
+            "Could not read %1.\n\nNothing was saved.").arg(where), {}};
     *after = *now;
     Change change = edit(*now);
     switch (change.kind) {

@@ -1,5 +1,6 @@
 #include "TextFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -259,7 +260,8 @@ SaveResult writeLines(const QString &path, const Lines &lines)
     const QString where = QDir::toNativeSeparators(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, QStringLiteral("Could not write %1: %2").arg(where, file.errorString())};
+        return {false, QCoreApplication::translate("TextFile",
+            "Could not write %1: %2").arg(where, file.errorString())};
 
     // The new content goes out through one buffer of a fixed size, reused
     // and kept in the processor's cache, rather than a copy of the whole
@@ -307,10 +309,11 @@ SaveResult writeLines(const QString &path, const Lines &lines)
     if (!complete) {
         file.cancelWriting();
         file.commit();
-        return {false, QStringLiteral("Could not write %1: the disk may be full.").arg(where)};
+        return {false, QCoreApplication::translate("TextFile", "Could not write %1: the disk may be full.").arg(where)};
     }
     if (!file.commit())
-        return {false, QStringLiteral("Could not write %1: %2").arg(where, file.errorString())};
+        return {false, QCoreApplication::translate("TextFile",
+            "Could not write %1: %2").arg(where, file.errorString())};
     syncFolderOf(path);
     return {};
 }

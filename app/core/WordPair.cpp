@@ -7,9 +7,3 @@ bool hasTwoDifferentWords(const WordPairs &pairs)
             return true;
     return false;
 }
-
-QString tooFewWordsMessage()
-{
-    return QStringLiteral("This list needs at least two different words to make a quiz. "
-                          "Please choose another list.");
-}

@@ -15,7 +15,5 @@ using WordPairs = QList<WordPair>;
 
 // The quiz and Zap offer wrong choices from words other than the one asked
 // (compared exactly), so a list plays only if it holds two different words.
+// The screens that start a quiz say so in tooFewWordsMessage (app/ListChooser.h).
 bool hasTwoDifferentWords(const WordPairs &pairs);
-// The quiz's notice for a list that cannot make one, wherever a quiz is
-// started from.
-QString tooFewWordsMessage();

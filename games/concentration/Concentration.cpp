@@ -4,6 +4,7 @@
 #include "speech/ScreenSpeech.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -32,11 +33,11 @@ constexpr int FaceMargin = 30;
 Concentration::Concentration()
     : Screen(ScreenId::Concentration)
 {
-    setWindowTitle(QStringLiteral("Concentration"));
+    setWindowTitle(tr("Concentration"));
     setClientSizeTwips(9000, 5280);
 
     Label1 = makeLabel(
-        area(), QStringLiteral("Directions: Click on a card to flip it. Match each word with its correct definition."));
+        area(), tr("Directions: Click on a card to flip it. Match each word with its correct definition."));
     placeTw(Label1, 240, 120, 6240, 615);
     setPointSize(Label1, 10);
 
@@ -44,7 +45,7 @@ Concentration::Concentration()
         const int left = GridLeft + (p % 4) * CellWidth;
         const int top = GridTop + (p / 4) * CellHeight;
         auto *back = new ClickLabel(area());
-        back->setAccessibleName(QStringLiteral("Card %1").arg(p + 1));
+        back->setAccessibleName(tr("Card %1").arg(p + 1));
         placeTw(back, left, top, BackWidth, BackHeight);
         connect(back, &ClickLabel::clicked, this, [this, p] { Image1_Click(p); });
         Image1.append(back);
@@ -62,9 +63,9 @@ Concentration::Concentration()
         CardLabel.append(face);
     }
 
-    Tries = new QLabel(QStringLiteral("Tries: 0"), area());
+    Tries = new QLabel(tr("Tries: 0"), area());
     placeTw(Tries, 6720, 960, 2040, 375);
-    TimeLabel = new QLabel(QStringLiteral("Time:"), area());
+    TimeLabel = new QLabel(tr("Time:"), area());
     placeTw(TimeLabel, 6720, 1440, 2040, 375);
     for (QLabel *label : {Tries, TimeLabel}) {
         setPointSize(label, 12);
@@ -80,10 +81,10 @@ Concentration::Concentration()
 
     WinImage = new QLabel(area());
     WinImage->setScaledContents(true);
-    WinImage->setAccessibleName(QStringLiteral("Sphinx"));
+    WinImage->setAccessibleName(tr("Sphinx"));
     placeTw(WinImage, 1680, 1680, 3360, 3240);
     WinImage->hide();
-    WinLabel = new QLabel(QStringLiteral("Congratulations!"), area());
+    WinLabel = new QLabel(tr("Congratulations!"), area());
     WinLabel->setAlignment(Qt::AlignCenter);
     setPointSize(WinLabel, 22);
     WinLabel->setStyleSheet(QStringLiteral("color: #ffd75e;"));
@@ -94,13 +95,13 @@ Concentration::Concentration()
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Concentration::Timer1_Timer);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back2_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [] { screens().show(ScreenId::AboutForm); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToGamesOptions(go, [this] { Back1_Click(); });
+    CommonMenus::backToMainScreen(go, [this] { Back2_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -128,7 +129,7 @@ void Concentration::Form_Load()
 
 void Concentration::giveUp()
 {
-    heyMessage(QStringLiteral("You must have at least 8 words on a list to play Concentration!"), this);
+    heyMessage(tr("You must have at least 8 words on a list to play Concentration!"), this);
     QTimer::singleShot(0, &screens(), [] {
         screens().show(ScreenId::GameOption);
         screens().close(ScreenId::Concentration);
@@ -157,19 +158,19 @@ void Concentration::Image1_Click(int p)
     if (result == ConcentrationGame::FlipResult::FirstUp)
         return;
 
-    Tries->setText(QStringLiteral("Tries: ") + withLeadingBlank(m_game->tryCount()));
+    Tries->setText(tr("Tries: %1").arg(withLeadingBlank(m_game->tryCount())));
     if (result != ConcentrationGame::FlipResult::NoMatch) {
         progress::recorder().seen(m_pairs.at(turned.pairOf - 1));
     }
     switch (result) {
     case ConcentrationGame::FlipResult::NoMatch:
-        FeedbackButton->setText(QStringLiteral("Try Again..."));
+        FeedbackButton->setText(tr("Try Again..."));
         break;
     case ConcentrationGame::FlipResult::Match:
-        FeedbackButton->setText(QStringLiteral("Match!"));
+        FeedbackButton->setText(tr("Match!"));
         break;
     default:
-        FeedbackButton->setText(QStringLiteral("You Win!"));
+        FeedbackButton->setText(tr("You Win!"));
         WinImage->show();
         WinLabel->show();
         break;
@@ -203,7 +204,7 @@ void Concentration::Timer1_Timer()
     if (!m_game || m_game->gameOver())
         return;
     m_game->tick();
-    TimeLabel->setText(QStringLiteral("Time: ") + withLeadingBlank(m_game->elapsedSeconds()));
+    TimeLabel->setText(tr("Time: %1").arg(withLeadingBlank(m_game->elapsedSeconds())));
 }
 
 void Concentration::Back1_Click()

@@ -3,6 +3,7 @@
 #include "progress/Recorder.h"
 #include "speech/ScreenSpeech.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -37,7 +38,7 @@ void setBoxColor(QLabel *box, const QColor &color)
 Hangman::Hangman()
     : Screen(ScreenId::Hangman)
 {
-    setWindowTitle(QStringLiteral("Hangman!"));
+    setWindowTitle(tr("Hangman!"));
     setClientSizeTwips(8400, 6300);
 
     for (int i = 0; i < HangmanRound::MaxWordLength; ++i) {
@@ -80,7 +81,7 @@ Hangman::Hangman()
                 facePart(K::LineUp, dark, 165, 195, 135, 135),    // Line3
                 facePart(K::LineUp, dark, 420, 195, 135, 135)};   // Line4
 
-    Label1 = new QLabel(QStringLiteral("Letter Guess:"), area());
+    Label1 = new QLabel(tr("Letter Guess:"), area());
     placeTw(Label1, 4320, 1320, 1800, 375);
     setPointSize(Label1, 12);
     GuessLetter = new QLineEdit(area());
@@ -92,14 +93,14 @@ Hangman::Hangman()
     GuessLetter->setAlignment(Qt::AlignCenter);
     setPointSize(GuessLetter, 14);
     connect(GuessLetter, &QLineEdit::returnPressed, this, &Hangman::GuessLetter_KeyPress);
-    Go = new QPushButton(QStringLiteral("Go >"), area());
+    Go = new QPushButton(tr("Go >"), area());
     placeTw(Go, 6960, 1230, 1080, 480);
-    Hint = new QPushButton(QStringLiteral("Hint"), area());
+    Hint = new QPushButton(tr("Hint"), area());
     placeTw(Hint, 6960, 1830, 1080, 480);
     connect(Go, &QPushButton::clicked, this, &Hangman::Go_Click);
     connect(Hint, &QPushButton::clicked, this, &Hangman::Hint_Click);
 
-    auto *Label2 = new QLabel(QStringLiteral("Letters Already Used:"), area());
+    auto *Label2 = new QLabel(tr("Letters Already Used:"), area());
     placeTw(Label2, 4320, 2580, 3720, 375);
     setPointSize(Label2, 12);
     AlreadyUsed = makeLabel(area());
@@ -113,27 +114,27 @@ Hangman::Hangman()
     Image2->setScaledContents(true);
     placeTw(Image2, 7200, 5280, 840, 840);
 
-    LoseLabel = new QLabel(QStringLiteral("You Lose!"), area());
+    LoseLabel = new QLabel(tr("You Lose!"), area());
     placeTw(LoseLabel, 5400, 4020, 2640, 600);
     LoseLabel->setAlignment(Qt::AlignCenter);
     setPointSize(LoseLabel, 20);
     LoseLabel->setStyleSheet(QStringLiteral("color: #c00000;"));
     LoseLabel->hide();
-    Done = new QPushButton(QStringLiteral("Done"), area());
+    Done = new QPushButton(tr("Done"), area());
     placeTw(Done, 6120, 4740, 1215, 495);
     Done->hide();
     connect(Done, &QPushButton::clicked, this, &Hangman::Done_Click);
     for (QPushButton *button : {Go, Hint, Done})
         button->setAutoDefault(true);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back1_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back2_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToGamesOptions(go, [this] { Back1_Click(); });
+    CommonMenus::backToMainScreen(go, [this] { Back2_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
     SoundOn = new SoundSwitch(options);
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    CommonMenus::about(options);
+    new ScreenSpeech(this, CommonMenus::speech(menuBar()), ScreenSpeech::SayIt::Withheld);
     progress::flushWhenClosed(this);
 }
 
@@ -272,16 +273,6 @@ void Hangman::Back2_Click()
 {
     screens().close(ScreenId::Hangman);
     screens().show(ScreenId::First);
-}
-
-void Hangman::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Hangman::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Hangman::Form_Terminate()

@@ -29,8 +29,6 @@ public:
     void Done_Click();
     void Back1_Click();
     void Back2_Click();
-    void Quit_Click();
-    void About_Click();
 
     const HangmanRound &round() const { return *m_round; }
 

@@ -12,7 +12,7 @@ HangmanOutcome::HangmanOutcome(ScreenId id, const QString &caption, int textLeft
     : Screen(id)
 {
     setWindowTitle(caption);
-    texts = makeOutcomeTexts(area(), textLeft, caption, QStringLiteral("Do you want to play again?"));
+    texts = makeOutcomeTexts(area(), textLeft, caption, tr("Do you want to play again?"));
     speech = new ScreenSpeech(this);
 }
 
@@ -47,7 +47,7 @@ void HangmanOutcome::Form_Terminate()
 }
 
 youwin::youwin()
-    : HangmanOutcome(ScreenId::youwin, QStringLiteral("You Win!"), 2040)
+    : HangmanOutcome(ScreenId::youwin, tr("You Win!"), 2040)
 {
     Command3 = texts.yes;
     Command1 = texts.no;
@@ -88,7 +88,7 @@ void youwin::Command1_Click()
 }
 
 LoseForm::LoseForm()
-    : HangmanOutcome(ScreenId::LoseForm, QStringLiteral("You Lose!"), 240)
+    : HangmanOutcome(ScreenId::LoseForm, tr("You Lose!"), 240)
 {
     Command2 = texts.yes;
     Command1 = texts.no;

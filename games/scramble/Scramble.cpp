@@ -4,6 +4,7 @@
 #include "speech/ScreenSpeech.h"
 
 #include "ScrambleRules.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
@@ -20,13 +21,13 @@
 Scramble::Scramble()
     : Screen(ScreenId::Scramble)
 {
-    setWindowTitle(QStringLiteral("Scramble!"));
+    setWindowTitle(tr("Scramble!"));
     setClientSizeTwips(7200, 4320);
 
     Timer1 = new QTimer(this);
     connect(Timer1, &QTimer::timeout, this, &Scramble::Timer1_Timer);
 
-    auto *Label2 = new QLabel(QStringLiteral("Unscramble this word:"), area());
+    auto *Label2 = new QLabel(tr("Unscramble this word:"), area());
     placeTw(Label2, 480, 360, 6240, 375);
     setPointSize(Label2, 12);
     Label1 = makeLabel(area());
@@ -35,7 +36,7 @@ Scramble::Scramble()
     setPointSize(Label1, 24);
     Label1->setStyleSheet(QStringLiteral("color: #1d3c78; background: rgba(255, 255, 255, 150);"));
 
-    auto *Label3 = new QLabel(QStringLiteral("Your Guess:"), area());
+    auto *Label3 = new QLabel(tr("Your Guess:"), area());
     placeTw(Label3, 480, 1860, 1620, 375);
     setPointSize(Label3, 12);
     Guess = new QLineEdit(area());
@@ -44,11 +45,11 @@ Scramble::Scramble()
     setPointSize(Guess, 13, false);
     connect(Guess, &QLineEdit::returnPressed, this, &Scramble::Guess_KeyPress);
 
-    Command1 = new QPushButton(QStringLiteral("Submit Guess"), area());
+    Command1 = new QPushButton(tr("Submit Guess"), area());
     placeTw(Command1, 5400, 1777, 1500, 495);
-    Command2 = new QPushButton(QStringLiteral("Give Up"), area());
+    Command2 = new QPushButton(tr("Give Up"), area());
     placeTw(Command2, 1980, 2580, 1500, 495);
-    Command3 = new QPushButton(QStringLiteral("Hint"), area());
+    Command3 = new QPushButton(tr("Hint"), area());
     placeTw(Command3, 3720, 2580, 1500, 495);
     for (QPushButton *button : {Command1, Command2, Command3})
         button->setAutoDefault(true);
@@ -56,20 +57,21 @@ Scramble::Scramble()
     connect(Command2, &QPushButton::clicked, this, &Scramble::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Scramble::Command3_Click);
 
-    auto *Label5 = new QLabel(QStringLiteral("Time:"), area());
-    placeTw(Label5, 480, 3480, 840, 375);
+    auto *Label5 = new QLabel(tr("Time:"), area());
+    // As wide as the room before the seconds, for the languages whose word for time is longer.
+    placeTw(Label5, 480, 3480, 900, 375);
     setPointSize(Label5, 12);
     Label4 = new QLabel(area());
     placeTw(Label4, 1380, 3480, 1440, 375);
     setPointSize(Label4, 12);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Return_Click(); });
-    addMenuItem(go, QStringLiteral("Back to Games Options"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
-    new ScreenSpeech(this, addMenu(QStringLiteral("Speech")), ScreenSpeech::SayIt::Withheld);
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Return_Click(); });
+    CommonMenus::backToGamesOptions(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
+    new ScreenSpeech(this, CommonMenus::speech(menuBar()), ScreenSpeech::SayIt::Withheld);
     progress::flushWhenClosed(this);
 }
 
@@ -158,16 +160,6 @@ void Scramble::Return_Click()
 {
     screens().show(ScreenId::First);
     screens().close(ScreenId::Scramble);
-}
-
-void Scramble::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void Scramble::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
 }
 
 void Scramble::Form_Terminate()

@@ -25,8 +25,6 @@ public:
     void Command3_Click(); // Hint
     void Back_Click();
     void Return_Click();
-    void Quit_Click();
-    void About_Click();
 
     const QString &scrambledText() const { return ScrambledText; }
 

@@ -9,7 +9,7 @@ ScrambleOutcome::ScrambleOutcome(ScreenId id, const QString &caption, const QStr
 {
     setWindowTitle(caption);
     setClientSizeTwips(6000, 4800);
-    texts = makeOutcomeTexts(area(), 240, headline, QStringLiteral("Would you like to try another?"));
+    texts = makeOutcomeTexts(area(), 240, headline, tr("Would you like to try another?"));
     Command3 = texts.yes;
     Command1 = texts.no;
     connect(Command3, &QPushButton::clicked, this, &ScrambleOutcome::Command3_Click);
@@ -53,7 +53,7 @@ void ScrambleOutcome::Form_Terminate()
 }
 
 ScrambleWin::ScrambleWin()
-    : ScrambleOutcome(ScreenId::ScrambleWin, QStringLiteral("Yes!"), QStringLiteral("Correct!"))
+    : ScrambleOutcome(ScreenId::ScrambleWin, tr("Yes!"), tr("Correct!"))
 {
     TTime = makeLabel(area());
     placeTw(TTime, 240, OutcomeExtraLineTop, 5520, 375);
@@ -64,11 +64,10 @@ ScrambleWin::ScrambleWin()
 void ScrambleWin::Form_Load()
 {
     ScrambleOutcome::Form_Load();
-    TTime->setText(QStringLiteral("You guessed correctly in ") + withLeadingBlank(Shared.ScrambleTime) +
-                   QStringLiteral(" seconds."));
+    TTime->setText(tr("You guessed correctly in %1 seconds.").arg(withLeadingBlank(Shared.ScrambleTime)));
 }
 
 ScrambleLose::ScrambleLose()
-    : ScrambleOutcome(ScreenId::ScrambleLose, QStringLiteral("Sorry..."), QStringLiteral("Sorry..."))
+    : ScrambleOutcome(ScreenId::ScrambleLose, tr("Sorry..."), tr("Sorry..."))
 {
 }

@@ -6,6 +6,7 @@
 #include "ZapRings.h"
 
 #include "app/ClickLabel.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -80,7 +81,7 @@ QColor fromBgr(std::uint32_t bgr)
 Zap::Zap()
     : Screen(ScreenId::Zap)
 {
-    setWindowTitle(QStringLiteral("Word Zap"));
+    setWindowTitle(tr("Word Zap"));
     setClientSizeTwips(ClientWidth, ClientHeight);
 
     m_field = new zapdetail::PlayField(area());
@@ -96,9 +97,9 @@ Zap::Zap()
     Timer1->setTimerType(Qt::PreciseTimer);
     connect(Timer1, &QTimer::timeout, this, &Zap::Timer1_Timer);
 
-    TimerLabel = new QLabel(QStringLiteral("Time: 000"), area());
+    TimerLabel = new QLabel(tr("Time: 000"), area());
     placeTw(TimerLabel, 240, 60, 1920, 315);
-    ScoreLabel = new QLabel(QStringLiteral("Score:"), area());
+    ScoreLabel = new QLabel(tr("Score:"), area());
     placeTw(ScoreLabel, 5640, 60, 1920, 315);
     ScoreLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel *label : {TimerLabel, ScoreLabel}) {
@@ -108,7 +109,7 @@ Zap::Zap()
 
     for (int i = 0; i < TargetCount; ++i) {
         auto *shape = new ClickLabel(area());
-        shape->setAccessibleName(QStringLiteral("Target %1").arg(i + 1));
+        shape->setAccessibleName(tr("Target %1").arg(i + 1));
         shape->setFocusPolicy(Qt::NoFocus);
         shape->installEventFilter(this);
         connect(shape, &ClickLabel::pressed, this, [this, i] { BackShape1_MouseDown(i); });
@@ -116,7 +117,7 @@ Zap::Zap()
         BackShape1.append(shape);
     }
     for (int i = 0; i < TargetCount; ++i) {
-        auto *target = new ClickLabel(area(), QStringLiteral("Target"));
+        auto *target = new ClickLabel(area(), tr("Target"));
         target->setAlignment(Qt::AlignCenter);
         target->setBackgroundColor(Qt::white);
         target->setTextColor(Qt::black);
@@ -132,7 +133,7 @@ Zap::Zap()
     BackShape2 = new QLabel(area());
     BackShape2->setScaledContents(true);
     placeTw(BackShape2, 1680, 1560, 4440, 2520);
-    ReadyLabel = new ClickLabel(area(), QStringLiteral(" Ready? Shoot Here to Start"));
+    ReadyLabel = new ClickLabel(area(), tr(" Ready? Shoot Here to Start"));
     ReadyLabel->setAlignment(Qt::AlignCenter);
     ReadyLabel->setBackgroundColor(QColor(0xff, 0xd7, 0x5e));
     ReadyLabel->setTextColor(Qt::black);
@@ -141,7 +142,7 @@ Zap::Zap()
     ReadyLabel->hide();
     connect(ReadyLabel, &ClickLabel::clicked, this, &Zap::ReadyLabel_Click);
 
-    LoseLabel = new ClickLabel(area(), QStringLiteral("Lose"));
+    LoseLabel = new ClickLabel(area(), tr("Lose"));
     LoseLabel->setAlignment(Qt::AlignCenter);
     LoseLabel->setBackgroundColor(fromBgr(LoseBackgroundRest));
     LoseLabel->setTextColor(Qt::black);
@@ -156,9 +157,9 @@ Zap::Zap()
     // A drawn frame, not a control: clicks on it reach the window.
     Shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeTw(Shape1, 120, 4920, 7560, 960);
-    Label1 = new QLabel(QStringLiteral("Definition:"), area());
+    Label1 = new QLabel(tr("Definition:"), area());
     placeTw(Label1, 240, 4980, 1440, 315);
-    DefLabel = makeLabel(area(), QStringLiteral("Definition"));
+    DefLabel = makeLabel(area(), tr("Definition"));
     placeTw(DefLabel, 240, 5280, 7320, 555);
     setPointSize(Label1, 10);
     setPointSize(DefLabel, 12);
@@ -167,10 +168,10 @@ Zap::Zap()
     for (QLabel *label : {Label1, DefLabel})
         label->setStyleSheet(QStringLiteral("color: #ffffff;"));
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back to Main Screen"), [this] { Back_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [] { screens().endProgram(); });
-    m_speech = new ScreenSpeech(this, addMenu(QStringLiteral("Speech")));
+    QMenu *go = CommonMenus::go(menuBar());
+    CommonMenus::backToMainScreen(go, [this] { Back_Click(); });
+    CommonMenus::quit(go);
+    m_speech = new ScreenSpeech(this, CommonMenus::speech(menuBar()));
     progress::flushWhenClosed(this);
 }
 
@@ -187,14 +188,14 @@ void Zap::Form_Load()
         shape->setPictureFile(QStringLiteral("target.png"));
     m_field->rings = makeRingLayer(m_field->size(), devicePixelRatioF());
 
-    ScoreLabel->setText(QStringLiteral("Score:  0000"));
+    ScoreLabel->setText(tr("Score:  0000"));
     LoadList();
-    TimerLabel->setText(QStringLiteral("Time:  ") + withLeadingBlank(TurnSeconds));
+    TimerLabel->setText(tr("Time:  %1").arg(withLeadingBlank(TurnSeconds)));
     m_game = std::make_unique<ZapGame>(loadedPairs());
     if (!m_game->playable()) {
         // The options screen refuses such lists; the list may have changed
         // since. No turn can be made, so leave at once.
-        heyMessage(QStringLiteral("You need a list with at least two different words to play Word Zap!"), this);
+        heyMessage(tr("You need a list with at least two different words to play Word Zap!"), this);
         QTimer::singleShot(0, &screens(), [] {
             screens().show(ScreenId::GameOption);
             screens().close(ScreenId::Zap);
@@ -225,7 +226,7 @@ void Zap::syncTimers()
 
 void Zap::showScore()
 {
-    ScoreLabel->setText(QStringLiteral("Score: ") + withLeadingBlank(m_game->score()));
+    ScoreLabel->setText(tr("Score: %1").arg(withLeadingBlank(m_game->score())));
 }
 
 void Zap::showNewTurn()
@@ -362,11 +363,27 @@ void Zap::Blast(int index)
     m_field->update();
 }
 
+QString Zap::turnEndText() const
+{
+    switch (m_game->turnEnd()) {
+    case ZapGame::Outcome::GoodShot:
+        return tr("Great Shot!");
+    case ZapGame::Outcome::WrongShot:
+        return tr("You shot the wrong word! The correct answer was  --%1--").arg(m_game->currentWord());
+    case ZapGame::Outcome::Missed:
+        return tr("You missed! The correct answer was  --%1--").arg(m_game->currentWord());
+    case ZapGame::Outcome::Ignored:
+    case ZapGame::Outcome::NewTurn:
+        break;
+    }
+    return {};
+}
+
 void Zap::showTurnOver()
 {
     syncTimers();
     showScore();
-    LoseLabel->setText(m_game->message());
+    LoseLabel->setText(turnEndText());
     LoseLabel->setBackgroundColor(fromBgr(m_game->messageBackground()));
     LoseLabel->show();
     LoseLabel->setFocus();
@@ -400,7 +417,7 @@ void Zap::Timer2_Timer()
 void Zap::TimeTimer_Timer()
 {
     const bool timeUp = m_game->clockTick();
-    TimerLabel->setText(QStringLiteral("Time:  ") + withLeadingBlank(m_game->timeLeft()));
+    TimerLabel->setText(tr("Time:  %1").arg(withLeadingBlank(m_game->timeLeft())));
     if (timeUp)
         TimeUp();
 }
@@ -417,7 +434,7 @@ void Zap::TimeUp()
         PlaySound(QStringLiteral("glasbk.wav"));
     }
     QPointer<Zap> self(this);
-    MsgBox(QStringLiteral("Time Is Up!"), QStringLiteral("Time up!"), MsgButtons::Ok, this);
+    MsgBox(tr("Time Is Up!"), tr("Time up!"), MsgButtons::Ok, this);
     if (!self)
         return;
     Shared.ZapScore = m_game->score();

@@ -63,6 +63,7 @@ protected:
 private:
     void showNewTurn();
     void showTurnOver();
+    QString turnEndText() const;
     void handle(ZapGame::Outcome outcome, int shotIndex);
     void gradeTurn(bool hit);
     void Blast(int index);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZapRules.h"
+
 #include "app/Screen.h"
 
 class QLabel;
@@ -22,5 +24,6 @@ public:
     QPushButton *Command2;
 
 private:
+    static QString ratingText(ZapRating rating);
     QLabel *Image1;
 };

@@ -14,17 +14,18 @@ const std::array<std::array<TargetPlace, TargetCount>, 5> TargetLayouts = {{
     {{{840, 2640}, {3120, 2640}, {5640, 2640}, {3120, 1200}, {3120, 4200}}},
 }};
 
-QString RateScore(int score)
+// Worded for the score screen, which shows it.
+ZapRating RateScore(int score)
 {
     if (score < 1)
-        return QStringLiteral("Oops!");
+        return ZapRating::Oops;
     if (score < 100)
-        return QStringLiteral("Not too bad...");
+        return ZapRating::NotTooBad;
     if (score < 200)
-        return QStringLiteral("Good Job!");
+        return ZapRating::GoodJob;
     if (score < 400)
-        return QStringLiteral("Great Work!");
-    return QStringLiteral("FANTASTIC!!!!");
+        return ZapRating::GreatWork;
+    return ZapRating::Fantastic;
 }
 
 BlastCentre blastCentre(int left, int top, int width, int height)
@@ -186,10 +187,10 @@ ZapGame::Outcome ZapGame::goodShot()
 {
     m_vanishRunning = false;
     addScore(50);
-    m_message = QStringLiteral("Great Shot!");
+    m_turnEnd = Outcome::GoodShot;
     m_phase = Phase::TurnOver;
     m_missedLast = false;
-    return Outcome::GoodShot;
+    return m_turnEnd;
 }
 
 ZapGame::Outcome ZapGame::missed()
@@ -197,9 +198,9 @@ ZapGame::Outcome ZapGame::missed()
     m_vanishRunning = false;
     m_missedLast = true;
     addScore(-50);
-    m_message = QStringLiteral("You missed! The correct answer was  --") + m_currentWord + QStringLiteral("--");
+    m_turnEnd = Outcome::Missed;
     m_phase = Phase::TurnOver;
-    return Outcome::Missed;
+    return m_turnEnd;
 }
 
 ZapGame::Outcome ZapGame::wrongShot()
@@ -207,8 +208,7 @@ ZapGame::Outcome ZapGame::wrongShot()
     m_missedLast = true;
     m_vanishRunning = false;
     addScore(-50);
-    m_message = QStringLiteral("You shot the wrong word! The correct answer was  --") + m_currentWord +
-                QStringLiteral("--");
+    m_turnEnd = Outcome::WrongShot;
     m_phase = Phase::TurnOver;
-    return Outcome::WrongShot;
+    return m_turnEnd;
 }

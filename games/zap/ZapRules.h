@@ -23,7 +23,8 @@ constexpr std::uint32_t LoseBackgroundRest = 0x8080FF;
 constexpr std::uint32_t LoseBackgroundFlash = 0xFFFF00;
 
 // "You scored" rating of the results screen.
-QString RateScore(int score);
+enum class ZapRating { Oops, NotTooBad, GoodJob, GreatWork, Fantastic };
+ZapRating RateScore(int score);
 
 // The centre of a shot's rings, in twips, from the target label's geometry.
 struct BlastCentre {
@@ -80,7 +81,8 @@ public:
     const QString &currentMeaning() const { return m_currentMeaning; }
     int layout() const { return m_layout; } // 1..5
     int poolSize() const { return int(m_pool.size()); }
-    const QString &message() const { return m_message; }
+    // What ended the turn (GoodShot, WrongShot or Missed): the end-of-turn message says it.
+    Outcome turnEnd() const { return m_turnEnd; }
     std::uint32_t messageBackground() const { return m_messageBackground; }
 
 private:
@@ -112,6 +114,6 @@ private:
     QString m_currentWord;
     QString m_currentMeaning;
     int m_layout = 1;
-    QString m_message;
+    Outcome m_turnEnd = Outcome::Ignored;
     std::uint32_t m_messageBackground = LoseBackgroundRest;
 };

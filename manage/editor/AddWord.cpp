@@ -16,24 +16,24 @@
 AddWord::AddWord()
     : EditorDialog(ScreenId::AddWord)
 {
-    setWindowTitle(QStringLiteral("Add A Word To This List"));
+    setWindowTitle(tr("Add A Word To This List"));
     setClientSizeTwips(6480, 4440);
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("Word:"));
+    QLabel *Label1 = makeLabel(area(), tr("Word:"));
     placeTw(Label1, 240, 240, 3960, 285);
     Text1 = new QLineEdit(area());
-    Text1->setAccessibleName(QStringLiteral("Word"));
+    Text1->setAccessibleName(tr("Word"));
     placeTw(Text1, 240, 540, 3720, 375);
-    QLabel *Label2 = makeLabel(area(), QStringLiteral("Meaning:"));
+    QLabel *Label2 = makeLabel(area(), tr("Meaning:"));
     placeTw(Label2, 240, 1080, 3960, 285);
     Text2 = new QLineEdit(area());
-    Text2->setAccessibleName(QStringLiteral("Meaning"));
+    Text2->setAccessibleName(tr("Meaning"));
     placeTw(Text2, 240, 1380, 3720, 375);
     connect(Text2, &QLineEdit::returnPressed, this, &AddWord::Command1_Click);
 
-    Command1 = new QPushButton(QStringLiteral("Add Word"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
-    Command3 = new QPushButton(QStringLiteral("Foreign Characters..."), area());
+    Command1 = new QPushButton(tr("Add Word"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
+    Command3 = new QPushButton(tr("Foreign Characters..."), area());
     placeTw(Command1, 4080, 540, 2160, 495);
     placeTw(Command2, 4080, 1140, 2160, 495);
     placeTw(Command3, 4080, 1740, 2160, 495);

@@ -1,6 +1,7 @@
 #include "ChangeListName.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "manage/UnreadFile.h"
 #include "app/MessageBox.h"
 #include "app/Twips.h"
@@ -14,16 +15,16 @@
 ChangeListName::ChangeListName()
     : EditorDialog(ScreenId::ChangeListName)
 {
-    setWindowTitle(QStringLiteral("Change List Name"));
+    setWindowTitle(tr("Change List Name"));
     setClientSizeTwips(5400, 1920);
 
     TheName = new QLineEdit(area());
-    TheName->setAccessibleName(QStringLiteral("List name"));
+    TheName->setAccessibleName(tr("List name"));
     placeTw(TheName, 240, 360, 4920, 375);
     connect(TheName, &QLineEdit::returnPressed, this, &ChangeListName::Command1_Click);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command1 = new QPushButton(tr("OK"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
     placeTw(Command1, 1080, 1080, 1455, 495);
     placeTw(Command2, 2880, 1080, 1455, 495);
     for (QPushButton *button : {Command1, Command2})
@@ -45,8 +46,10 @@ void ChangeListName::Command1_Click()
     if (m_done)
         return;
     const QString name = takenText(TheName->text());
-    std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
-    if (!refusal) {
+    std::optional<QString> refusal;
+    if (const auto why = entryRefusal(name, EntryKind::ListName)) {
+        refusal = entryRefusalText(*why, EntryKind::ListName);
+    } else {
         // The list keeps its own stored name; any other list's name is taken.
         const auto store = ReadStore();
         if (!store)

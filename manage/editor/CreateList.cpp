@@ -1,6 +1,7 @@
 #include "CreateList.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "manage/UnreadFile.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
@@ -17,20 +18,20 @@
 CreateList::CreateList()
     : Screen(ScreenId::CreateList)
 {
-    setWindowTitle(QStringLiteral("Create New Vocabulary List"));
+    setWindowTitle(tr("Create New Vocabulary List"));
     setClientSizeTwips(5400, 2280);
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("Type in the Name of your New List"));
+    QLabel *Label1 = makeLabel(area(), tr("Type in the Name of your New List"));
     setPointSize(Label1, 11);
     placeTw(Label1, 240, 240, 4920, 375);
 
     NewName = new QLineEdit(area());
-    NewName->setAccessibleName(QStringLiteral("Name of the new list"));
+    NewName->setAccessibleName(tr("Name of the new list"));
     placeTw(NewName, 240, 720, 4920, 375);
     connect(NewName, &QLineEdit::returnPressed, this, &CreateList::Command2_Click);
 
-    Command2 = new QPushButton(QStringLiteral("OK"), area());
-    Command1 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command2 = new QPushButton(tr("OK"), area());
+    Command1 = new QPushButton(tr("Cancel"), area());
     placeTw(Command2, 1080, 1440, 1455, 495);
     placeTw(Command1, 2880, 1440, 1455, 495);
     for (QPushButton *button : {Command2, Command1})
@@ -54,8 +55,10 @@ void CreateList::Command2_Click()
         Beep();
         return;
     }
-    std::optional<QString> refusal = entryRefusal(name, EntryKind::ListName);
-    if (!refusal) {
+    std::optional<QString> refusal;
+    if (const auto why = entryRefusal(name, EntryKind::ListName)) {
+        refusal = entryRefusalText(*why, EntryKind::ListName);
+    } else {
         const auto store = ReadStore();
         if (!store)
             refusal = unreadFileMessage(storePath());

@@ -10,7 +10,7 @@
 DeletWordSure::DeletWordSure()
     : EditorDialog(ScreenId::DeletWordSure)
 {
-    setWindowTitle(QStringLiteral("Confirm Word Delete"));
+    setWindowTitle(tr("Confirm Word Delete"));
     setClientSizeTwips(5400, 2280);
 
     Label1 = makeLabel(area());
@@ -18,8 +18,8 @@ DeletWordSure::DeletWordSure()
     Label1->setAlignment(Qt::AlignCenter);
     placeTw(Label1, 240, 240, 4920, 960);
 
-    Command2 = new QPushButton(QStringLiteral("Yes"), area());
-    Command1 = new QPushButton(QStringLiteral("No"), area());
+    Command2 = new QPushButton(tr("Yes"), area());
+    Command1 = new QPushButton(tr("No"), area());
     placeTw(Command2, 1080, 1440, 1455, 495);
     placeTw(Command1, 2880, 1440, 1455, 495);
     for (QPushButton *button : {Command2, Command1})
@@ -31,8 +31,7 @@ DeletWordSure::DeletWordSure()
 void DeletWordSure::Form_Load()
 {
     setBackgroundPicture(QStringLiteral("lspark.jpg"));
-    Label1->setText(QStringLiteral("Are you sure you want to delete the word '") + Shared.CurrentWord +
-                    QStringLiteral("' from this list?"));
+    Label1->setText(tr("Are you sure you want to delete the word '%1' from this list?").arg(Shared.CurrentWord));
     Command2->setFocus();
 }
 

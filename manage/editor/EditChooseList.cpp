@@ -14,18 +14,18 @@
 EditChooseList::EditChooseList()
     : Screen(ScreenId::EditChooseList)
 {
-    setWindowTitle(QStringLiteral("View/Edit Vocabulary List"));
+    setWindowTitle(tr("View/Edit Vocabulary List"));
     setClientSizeTwips(5400, 4800);
 
-    auto *Frame2 = new QGroupBox(QStringLiteral("Choose a List to View or Edit"), area());
+    auto *Frame2 = new QGroupBox(tr("Choose a List to View or Edit"), area());
     placeTw(Frame2, 240, 240, 4920, 3600);
     TheLists = new QListWidget(Frame2);
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     placeTw(TheLists, 240, 360, 4440, 3000);
     connect(TheLists, &QListWidget::itemActivated, this, &EditChooseList::Command1_Click);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command1 = new QPushButton(tr("OK"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
     placeTw(Command1, 1080, 4080, 1455, 495);
     placeTw(Command2, 2880, 4080, 1455, 495);
     for (QPushButton *button : {Command1, Command2})

@@ -3,8 +3,10 @@
 #include "EditorHandOver.h"
 #include "EditorResults.h"
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "ListSaves.h"
 #include "manage/UnreadFile.h"
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -35,7 +37,7 @@ QPushButton *editorButton(QWidget *parent, const QString &caption, int left, int
 EditList::EditList()
     : Screen(ScreenId::EditList)
 {
-    setWindowTitle(QStringLiteral("View/Edit List"));
+    setWindowTitle(tr("View/Edit List"));
     setClientSizeTwips(7920, 5640);
 
     Label1 = makeLabel(area());
@@ -43,7 +45,7 @@ EditList::EditList()
     placeTw(Label1, 240, 120, 7440, 495);
 
     WordList = new QListWidget(area());
-    WordList->setAccessibleName(QStringLiteral("Words"));
+    WordList->setAccessibleName(tr("Words"));
     WordList->setSelectionMode(QAbstractItemView::SingleSelection);
     WordList->setSortingEnabled(false);
     followItemDirections(WordList);
@@ -52,7 +54,7 @@ EditList::EditList()
     connect(WordList, &QListWidget::currentRowChanged, this, &EditList::WordList_Click);
     connect(WordList, &QListWidget::itemSelectionChanged, this, &EditList::WordList_Click);
 
-    DefLabel = makeLabel(area(), QStringLiteral("Meaning"));
+    DefLabel = makeLabel(area(), tr("Meaning"));
     DefLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     DefLabel->setStyleSheet(QStringLiteral("background: white; border: 1px solid gray; padding: 4px;"));
     placeTw(DefLabel, 4080, 720, 3600, 1320);
@@ -60,12 +62,12 @@ EditList::EditList()
     TotalLabel = makeLabel(area());
     placeTw(TotalLabel, 240, 5160, 3840, 300);
 
-    Command1 = editorButton(area(), QStringLiteral("Delete"), 4080, 2280);
-    Command2 = editorButton(area(), QStringLiteral("Edit"), 5880, 2280);
-    Command3 = editorButton(area(), QStringLiteral("Add"), 4080, 2880);
-    Command6 = editorButton(area(), QStringLiteral("Change List Name"), 5880, 2880);
-    command4 = editorButton(area(), QStringLiteral("Done"), 4080, 4545);
-    Command5 = editorButton(area(), QStringLiteral("Cancel"), 5880, 4545);
+    Command1 = editorButton(area(), tr("Delete"), 4080, 2280);
+    Command2 = editorButton(area(), tr("Edit"), 5880, 2280);
+    Command3 = editorButton(area(), tr("Add"), 4080, 2880);
+    Command6 = editorButton(area(), tr("Change List Name"), 5880, 2880);
+    command4 = editorButton(area(), tr("Done"), 4080, 4545);
+    Command5 = editorButton(area(), tr("Cancel"), 5880, 4545);
     connect(Command1, &QPushButton::clicked, this, &EditList::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &EditList::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &EditList::Command3_Click);
@@ -80,11 +82,11 @@ EditList::EditList()
     setTabOrder(Command6, command4);
     setTabOrder(command4, Command5);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Back To List Management"), [this] { Manage_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    addMenuItem(go, tr("Back To List Management"), [this] { Manage_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void EditList::Form_Load()
@@ -125,7 +127,7 @@ void EditList::loadList()
         WordList->addItems(words);
     }
     Shared.WordCount = std::int16_t(qMin<qsizetype>(m_pairs.size(), 32767));
-    TotalLabel->setText(QStringLiteral("Total Words In This List: ") + withLeadingBlank(int(m_pairs.size())));
+    TotalLabel->setText(tr("Total Words In This List: %1").arg(withLeadingBlank(int(m_pairs.size()))));
     if (m_unread)
         MsgBox(unreadAtLoadMessage(storePath()), windowTitle());
 }
@@ -232,7 +234,8 @@ bool EditList::saveList()
     // Lists from older versions may hold text the store cannot take back
     // safely; it is put right here rather than written.
     if (const auto refusal = entryRefusal(Label1->text(), EntryKind::ListName)) {
-        heyMessage(*refusal + QStringLiteral("\n\nPlease change the list's name before saving."), this);
+        heyMessage(tr("%1\n\nPlease change the list's name before saving.").arg(entryRefusalText(*refusal, EntryKind::ListName)),
+                   this);
         return false;
     }
     for (int i = 0; i < m_pairs.size(); ++i) {
@@ -241,13 +244,15 @@ bool EditList::saveList()
             refusal = entryRefusal(m_pairs[i].meaning, EntryKind::Meaning);
         if (refusal) {
             select(i);
-            heyMessage(*refusal + QStringLiteral("\n\nPlease edit the selected word before saving."), this);
+            // Words and meanings are refused in the same words.
+            heyMessage(tr("%1\n\nPlease edit the selected word before saving.").arg(entryRefusalText(*refusal, EntryKind::Word)),
+                       this);
             return false;
         }
     }
 
     if (m_unread) {
-        MsgBox(unreadAtSaveMessage(storePath()), QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        MsgBox(unreadAtSaveMessage(storePath()), tr("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
     EditedList edited{Shared.CurrentList, m_occurrence, m_seen, {Label1->text(), m_pairs}};
@@ -272,9 +277,9 @@ bool EditList::saveList()
             heyMessage(result.message, this);
             return false;
         default:
-            MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                                   "Your changes are still here."),
-                   QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+            MsgBox(tr("%1\n\nThe list was not saved and the word list file is unchanged. "
+                      "Your changes are still here.").arg(result.message),
+                   tr("Save Failed"), MsgButtons::Ok, this);
             return false;
         }
     }
@@ -299,22 +304,12 @@ void EditList::Manage_Click()
     Command5_Click();
 }
 
-void EditList::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void EditList::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
-}
-
 void EditList::Form_Terminate()
 {
     if (m_changed) {
         const MsgAnswer answer = MsgBox(
-            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before closing?").arg(Label1->text()),
-            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+            tr("The changes to the list \"%1\" have not been saved. Save them before closing?").arg(Label1->text()),
+            tr("Save?"), MsgButtons::YesNoCancel, this);
         if (answer == MsgAnswer::Cancel || (answer == MsgAnswer::Yes && !saveList()))
             return;
     }
@@ -326,8 +321,8 @@ void EditList::escapePressed()
     // Escape is Cancel, which would drop the changes: ask first.
     if (m_changed) {
         const MsgAnswer answer = MsgBox(
-            QStringLiteral("The changes to the list \"%1\" have not been saved. Save them before leaving?").arg(Label1->text()),
-            QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+            tr("The changes to the list \"%1\" have not been saved. Save them before leaving?").arg(Label1->text()),
+            tr("Save?"), MsgButtons::YesNoCancel, this);
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {

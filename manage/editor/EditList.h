@@ -31,8 +31,6 @@ public:
     void command4_Click(); // Done
     void Command5_Click(); // Cancel
     void Manage_Click();
-    void Quit_Click();
-    void About_Click();
 
     // The list as it stands on the screen.
     const WordPairs &pairs() const { return m_pairs; }

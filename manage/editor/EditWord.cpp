@@ -14,24 +14,24 @@
 EditWord::EditWord()
     : EditorDialog(ScreenId::EditWord)
 {
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
     setClientSizeTwips(5400, 2760);
 
-    QLabel *wordCaption = makeLabel(area(), QStringLiteral("Word:"));
+    QLabel *wordCaption = makeLabel(area(), tr("Word:"));
     placeTw(wordCaption, 240, 180, 4920, 285);
     TheWord = new QLineEdit(area());
-    TheWord->setAccessibleName(QStringLiteral("Word"));
+    TheWord->setAccessibleName(tr("Word"));
     placeTw(TheWord, 240, 480, 4920, 375);
-    QLabel *meaningCaption = makeLabel(area(), QStringLiteral("Meaning:"));
+    QLabel *meaningCaption = makeLabel(area(), tr("Meaning:"));
     placeTw(meaningCaption, 240, 1020, 4920, 285);
     TheMeaning = new QLineEdit(area());
-    TheMeaning->setAccessibleName(QStringLiteral("Meaning"));
+    TheMeaning->setAccessibleName(tr("Meaning"));
     placeTw(TheMeaning, 240, 1320, 4920, 375);
     connect(TheWord, &QLineEdit::returnPressed, TheMeaning, [this] { TheMeaning->setFocus(); });
     connect(TheMeaning, &QLineEdit::returnPressed, this, &EditWord::Command1_Click);
 
-    Command1 = new QPushButton(QStringLiteral("Done"), area());
-    Command2 = new QPushButton(QStringLiteral("Cancel"), area());
+    Command1 = new QPushButton(tr("Done"), area());
+    Command2 = new QPushButton(tr("Cancel"), area());
     placeTw(Command1, 1080, 2040, 1455, 495);
     placeTw(Command2, 2880, 2040, 1455, 495);
     for (QPushButton *button : {Command1, Command2})

@@ -1,6 +1,7 @@
 #include "EditorDialog.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
 
@@ -44,7 +45,7 @@ bool EditorDialog::pairRefused(QLineEdit *word, QLineEdit *meaning)
 {
     for (const auto &[box, kind] : {std::pair{word, EntryKind::Word}, std::pair{meaning, EntryKind::Meaning}}) {
         if (const auto refusal = entryRefusal(box->text(), kind)) {
-            heyMessage(*refusal, this);
+            heyMessage(entryRefusalText(*refusal, kind), this);
             box->setFocus();
             return true;
         }

@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/Twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +11,7 @@
 
 void ForeignCharacters::build(QWidget *parent, int left, int top, int width)
 {
-    Frame1 = new QGroupBox(QStringLiteral("Foreign Language Characters"), parent);
+    Frame1 = new QGroupBox(QCoreApplication::translate("ForeignCharacters", "Foreign Language Characters"), parent);
     placeTw(Frame1, left, top, width, 1800);
 
     LScroll = new QScrollBar(Qt::Horizontal, Frame1);
@@ -19,7 +20,7 @@ void ForeignCharacters::build(QWidget *parent, int left, int top, int width)
     LScroll->setPageStep(1);
     LScroll->setFocusPolicy(Qt::StrongFocus); // scroll bars take no Tab by default
     LScroll->setValue(FirstCode);
-    LScroll->setAccessibleName(QStringLiteral("Character"));
+    LScroll->setAccessibleName(QCoreApplication::translate("ForeignCharacters", "Character"));
     placeTw(LScroll, 240, 480, width - 1680, 300);
 
     CharLabel = makeLabel(Frame1);
@@ -28,8 +29,8 @@ void ForeignCharacters::build(QWidget *parent, int left, int top, int width)
     setPointSize(CharLabel, 20);
     placeTw(CharLabel, width - 1200, 300, 960, 660);
 
-    FLButton[0] = new QPushButton(QStringLiteral("Add to word"), Frame1);
-    FLButton[1] = new QPushButton(QStringLiteral("Add to definition"), Frame1);
+    FLButton[0] = new QPushButton(QCoreApplication::translate("ForeignCharacters", "Add to word"), Frame1);
+    FLButton[1] = new QPushButton(QCoreApplication::translate("ForeignCharacters", "Add to definition"), Frame1);
     const int buttonWidth = (width - 720) / 2;
     placeTw(FLButton[0], 240, 1140, buttonWidth, 495);
     placeTw(FLButton[1], 480 + buttonWidth, 1140, buttonWidth, 495);

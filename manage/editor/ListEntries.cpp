@@ -1,33 +1,27 @@
 #include "ListEntries.h"
 
 #include "app/core/ListStore.h"
-#include "app/core/SharedState.h"
 #include "app/core/StoreContent.h"
 
 #include <algorithm>
 
-std::optional<QString> entryRefusal(const QString &text, EntryKind kind)
+std::optional<EntryRefusal> entryRefusal(const QString &text, EntryKind kind)
 {
     const bool isName = kind == EntryKind::ListName;
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
-        return isName ? QStringLiteral("A list name must fit on one line. Please remove the line break.")
-                      : QStringLiteral("A word or meaning must fit on one line. Please remove the line break.");
+        return EntryRefusal::LineBreak;
     if (text == QLatin1StringView(NewListLine.data(), NewListLine.size()))
-        return QStringLiteral("\"<New List>\" marks the start of a list in the word list file, "
-                              "so it cannot be used as a list name, word or meaning.");
+        return EntryRefusal::NewListMarker;
     if (isName && text.isEmpty())
-        return QStringLiteral("Please type a name for the list.");
+        return EntryRefusal::EmptyName;
     if (isName && text == QLatin1StringView(NoListsLine.data(), NoListsLine.size()))
-        return QStringLiteral("\"No Lists\" marks an empty word list file, so it cannot be the name of a list.");
+        return EntryRefusal::NoListsName;
     // Tabs and the other control characters of ASCII: a spreadsheet or
     // another program would split or hide them. The C1 controls stay
     // allowed: older stores hold them as the five bytes Windows-1252 leaves
     // undefined, and their lists must still save.
     if (std::any_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.unicode() < 0x20 || ch.unicode() == 0x7F; }))
-        return isName ? QStringLiteral("A list name cannot hold a tab or another control character. "
-                                       "Please remove it.")
-                      : QStringLiteral("A word or meaning cannot hold a tab or another control character. "
-                                       "Please remove it.");
+        return EntryRefusal::ControlCharacter;
     return std::nullopt;
 }
 
@@ -38,13 +32,6 @@ bool nameTaken(const StoreContent &store, const QString &name, const QString &ow
     return store.hasListNamed(name);
 }
 
-QString nameTakenMessage(const QString &name)
-{
-    return QStringLiteral("There is already a list named \"%1\". Please choose another name: "
-                          "two lists of the same name could not both be practised.")
-        .arg(name);
-}
-
 QString freeListName(const StoreContent &store, const QString &name)
 {
     for (int n = 2;; ++n) {
@@ -52,11 +39,6 @@ QString freeListName(const StoreContent &store, const QString &name)
         if (!nameTaken(store, candidate))
             return candidate;
     }
-}
-
-QString listFullMessage()
-{
-    return QStringLiteral("A list can hold at most %1 words, and this list is full.").arg(MaxPairs);
 }
 
 QString takenText(const QString &typed)

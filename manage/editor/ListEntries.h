@@ -11,16 +11,15 @@ class StoreContent;
 
 enum class EntryKind { ListName, Word, Meaning };
 
-// The message telling the teacher why `text` cannot be stored, or nothing
+// Why `text` cannot be stored (ListEntryWords tells the teacher), or nothing
 // when it can. Empty words and meanings are the screens' business (a beep).
-std::optional<QString> entryRefusal(const QString &text, EntryKind kind);
+enum class EntryRefusal { LineBreak, NewListMarker, EmptyName, NoListsName, ControlCharacter };
+std::optional<EntryRefusal> entryRefusal(const QString &text, EntryKind kind);
 
 // Whether a list other than the one being renamed is already called `name`.
 // `ownName` is the stored name of the list being renamed (empty on create):
 // keeping or restoring a list's own name is never a clash.
 bool nameTaken(const StoreContent &store, const QString &name, const QString &ownName = QString());
-
-QString nameTakenMessage(const QString &name);
 
 // "name (2)", "name (3)", ...: the first that no list of the store has.
 QString freeListName(const StoreContent &store, const QString &name);
@@ -29,6 +28,3 @@ QString freeListName(const StoreContent &store, const QString &name);
 // typing, so that input methods are not disturbed): in composed form, so
 // that an é typed as e and an accent is the same word as a typed é.
 QString takenText(const QString &typed);
-
-// A list holds at most MaxPairs pairs: the practice screens hold no more.
-QString listFullMessage();

@@ -1,6 +1,7 @@
 #include "ListSaves.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 
 dataupdate::StoreEdit writeBack(const EditedList &list)
 {

@@ -4,6 +4,7 @@
 
 #include "app/core/StoreContent.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -31,5 +32,5 @@ dataupdate::StoreEdit appendNew(const NewListDraft &draft);
 
 inline QString changedMeanwhileMessage()
 {
-    return QStringLiteral("This list was changed on another computer since you opened it.");
+    return QCoreApplication::translate("EditList", "This list was changed on another computer since you opened it.");
 }

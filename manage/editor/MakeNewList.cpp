@@ -1,8 +1,10 @@
 #include "MakeNewList.h"
 
 #include "ListEntries.h"
+#include "ListEntryWords.h"
 #include "ListSaves.h"
 
+#include "app/CommonMenus.h"
 #include "app/Controls.h"
 #include "app/MessageBox.h"
 #include "app/ScreenManager.h"
@@ -20,7 +22,7 @@
 MakeNewList::MakeNewList()
     : Screen(ScreenId::MakeNewList)
 {
-    setWindowTitle(QStringLiteral("Make a New Vocabulatry List"));
+    setWindowTitle(tr("Make a New Vocabulatry List"));
     setClientSizeTwips(7200, 5160);
 
     ListNameLabel = makeLabel(area());
@@ -30,21 +32,21 @@ MakeNewList::MakeNewList()
     WordLabel = makeLabel(area());
     placeTw(WordLabel, 240, 720, 4200, 300);
     TheWord = new QLineEdit(area());
-    TheWord->setAccessibleName(QStringLiteral("Word"));
+    TheWord->setAccessibleName(tr("Word"));
     placeTw(TheWord, 240, 1050, 4200, 375);
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("The Meaning of This Word is:"));
+    QLabel *Label1 = makeLabel(area(), tr("The Meaning of This Word is:"));
     placeTw(Label1, 240, 1560, 4200, 300);
     TheMeaning = new QLineEdit(area());
-    TheMeaning->setAccessibleName(QStringLiteral("Meaning"));
+    TheMeaning->setAccessibleName(tr("Meaning"));
     placeTw(TheMeaning, 240, 1890, 4200, 375);
 
     TotalWordsLabel = makeLabel(area());
     placeTw(TotalWordsLabel, 240, 2460, 4200, 300);
 
-    Command2 = new QPushButton(QStringLiteral("Add This Word"), area());
-    Command1 = new QPushButton(QStringLiteral("Finished"), area());
-    Command3 = new QPushButton(QStringLiteral("Foreign Characters..."), area());
+    Command2 = new QPushButton(tr("Add This Word"), area());
+    Command1 = new QPushButton(tr("Finished"), area());
+    Command3 = new QPushButton(tr("Foreign Characters..."), area());
     placeTw(Command2, 4680, 1050, 2280, 495);
     placeTw(Command1, 4680, 1680, 2280, 495);
     placeTw(Command3, 4680, 2310, 2280, 495);
@@ -66,11 +68,11 @@ MakeNewList::MakeNewList()
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, Command3);
 
-    QMenu *go = addMenu(QStringLiteral("Go"));
-    addMenuItem(go, QStringLiteral("Return to Manager Screen"), [this] { Return_Click(); });
-    addMenuItem(go, QStringLiteral("Quit"), [this] { Quit_Click(); });
-    QMenu *options = addMenu(QStringLiteral("Options"));
-    addMenuItem(options, QStringLiteral("About This Program"), [this] { About_Click(); });
+    QMenu *go = CommonMenus::go(menuBar());
+    addMenuItem(go, tr("Return to Manager Screen"), [this] { Return_Click(); });
+    CommonMenus::quit(go);
+    QMenu *options = CommonMenus::options(menuBar());
+    CommonMenus::about(options);
 }
 
 void MakeNewList::Form_Load()
@@ -85,8 +87,8 @@ void MakeNewList::Form_Load()
 
 void MakeNewList::updateCounters()
 {
-    TotalWordsLabel->setText(QStringLiteral("Total words in this list: ") + withLeadingBlank(m_draft.pairCount()));
-    WordLabel->setText(QStringLiteral("Word Number: ") + withLeadingBlank(m_draft.pairCount() + 1));
+    TotalWordsLabel->setText(tr("Total words in this list: %1").arg(withLeadingBlank(m_draft.pairCount())));
+    WordLabel->setText(tr("Word Number: %1").arg(withLeadingBlank(m_draft.pairCount() + 1)));
 }
 
 MakeNewList::PairStep MakeNewList::addTypedPair()
@@ -102,8 +104,11 @@ MakeNewList::PairStep MakeNewList::addTypedPair()
         return TheWord->text().isEmpty() && TheMeaning->text().isEmpty() ? PairStep::NothingTyped
                                                                            : PairStep::HalfTyped;
     case NewListDraft::Added::Full:
+        heyMessage(listFullMessage(), this);
+        break;
     case NewListDraft::Added::Refused:
-        heyMessage(outcome.message, this);
+        // Words and meanings are refused in the same words.
+        heyMessage(entryRefusalText(*outcome.refusal, EntryKind::Word), this);
         break;
     }
     return PairStep::Refused;
@@ -131,7 +136,7 @@ void MakeNewList::Command1_Click()
     case PairStep::Refused:
         return;
     }
-    if (MsgBox(QStringLiteral("Are you sure you want to save this list?"), QStringLiteral("Save?"),
+    if (MsgBox(tr("Are you sure you want to save this list?"), tr("Save?"),
                MsgButtons::YesNo, this) != MsgAnswer::Yes)
         return;
     if (saveList()) {
@@ -155,10 +160,10 @@ bool MakeNewList::saveList()
         if (const StoreContent &now = result.store; nameTaken(now, m_draft.name())) {
             const QString other = freeListName(now, m_draft.name());
             const QString question =
-                QStringLiteral("Another computer saved a list named \"%1\" while you were typing this one.\n\n"
-                               "Save your list as \"%2\" instead?")
+                tr("Another computer saved a list named \"%1\" while you were typing this one.\n\n"
+                   "Save your list as \"%2\" instead?")
                     .arg(m_draft.name(), other);
-            if (MsgBox(question, QStringLiteral("Hey!"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
+            if (MsgBox(question, tr("Hey!"), MsgButtons::YesNo, this) != MsgAnswer::Yes)
                 return false;
             m_draft.rename(other);
             return saveList();
@@ -166,9 +171,9 @@ bool MakeNewList::saveList()
         heyMessage(result.message, this);
         return false;
     default:
-        MsgBox(result.message + QStringLiteral("\n\nThe list was not saved and the word list file is unchanged. "
-                                               "Your words are still here."),
-               QStringLiteral("Save Failed"), MsgButtons::Ok, this);
+        MsgBox(tr("%1\n\nThe list was not saved and the word list file is unchanged. "
+                  "Your words are still here.").arg(result.message),
+               tr("Save Failed"), MsgButtons::Ok, this);
         return false;
     }
 }
@@ -195,16 +200,6 @@ void MakeNewList::Return_Click()
     screens().show(ScreenId::SureForm);
 }
 
-void MakeNewList::Quit_Click()
-{
-    screens().endProgram();
-}
-
-void MakeNewList::About_Click()
-{
-    screens().show(ScreenId::AboutForm);
-}
-
 bool MakeNewList::hasUnsavedWork() const
 {
     return m_draft.pairCount() > 0 || !TheWord->text().isEmpty() || !TheMeaning->text().isEmpty();
@@ -214,8 +209,8 @@ void MakeNewList::Form_Terminate()
 {
     if (hasUnsavedWork()) {
         const MsgAnswer answer =
-            MsgBox(QStringLiteral("The list \"%1\" has not been saved yet. Save it before closing?").arg(m_draft.name()),
-                   QStringLiteral("Save?"), MsgButtons::YesNoCancel, this);
+            MsgBox(tr("The list \"%1\" has not been saved yet. Save it before closing?").arg(m_draft.name()),
+                   tr("Save?"), MsgButtons::YesNoCancel, this);
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {

@@ -24,8 +24,6 @@ public:
     void LScroll_Change();
     void FLButton_Click(int index);
     void Return_Click();
-    void Quit_Click();
-    void About_Click();
 
     const NewListDraft &draft() const { return m_draft; }
     // Pairs added or text typed that the store does not hold yet.

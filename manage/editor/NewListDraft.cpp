@@ -8,7 +8,7 @@ NewListDraft::AddOutcome NewListDraft::addPair(const QString &word, const QStrin
     if (word.isEmpty() || meaning.isEmpty())
         return {Added::EmptyBox, {}};
     if (m_pairs.size() >= MaxPairs)
-        return {Added::Full, listFullMessage()};
+        return {Added::Full, {}};
     for (const auto &[text, kind] : {std::pair{word, EntryKind::Word}, std::pair{meaning, EntryKind::Meaning}}) {
         if (auto refusal = entryRefusal(text, kind))
             return {Added::Refused, *refusal};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ListEntries.h"
+
 #include "app/core/WordPair.h"
 
 #include <QString>
@@ -14,7 +16,7 @@ public:
     enum class Added { Yes, EmptyBox, Full, Refused };
     struct AddOutcome {
         Added result;
-        QString message; // for Full and Refused
+        std::optional<EntryRefusal> refusal; // for Refused
     };
     AddOutcome addPair(const QString &word, const QString &meaning);
 

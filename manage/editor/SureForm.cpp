@@ -10,16 +10,16 @@
 SureForm::SureForm()
     : Screen(ScreenId::SureForm)
 {
-    setWindowTitle(QStringLiteral("Are you sure?"));
+    setWindowTitle(tr("Are you sure?"));
     setClientSizeTwips(5400, 2160);
 
-    QLabel *Label1 = makeLabel(area(), QStringLiteral("Are you sure you want to quit without saving this list?"));
+    QLabel *Label1 = makeLabel(area(), tr("Are you sure you want to quit without saving this list?"));
     setPointSize(Label1, 11);
     Label1->setAlignment(Qt::AlignCenter);
     placeTw(Label1, 240, 240, 4920, 720);
 
-    Command1 = new QPushButton(QStringLiteral("Yes"), area());
-    Command2 = new QPushButton(QStringLiteral("No"), area());
+    Command1 = new QPushButton(tr("Yes"), area());
+    Command2 = new QPushButton(tr("No"), area());
     placeTw(Command1, 1080, 1200, 1455, 495);
     placeTw(Command2, 2880, 1200, 1455, 495);
     for (QPushButton *button : {Command1, Command2})

@@ -6,6 +6,7 @@
 #include "app/MessageBox.h"
 #include "app/core/SharedState.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,7 +54,8 @@ std::optional<ChosenList> takeChosenList(QListWidget *lists, QWidget *screen)
     const QString name = Shared.CurrentList;
     auto pairs = pairsOfList(name);
     if (!pairs) {
-        MsgBox(QStringLiteral("The list \"%1\" could not be read from the word list file.").arg(name),
+        MsgBox(QCoreApplication::translate("ExchangeDialogs",
+            "The list \"%1\" could not be read from the word list file.").arg(name),
                screen->windowTitle(), MsgButtons::Ok, screen);
         fillTeacherListChooser(lists);
         return std::nullopt;

@@ -20,22 +20,22 @@
 ExportList::ExportList()
     : Screen(ScreenId::ExportList)
 {
-    setWindowTitle(QStringLiteral("Export a List"));
+    setWindowTitle(tr("Export a List"));
     setClientSizeTwips(6360, 5280);
 
-    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose the list to export, then click \"Export...\". "
-                                                      "A .csv file opens in spreadsheets; a .kvtml file in "
-                                                      "vocabulary programs."));
+    QLabel *prompt = makeLabel(area(), tr("Choose the list to export, then click \"Export...\". "
+                                          "A .csv file opens in spreadsheets; a .kvtml file in "
+                                          "vocabulary programs."));
     placeTw(prompt, 360, 240, 5640, 855);
     setPointSize(prompt, 10, false);
 
     TheLists = new QListWidget(area());
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 1320, 3600, 3600);
 
-    Export = new QPushButton(QStringLiteral("Export..."), area());
-    Finished = new QPushButton(QStringLiteral("Finished"), area());
+    Export = new QPushButton(tr("Export..."), area());
+    Finished = new QPushButton(tr("Finished"), area());
     placeTw(Export, 4320, 1320, 1695, 495);
     placeTw(Finished, 4320, 4425, 1695, 495);
     Finished->setAutoDefault(true);
@@ -61,7 +61,7 @@ void ExportList::Export_Click()
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name + QStringLiteral(".csv"));
     QString path = exchange::chooseFile(this, exchange::FileDialog::Save, windowTitle(), suggested,
-                                        QStringLiteral("CSV for spreadsheets (*.csv);;KVTML vocabulary (*.kvtml)"));
+                                        tr("CSV for spreadsheets (*.csv);;KVTML vocabulary (*.kvtml)"));
     if (path.isEmpty())
         return;
     if (!exportFormatFor(path))
@@ -71,7 +71,7 @@ void ExportList::Export_Click()
     if (exportFormatFor(path) == ExportFormat::Kvtml) {
         const KvtmlBytes kvtml = kvtmlBytes(name, pairs, languages::ofList(name));
         if (!kvtml.ok()) {
-            MsgBox(kvtml.refusal + QStringLiteral("\n\nNothing was written."), windowTitle(), MsgButtons::Ok, this);
+            MsgBox(tr("%1\n\nNothing was written.").arg(refusalText(kvtml)), windowTitle(), MsgButtons::Ok, this);
             return;
         }
         bytes = kvtml.bytes;
@@ -82,10 +82,26 @@ void ExportList::Export_Click()
         MsgBox(error, windowTitle(), MsgButtons::Ok, this);
         return;
     }
-    MsgBox(QStringLiteral("The %1 words of \"%2\" were written to %3.")
-               .arg(pairs.size())
+    MsgBox(tr("The %n word(s) of \"%1\" were written to %2.", nullptr, int(pairs.size()))
                .arg(name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
+}
+
+QString ExportList::refusalText(const KvtmlBytes &refused)
+{
+    switch (refused.refusal) {
+    case KvtmlBytes::Refusal::None:
+        break;
+    case KvtmlBytes::Refusal::ControlInPair:
+        return tr("Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
+                  "cannot carry.")
+            .arg(refused.pairNumber)
+            .arg(refused.pair.word, refused.pair.meaning)
+            .arg(QString::number(refused.character, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    case KvtmlBytes::Refusal::ControlInName:
+        return tr("The list name holds a control character, which a KVTML file cannot carry.");
+    }
+    return {};
 }
 
 void ExportList::Finished_Click()

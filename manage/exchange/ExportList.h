@@ -2,6 +2,7 @@
 
 #include "app/Screen.h"
 
+struct KvtmlBytes;
 class QListWidget;
 class QPushButton;
 
@@ -9,6 +10,8 @@ class QPushButton;
 class ExportList : public Screen {
     Q_OBJECT
 public:
+    // Why the list cannot be written as KVTML; shared with the export verb.
+    static QString refusalText(const KvtmlBytes &refused);
     ExportList();
 
     void Form_Load() override;

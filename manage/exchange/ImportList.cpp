@@ -8,6 +8,8 @@
 #include "app/ScreenManager.h"
 #include "app/Sound.h"
 #include "app/Twips.h"
+#include "app/core/SharedState.h"
+#include "languages/LanguageNames.h"
 #include "languages/ListLanguages.h"
 
 #include <QCheckBox>
@@ -29,20 +31,31 @@ QString formatDescription(const ImportResult &result)
     switch (result.format) {
     case ImportResult::Format::Kvtml:
         return result.hintsAsMeanings
-            ? QStringLiteral("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
-            : QStringLiteral("Read as a KVTML vocabulary.");
+            ? ImportList::tr("Read as a KVTML vocabulary of one language: each word's hint is its meaning.")
+            : ImportList::tr("Read as a KVTML vocabulary.");
     case ImportResult::Format::Equals:
-        return QStringLiteral("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
+        return ImportList::tr("Read as \"word = meaning\" lines in %1.").arg(result.encoding);
     case ImportResult::Format::Delimited: {
-        const QString separator = result.separator == u'\t' ? QStringLiteral("tab")
-            : result.separator == u';'                      ? QStringLiteral("semicolon")
-                                                            : QStringLiteral("comma");
-        return QStringLiteral("Read as %1-separated text in %2.").arg(separator, result.encoding);
+        const QString told = result.separator == u'\t' ? ImportList::tr("Read as tab-separated text in %1.")
+            : result.separator == u';' ? ImportList::tr("Read as semicolon-separated text in %1.")
+                                       : ImportList::tr("Read as comma-separated text in %1.");
+        return told.arg(result.encoding);
     }
     case ImportResult::Format::None:
         break;
     }
     return {};
+}
+
+// "Languages: español — Spanish / English — English", or empty when the file names none.
+QString languagesNote(const ImportResult &result)
+{
+    if (result.wordsLanguage.isEmpty() && result.meaningsLanguage.isEmpty())
+        return {};
+    const auto shown = [](const QString &code) {
+        return code.isEmpty() ? ImportList::tr("(not set)") : languages::displayName(code);
+    };
+    return ImportList::tr("Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
 }
 
 QLabel *caption(QWidget *parent, const QString &text, int left, int top, int width)
@@ -57,18 +70,18 @@ QLabel *caption(QWidget *parent, const QString &text, int left, int top, int wid
 ImportList::ImportList()
     : Screen(ScreenId::ImportList)
 {
-    setWindowTitle(QStringLiteral("Import a List"));
+    setWindowTitle(tr("Import a List"));
     setClientSizeTwips(9600, 7800);
 
-    caption(area(), QStringLiteral("File:"), 240, 300, 720);
+    caption(area(), tr("File:"), 240, 300, 720);
     FileName = makeLabel(area());
     placeTw(FileName, 960, 300, 6240, 315);
-    ChooseFile = new QPushButton(QStringLiteral("Choose a File..."), area());
+    ChooseFile = new QPushButton(tr("Choose a File..."), area());
     placeTw(ChooseFile, 7320, 240, 2040, 435);
 
-    QLabel *nameLabel = caption(area(), QStringLiteral("List name:"), 240, 810, 1200);
+    QLabel *nameLabel = caption(area(), tr("List name:"), 240, 810, 1200);
     NameBox = new QLineEdit(area());
-    NameBox->setAccessibleName(QStringLiteral("List name"));
+    NameBox->setAccessibleName(tr("List name"));
     nameLabel->setBuddy(NameBox);
     placeTw(NameBox, 1440, 780, 5760, 375);
 
@@ -78,28 +91,28 @@ ImportList::ImportList()
     placeTw(Notes, 240, 1680, 9120, 555);
     Notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    HeaderBox = new QCheckBox(QStringLiteral("First row is a header"), area());
+    HeaderBox = new QCheckBox(tr("First row is a header"), area());
     placeTw(HeaderBox, 240, 2280, 4200, 315);
     Languages = makeLabel(area());
     placeTw(Languages, 4560, 2280, 4800, 315);
 
-    caption(area(), QStringLiteral("First rows:"), 240, 2700, 4440);
+    caption(area(), tr("First rows:"), 240, 2700, 4440);
     Rows = new QTableWidget(0, 2, area());
-    Rows->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Meaning")});
+    Rows->setHorizontalHeaderLabels({tr("Word"), tr("Meaning")});
     Rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     followItemDirections(Rows);
     Rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Rows->setAccessibleName(QStringLiteral("First rows"));
+    Rows->setAccessibleName(tr("First rows"));
     placeTw(Rows, 240, 3000, 4440, 3780);
 
-    caption(area(), QStringLiteral("Rows that will not be taken:"), 4920, 2700, 4440);
+    caption(area(), tr("Rows that will not be taken:"), 4920, 2700, 4440);
     Refused = new QListWidget(area());
-    Refused->setAccessibleName(QStringLiteral("Rows that will not be taken"));
+    Refused->setAccessibleName(tr("Rows that will not be taken"));
     Refused->setWordWrap(true);
     placeTw(Refused, 4920, 3000, 4440, 3780);
 
-    Import = new QPushButton(QStringLiteral("Import"), area());
-    Cancel = new QPushButton(QStringLiteral("Cancel"), area());
+    Import = new QPushButton(tr("Import"), area());
+    Cancel = new QPushButton(tr("Cancel"), area());
     placeTw(Import, 5520, 7080, 1695, 495);
     placeTw(Cancel, 7665, 7080, 1695, 495);
     for (QPushButton *button : {ChooseFile, Import, Cancel})
@@ -131,7 +144,7 @@ void ImportList::Form_Load()
 void ImportList::ChooseFile_Click()
 {
     const QString start = m_path.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : m_path;
-    const QString path = exchange::chooseFile(this, exchange::FileDialog::Open, QStringLiteral("Import a List"), start,
+    const QString path = exchange::chooseFile(this, exchange::FileDialog::Open, tr("Import a List"), start,
                                               exchange::fileNameFilter());
     if (path.isEmpty()) {
         // Cancelling the first dialog cancels the import.
@@ -143,15 +156,12 @@ void ImportList::ChooseFile_Click()
     m_path = path;
     const exchange::FileRead read = exchange::readImportFile(path);
     m_bytes = read.bytes;
-    m_result = ImportResult();
-    if (read.ok())
-        m_result = readImport(m_bytes, QDir::toNativeSeparators(path));
-    else
-        m_result.error = read.error;
-    NameBox->setText(m_result.ok() ? m_result.name : QString());
+    m_result = read.ok() ? readImport(m_bytes, QDir::toNativeSeparators(path)) : ImportResult();
+    m_failure = read.ok() ? failureText(m_result) : read.error;
+    NameBox->setText(m_failure.isEmpty() ? m_result.name : QString());
     showPreview();
-    if (!m_result.ok()) {
-        MsgBox(m_result.error + QStringLiteral("\n\nNothing was imported."), windowTitle(), MsgButtons::Ok, this);
+    if (!m_failure.isEmpty()) {
+        MsgBox(tr("%1\n\nNothing was imported.").arg(m_failure), windowTitle(), MsgButtons::Ok, this);
         ChooseFile->setFocus();
         return;
     }
@@ -161,7 +171,7 @@ void ImportList::ChooseFile_Click()
 
 void ImportList::HeaderBox_Toggled(bool header)
 {
-    if (!m_result.ok() || m_result.format == ImportResult::Format::Kvtml)
+    if (!m_failure.isEmpty() || m_result.format == ImportResult::Format::Kvtml)
         return;
     m_result = readImport(m_bytes, QDir::toNativeSeparators(m_path), header ? HeaderChoice::Header : HeaderChoice::NoHeader);
     showPreview();
@@ -169,13 +179,13 @@ void ImportList::HeaderBox_Toggled(bool header)
 
 void ImportList::showPreview()
 {
-    const bool ok = m_fileChosen && m_result.ok();
+    const bool ok = m_fileChosen && m_failure.isEmpty();
     FileName->setText(QDir::toNativeSeparators(m_path));
     NameBox->setEnabled(ok);
     CountLabel->setText(!m_fileChosen ? QString()
-                            : ok      ? QStringLiteral("Words that will be taken: %1").arg(m_result.pairs.size())
-                                      : QStringLiteral("No words can be taken from this file."));
-    Notes->setText(ok ? (QStringList{formatDescription(m_result)} + importNotes(m_result)).join(u'\n') : QString());
+                            : ok      ? tr("Words that will be taken: %1").arg(m_result.pairs.size())
+                                      : tr("No words can be taken from this file."));
+    Notes->setText(ok ? (QStringList{formatDescription(m_result)} + notesText(m_result)).join(u'\n') : QString());
     Languages->setText(ok ? languagesNote(m_result) : QString());
     {
         const QSignalBlocker blocker(HeaderBox);
@@ -192,7 +202,7 @@ void ImportList::showPreview()
     Refused->clear();
     if (ok) {
         for (const RefusedRow &row : m_result.refused)
-            Refused->addItem(QStringLiteral("Line %1: %2").arg(row.line).arg(row.why));
+            Refused->addItem(tr("Line %1: %2").arg(row.line).arg(refusalText(row)));
     }
     Import->setEnabled(ok && !m_result.pairs.isEmpty());
 }
@@ -207,10 +217,10 @@ void ImportList::Import_Click()
     const QString name = NameBox->text().normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(name, m_result.pairs);
     if (saved) {
-        QString told = QStringLiteral("The list \"%1\" was added with %2 words.").arg(name).arg(m_result.pairs.size());
+        QString told = tr("The list \"%1\" was added with %n word(s).", nullptr, int(m_result.pairs.size())).arg(name);
         // The list stays added whatever happens to its languages.
         if (const auto set = languages::setOfList(name, {m_result.wordsLanguage, m_result.meaningsLanguage}); !set)
-            told += QStringLiteral("\n\nIts languages could not be saved.\n\n%1").arg(set.message);
+            told += tr("\n\nIts languages could not be saved.\n\n%1").arg(set.message);
         MsgBox(told, windowTitle(), MsgButtons::Ok, this);
         screens().show(ScreenId::Manager);
         screens().close(ScreenId::ImportList);
@@ -223,6 +233,73 @@ void ImportList::Import_Click()
         return;
     }
     MsgBox(saved.message, windowTitle(), MsgButtons::Ok, this);
+}
+
+QString ImportList::failureText(const ImportResult &result)
+{
+    const QString &file = result.fileName;
+    switch (result.failure) {
+    case ImportFailure::None:
+        break;
+    case ImportFailure::TooLarge:
+        return tr("%1 is larger than %2 MB, far more than a word list needs.").arg(file).arg(MaxImportBytes / (1024 * 1024));
+    case ImportFailure::NotText:
+        return tr("%1 is not a text file (it may be a picture or a program), so it holds no word list.").arg(file);
+    case ImportFailure::Empty:
+        return tr("%1 is empty.").arg(file);
+    case ImportFailure::NotKvtml:
+        return tr("%1 is an XML file but not a KVTML vocabulary.").arg(file);
+    case ImportFailure::OldKvtml:
+        return tr("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(file);
+    case ImportFailure::UnreadableXml:
+        return tr("%1 is not a readable XML file (line %2: %3).").arg(file).arg(result.xmlLine).arg(result.xmlError);
+    case ImportFailure::OneLanguageNoHints:
+        return tr("%1 holds only one language and no hints: a KVTML file needs a second "
+                  "translation or a hint for each word to give the meanings.")
+            .arg(file);
+    case ImportFailure::NoPairs:
+        return tr("%1 holds no word and meaning pairs: each line should hold a word and its meaning "
+                  "separated by a tab, a semicolon or a comma, or be written as word = meaning.")
+            .arg(file);
+    }
+    return {};
+}
+
+QString ImportList::refusalText(const RefusedRow &row)
+{
+    switch (row.why) {
+    case RowRefusal::LineBreakInWord:
+        return tr("a line break inside the word");
+    case RowRefusal::ControlInWord:
+        return tr("the control character %1 inside the word").arg(row.detail);
+    case RowRefusal::LineBreakInMeaning:
+        return tr("a line break inside the meaning");
+    case RowRefusal::ControlInMeaning:
+        return tr("the control character %1 inside the meaning").arg(row.detail);
+    case RowRefusal::EmptyWord:
+        return tr("the word is empty");
+    case RowRefusal::EmptyMeaning:
+        return tr("the meaning is empty");
+    case RowRefusal::StoreMarker:
+        return tr("\"%1\" marks the word list file's structure and cannot be a word or meaning").arg(row.detail);
+    case RowRefusal::UnclosedQuote:
+        return tr("a quote that is never closed");
+    case RowRefusal::NoHint:
+        return tr("no meaning: the word has no hint");
+    }
+    return {};
+}
+
+QStringList ImportList::notesText(const ImportResult &result)
+{
+    QStringList notes;
+    if (result.columns >= 3)
+        notes.append(tr("The file has %1 columns: the first two are taken as word and meaning.").arg(result.columns));
+    if (result.leftOut > 0)
+        notes.append(tr("A list holds at most %1 words: the first %1 are taken and %2 more are left out.")
+                         .arg(MaxPairs)
+                         .arg(result.leftOut));
+    return notes;
 }
 
 void ImportList::Cancel_Click()

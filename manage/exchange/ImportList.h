@@ -26,6 +26,12 @@ public:
     void Import_Click();
     void Cancel_Click();
 
+    // The words for what the reader returns, shared with the import verb.
+    static QString failureText(const ImportResult &result); // empty when the file holds a list
+    static QString refusalText(const RefusedRow &row);
+    // Columns dropped, pairs left out over the limit.
+    static QStringList notesText(const ImportResult &result);
+
     QLabel *FileName;
     QLineEdit *NameBox;
     QLabel *CountLabel;
@@ -44,5 +50,6 @@ private:
     QString m_path;
     QByteArray m_bytes;
     ImportResult m_result;
+    QString m_failure; // why nothing can be taken from the file chosen
     bool m_fileChosen = false;
 };

@@ -66,16 +66,11 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const langua
     for (qsizetype i = 0; i < pairs.size(); ++i) {
         for (const QString &text : {pairs[i].word, pairs[i].meaning}) {
             if (const auto bad = xmlForbidden(text))
-                return {{},
-                        QStringLiteral("Pair %1 (\"%2\" = \"%3\") holds the control character U+%4, which a KVTML file "
-                                       "cannot carry.")
-                            .arg(i + 1)
-                            .arg(pairs[i].word, pairs[i].meaning)
-                            .arg(QString::number(bad->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')))};
+                return {{}, KvtmlBytes::Refusal::ControlInPair, pairs[i], int(i + 1), bad->unicode()};
         }
     }
     if (const auto bad = xmlForbidden(title))
-        return {{}, QStringLiteral("The list name holds a control character, which a KVTML file cannot carry.")};
+        return {{}, KvtmlBytes::Refusal::ControlInName, {}, 0, bad->unicode()};
 
     QByteArray bytes;
     QXmlStreamWriter xml(&bytes);
@@ -90,6 +85,7 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const langua
     xml.writeTextElement(QStringLiteral("title"), title);
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("identifiers"));
+    // KVTML's identifier names, never translated: other programs match them.
     for (const auto &[id, name, locale] :
          {std::tuple{"0", "Word", languages.words}, std::tuple{"1", "Meaning", languages.meanings}}) {
         xml.writeStartElement(QStringLiteral("identifier"));
@@ -126,5 +122,7 @@ KvtmlBytes kvtmlBytes(const QString &title, const WordPairs &pairs, const langua
     xml.writeEndElement();
     xml.writeEndElement();
     xml.writeEndDocument();
-    return {bytes, {}};
+    KvtmlBytes written;
+    written.bytes = bytes;
+    return written;
 }

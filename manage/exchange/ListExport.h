@@ -22,9 +22,14 @@ std::optional<ExportFormat> exportFormatFor(const QString &fileName);
 QByteArray csvBytes(const WordPairs &pairs);
 
 struct KvtmlBytes {
+    // A pair or the list name holds a character XML cannot carry; ExportList words it.
+    enum class Refusal { None, ControlInPair, ControlInName };
     QByteArray bytes;
-    QString refusal; // a pair holds a character XML cannot carry (names it)
-    bool ok() const { return refusal.isEmpty(); }
+    Refusal refusal = Refusal::None;
+    WordPair pair; // ControlInPair: the pair and its number (1-based)
+    int pairNumber = 0;
+    char16_t character = 0; // the one refused
+    bool ok() const { return refusal == Refusal::None; }
 };
 
 // KVTML 2.0 with the identifiers "Word" and "Meaning" (each with its

@@ -18,7 +18,7 @@ namespace {
 struct Row {
     int line = 0;
     QStringList fields;
-    QString problem; // set by the reader when the row is refused whatever its fields hold
+    std::optional<RowRefusal> problem; // set by the reader when the row is refused whatever its fields hold
 
     bool blank() const
     {
@@ -93,7 +93,7 @@ QVector<Row> delimitedRows(const QString &text, QChar separator)
                     ++pos;
                 }
                 if (!closed)
-                    row.problem = QStringLiteral("a quote that is never closed");
+                    row.problem = RowRefusal::UnclosedQuote;
                 // Text after the closing quote is kept rather than lost.
                 while (pos < text.size() && text[pos] != separator && !isLineEnd(text[pos]))
                     field += text[pos++];
@@ -215,7 +215,9 @@ QStringList languagesNamed(const QStringList &cells, bool codesToo)
 }
 
 struct KvtmlRead {
-    QString error;
+    ImportFailure failure = ImportFailure::None;
+    qint64 xmlLine = 0;
+    QString xmlError;
     QString title;
     QVector<Row> rows;
     bool hints = false;
@@ -235,12 +237,12 @@ struct KvtmlEntry {
 // id. One identifier: a word list with a hint per word (the comment of
 // identifier 0), whose hint is its meaning. Entries are taken in file order,
 // whatever lesson refers to them.
-KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
+KvtmlRead readKvtml(QByteArrayView bytes)
 {
     KvtmlRead read;
-    const auto refuse = [](QString why) {
+    const auto refuse = [](ImportFailure why) {
         KvtmlRead refused;
-        refused.error = std::move(why);
+        refused.failure = why;
         return refused;
     };
     QXmlStreamReader xml(bytes.toByteArray());
@@ -256,13 +258,13 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
             const QString name = xml.name().toString();
             if (path.isEmpty()) {
                 if (name != u"kvtml")
-                    return refuse(QStringLiteral("%1 is an XML file but not a KVTML vocabulary.").arg(fileName));
+                    return refuse(ImportFailure::NotKvtml);
                 if (xml.attributes().value(QLatin1String("version")).startsWith(u'1'))
-                    return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
+                    return refuse(ImportFailure::OldKvtml);
             }
             // KVTML 1 files without a version still give themselves away by their <e> entries.
             if (path.size() == 1 && name == u"e")
-                return refuse(QStringLiteral("%1 is an old KVTML 1 vocabulary; only KVTML 2 files can be read.").arg(fileName));
+                return refuse(ImportFailure::OldKvtml);
             const QString parent = path.isEmpty() ? QString() : path.last();
             const bool inEntries = path.size() >= 2 && path[1] == u"entries";
             const bool inEntry = inEntries && path.size() >= 3 && path[2] == u"entry";
@@ -298,11 +300,12 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
             path.removeLast();
         }
     }
-    if (xml.hasError())
-        return refuse(QStringLiteral("%1 is not a readable XML file (line %2: %3).")
-                          .arg(fileName)
-                          .arg(xml.lineNumber())
-                          .arg(xml.errorString()));
+    if (xml.hasError()) {
+        KvtmlRead unreadable = refuse(ImportFailure::UnreadableXml);
+        unreadable.xmlLine = xml.lineNumber();
+        unreadable.xmlError = xml.errorString();
+        return unreadable;
+    }
     const auto any = [&entries](QString KvtmlEntry::*text) {
         return std::any_of(entries.cbegin(), entries.cend(), [text](const KvtmlEntry &e) { return !(e.*text).isEmpty(); });
     };
@@ -310,16 +313,14 @@ KvtmlRead readKvtml(QByteArrayView bytes, const QString &fileName)
     // identifier names; its hints are what its authors wrote as meanings.
     const bool hints = read.hints = identifiers == 1 || !any(&KvtmlEntry::translation);
     if (hints && !any(&KvtmlEntry::hint))
-        return refuse(QStringLiteral("%1 holds only one language and no hints: a KVTML file needs a second "
-                                     "translation or a hint for each word to give the meanings.")
-                          .arg(fileName));
+        return refuse(ImportFailure::OneLanguageNoHints);
     // A word's hint is written in the word's language.
     read.languages = languagesNamed({locales[0], hints ? locales[0] : locales[1]}, true);
     for (const KvtmlEntry &entry : entries) {
         // A hint is prose laid out in XML: blanks around it are layout, not text.
         Row row{entry.line, {entry.word, hints ? entry.hint.trimmed() : entry.translation}, {}};
         if (hints && row.fields[1].isEmpty() && !entry.word.isEmpty())
-            row.problem = QStringLiteral("no meaning: the word has no hint");
+            row.problem = RowRefusal::NoHint;
         read.rows.append(row);
     }
     return read;
@@ -339,9 +340,10 @@ void takeRows(ImportResult &result, const QVector<Row> &rows)
             continue;
         const QString word = row.fields.value(0).normalized(QString::NormalizationForm_C);
         const QString meaning = row.fields.value(1).normalized(QString::NormalizationForm_C);
-        const QString why = row.problem.isEmpty() ? pairRefusal(word, meaning) : row.problem;
-        if (!why.isEmpty()) {
-            result.refused.append({row.line, why});
+        std::optional<RefusedRow> refused = row.problem ? RefusedRow{0, *row.problem, {}} : pairRefusal(word, meaning);
+        if (refused) {
+            refused->line = row.line;
+            result.refused.append(*refused);
             continue;
         }
         if (result.pairs.size() < MaxPairs)
@@ -377,57 +379,58 @@ DecodedText decodeText(QByteArrayView bytes)
     return out;
 }
 
-QString pairRefusal(const QString &word, const QString &meaning)
+std::optional<RefusedRow> pairRefusal(const QString &word, const QString &meaning)
 {
-    for (const auto &[text, what] : {std::pair{word, "word"}, std::pair{meaning, "meaning"}}) {
-        if (const auto c = controlCharacter(text)) {
-            return isLineBreak(*c) ? QStringLiteral("a line break inside the %1").arg(QLatin1String(what))
-                                   : QStringLiteral("the control character %1 inside the %2")
-                                         .arg(codePoint(c->unicode()), QLatin1String(what));
-        }
+    const auto refuse = [](RowRefusal why, QString detail = {}) { return RefusedRow{0, why, std::move(detail)}; };
+    if (const auto c = controlCharacter(word)) {
+        return isLineBreak(*c) ? refuse(RowRefusal::LineBreakInWord)
+                               : refuse(RowRefusal::ControlInWord, codePoint(c->unicode()));
+    }
+    if (const auto c = controlCharacter(meaning)) {
+        return isLineBreak(*c) ? refuse(RowRefusal::LineBreakInMeaning)
+                               : refuse(RowRefusal::ControlInMeaning, codePoint(c->unicode()));
     }
     if (word.isEmpty())
-        return QStringLiteral("the word is empty");
+        return refuse(RowRefusal::EmptyWord);
     if (meaning.isEmpty())
-        return QStringLiteral("the meaning is empty");
+        return refuse(RowRefusal::EmptyMeaning);
     for (const QString &text : {word, meaning}) {
         for (const QByteArrayView marker : {NewListLine, NoListsLine}) {
             if (text == QLatin1StringView(marker.data(), marker.size()))
-                return QStringLiteral("\"%1\" marks the word list file's structure and cannot be a word or meaning")
-                    .arg(text);
+                return refuse(RowRefusal::StoreMarker, text);
         }
     }
-    return {};
+    return std::nullopt;
 }
 
 ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderChoice header)
 {
     ImportResult result;
-    const auto fail = [&result](QString error) {
-        result.error = std::move(error);
+    result.fileName = fileName;
+    const auto fail = [&result](ImportFailure why) {
+        result.failure = why;
         return result;
     };
     if (bytes.size() > MaxImportBytes)
-        return fail(QStringLiteral("%1 is larger than %2 MB, far more than a word list needs.")
-                        .arg(fileName)
-                        .arg(MaxImportBytes / (1024 * 1024)));
+        return fail(ImportFailure::TooLarge);
     const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
     if (!utf16 && bytes.contains('\0'))
-        return fail(QStringLiteral("%1 is not a text file (it may be a picture or a program), so it holds no word list.")
-                        .arg(fileName));
+        return fail(ImportFailure::NotText);
     const DecodedText decoded = decodeText(bytes);
     if (decoded.text.contains(QChar(0)))
-        return fail(QStringLiteral("%1 is not a text file (it may be a picture or a program), so it holds no word list.")
-                        .arg(fileName));
+        return fail(ImportFailure::NotText);
     if (decoded.text.trimmed().isEmpty())
-        return fail(QStringLiteral("%1 is empty.").arg(fileName));
+        return fail(ImportFailure::Empty);
     result.encoding = decoded.encoding;
     result.name = QFileInfo(fileName).completeBaseName().normalized(QString::NormalizationForm_C);
 
     if (looksLikeXml(decoded.text)) {
-        const KvtmlRead kvtml = readKvtml(bytes, fileName);
-        if (!kvtml.error.isEmpty())
-            return fail(kvtml.error);
+        const KvtmlRead kvtml = readKvtml(bytes);
+        if (kvtml.failure != ImportFailure::None) {
+            result.xmlLine = kvtml.xmlLine;
+            result.xmlError = kvtml.xmlError;
+            return fail(kvtml.failure);
+        }
         result.format = ImportResult::Format::Kvtml;
         result.encoding = QStringLiteral("XML");
         // A title laid out over several lines in the XML is one name.
@@ -459,9 +462,7 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
         result.separator = QChar();
     }
     if (result.format == ImportResult::Format::None)
-        return fail(QStringLiteral("%1 holds no word and meaning pairs: each line should hold a word and its meaning "
-                                   "separated by a tab, a semicolon or a comma, or be written as word = meaning.")
-                        .arg(fileName));
+        return fail(ImportFailure::NoPairs);
 
     for (const Row &row : rows)
         result.columns = std::max(result.columns, int(row.fields.size()));
@@ -484,27 +485,4 @@ ImportResult readImport(QByteArrayView bytes, const QString &fileName, HeaderCho
     }
     takeRows(result, rows);
     return result;
-}
-
-QString languagesNote(const ImportResult &result)
-{
-    if (result.wordsLanguage.isEmpty() && result.meaningsLanguage.isEmpty())
-        return {};
-    const auto shown = [](const QString &code) {
-        return code.isEmpty() ? QStringLiteral("(not set)") : languages::displayName(code);
-    };
-    return QStringLiteral("Languages: %1 / %2").arg(shown(result.wordsLanguage), shown(result.meaningsLanguage));
-}
-
-QStringList importNotes(const ImportResult &result)
-{
-    QStringList notes;
-    if (result.columns >= 3)
-        notes.append(QStringLiteral("The file has %1 columns: the first two are taken as word and meaning.")
-                         .arg(result.columns));
-    if (result.leftOut > 0)
-        notes.append(QStringLiteral("A list holds at most %1 words: the first %1 are taken and %2 more are left out.")
-                         .arg(MaxPairs)
-                         .arg(result.leftOut));
-    return notes;
 }

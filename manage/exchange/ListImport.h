@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 // Reads a word list brought in from another program: KVTML 2.0, delimited
 // text (tab, semicolon or comma) or "word = meaning" lines. Takes the file's
 // bytes and returns the pairs it takes and the rows it refuses, each with
@@ -17,16 +19,47 @@ inline constexpr qsizetype MaxImportBytes = 4 * 1024 * 1024;
 
 enum class HeaderChoice { Detect, Header, NoHeader };
 
+// Why a row is not taken; ImportList words it for the preview and the
+// command line.
+enum class RowRefusal {
+    LineBreakInWord,
+    ControlInWord, // detail: the character, as "U+0007"
+    LineBreakInMeaning,
+    ControlInMeaning, // detail: the character
+    EmptyWord,
+    EmptyMeaning,
+    StoreMarker, // detail: the marker line the word or meaning is
+    UnclosedQuote,
+    NoHint, // a KVTML word of one language without the hint that is its meaning
+};
+
 struct RefusedRow {
     int line = 0; // 1-based, where the row starts in the file
-    QString why;
+    RowRefusal why = RowRefusal::EmptyWord;
+    QString detail;
     bool operator==(const RefusedRow &) const = default;
+};
+
+// Why a file holds no word list at all.
+enum class ImportFailure {
+    None,
+    TooLarge,
+    NotText,
+    Empty,
+    NotKvtml, // XML of another kind
+    OldKvtml,
+    UnreadableXml, // xmlLine and xmlError say where and why
+    OneLanguageNoHints,
+    NoPairs,
 };
 
 struct ImportResult {
     enum class Format { None, Kvtml, Delimited, Equals };
     Format format = Format::None;
-    QString error;  // the file is no word list (names the file); nothing else is set
+    ImportFailure failure = ImportFailure::None; // when set, only the fields up to xmlError say more
+    QString fileName; // as the messages name the file
+    qint64 xmlLine = 0;
+    QString xmlError; // Qt's own words
     QString name;   // the list name offered: the KVTML title or the file's name
     QString encoding;
     QChar separator;          // Delimited: '\t', ';' or ','
@@ -41,7 +74,7 @@ struct ImportResult {
     int leftOut = 0;          // good pairs beyond MaxPairs
     QVector<RefusedRow> refused;
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return failure == ImportFailure::None; }
 };
 
 // `fileName` is the name shown in messages; its base name is the list name
@@ -59,14 +92,6 @@ struct DecodedText {
 DecodedText decodeText(QByteArrayView bytes);
 
 // Why a word or meaning cannot be taken (empty, a line break or another
-// control character, the store's own marker lines), or empty when it can.
-// Every script is taken.
-QString pairRefusal(const QString &word, const QString &meaning);
-
-// "Languages: español — Spanish / English — English" for the preview, or
-// empty when the file names none.
-QString languagesNote(const ImportResult &result);
-
-// Short notes for the preview and the command line: columns dropped, pairs
-// left out over the limit.
-QStringList importNotes(const ImportResult &result);
+// control character, the store's own marker lines), or nothing when it can;
+// the line is the caller's to set. Every script is taken.
+std::optional<RefusedRow> pairRefusal(const QString &word, const QString &meaning);

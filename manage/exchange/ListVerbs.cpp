@@ -1,6 +1,8 @@
 #include "ListVerbs.h"
 
 #include "ExchangeFiles.h"
+#include "ExportList.h"
+#include "ImportList.h"
 #include "ListExport.h"
 
 #include "app/CommandLine.h"
@@ -9,6 +11,7 @@
 #include "languages/ListLanguages.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QTextStream>
 
@@ -25,7 +28,8 @@ int failure(QTextStream &err, const QString &message)
 
 QString unreadableStore()
 {
-    return QStringLiteral("could not read the word lists in %1").arg(QDir::toNativeSeparators(storePath()));
+    return QCoreApplication::translate("ListVerbs",
+        "could not read the word lists in %1").arg(QDir::toNativeSeparators(storePath()));
 }
 
 } // namespace
@@ -51,22 +55,30 @@ int importVerb(const QString &file, const std::optional<QString> &name, HeaderCh
         return failure(err, read.error);
     const ImportResult result = readImport(read.bytes, where, header);
     if (!result.ok())
-        return failure(err, result.error + QStringLiteral(" Nothing was imported."));
+        return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was imported.").arg(ImportList::failureText(result)));
     for (const RefusedRow &row : result.refused)
-        err << where << ':' << row.line << ": not taken: " << row.why << '\n';
-    for (const QString &note : importNotes(result))
+        err << QCoreApplication::translate("ListVerbs", "%1:%2: not taken: %3")
+                   .arg(where, QString::number(row.line), ImportList::refusalText(row))
+            << '\n';
+    for (const QString &note : ImportList::notesText(result))
         err << where << ": " << note << '\n';
     err.flush();
     if (result.pairs.isEmpty())
-        return failure(err, QStringLiteral("%1 holds no pair that can be taken. Nothing was imported.").arg(where));
+        return failure(err, QCoreApplication::translate("ListVerbs",
+            "%1 holds no pair that can be taken. Nothing was imported.").arg(where));
 
     const QString listName = name.value_or(result.name).normalized(QString::NormalizationForm_C);
     const dataupdate::Result saved = exchange::appendList(listName, result.pairs);
     if (!saved)
         return failure(err, saved.message);
     if (const auto set = languages::setOfList(listName, {result.wordsLanguage, result.meaningsLanguage}); !set)
-        err << where << ": the list was added, but its languages could not be saved: " << set.message << '\n';
-    out << QStringLiteral("Added the list \"%1\" with %2 words from %3.").arg(listName).arg(result.pairs.size()).arg(where)
+        err << QCoreApplication::translate("ListVerbs",
+                                           "%1: the list was added, but its languages could not be saved: %2")
+                   .arg(where, set.message)
+            << '\n';
+    out << QCoreApplication::translate("ListVerbs", "Added the list \"%1\" with %n word(s) from %2.", nullptr,
+                                       int(result.pairs.size()))
+               .arg(listName, where)
         << '\n';
     out.flush();
     return 0;
@@ -77,25 +89,28 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
     const QString where = QDir::toNativeSeparators(file);
     const auto format = exportFormatFor(file);
     if (!format)
-        return failure(err, QStringLiteral("%1: the file name must end in .csv or .kvtml").arg(where));
+        return failure(err, QCoreApplication::translate("ListVerbs",
+            "%1: the file name must end in .csv or .kvtml").arg(where));
     if (!ReadStore())
         return failure(err, unreadableStore());
     const auto pairs = exchange::pairsOfList(listName);
     if (!pairs)
-        return failure(err, QStringLiteral("there is no list named \"%1\"").arg(listName));
+        return failure(err, QCoreApplication::translate("ListVerbs", "there is no list named \"%1\"").arg(listName));
 
     QByteArray bytes;
     if (*format == ExportFormat::Kvtml) {
         const KvtmlBytes kvtml = kvtmlBytes(listName, *pairs, languages::ofList(listName));
         if (!kvtml.ok())
-            return failure(err, kvtml.refusal + QStringLiteral(" Nothing was written."));
+            return failure(err, QCoreApplication::translate("ListVerbs", "%1 Nothing was written.").arg(ExportList::refusalText(kvtml)));
         bytes = kvtml.bytes;
     } else {
         bytes = csvBytes(*pairs);
     }
     if (const QString error = exchange::saveBytes(file, bytes); !error.isEmpty())
         return failure(err, error);
-    out << QStringLiteral("Wrote the %1 words of \"%2\" to %3.").arg(pairs->size()).arg(listName, where) << '\n';
+    out << QCoreApplication::translate("ListVerbs", "Wrote the %n word(s) of \"%1\" to %2.", nullptr, int(pairs->size()))
+               .arg(listName, where)
+        << '\n';
     out.flush();
     return 0;
 }
@@ -103,28 +118,37 @@ int exportVerb(const QString &listName, const QString &file, QTextStream &out, Q
 QList<Verb> exchangeVerbs()
 {
     const QCommandLineOption nameOption(QStringLiteral("name"),
-                                        QStringLiteral("Call the new list <name> (else the file's title or name)."),
+                                        QCoreApplication::translate("ListVerbs",
+                                            "Call the new list <name> (else the file's title or name)."),
                                         QStringLiteral("name"));
-    const QCommandLineOption headerOption(QStringLiteral("header"), QStringLiteral("The first row names the columns."));
+    const QCommandLineOption headerOption(QStringLiteral("header"),
+                                          QCoreApplication::translate("ListVerbs", "The first row names the columns."));
     const QCommandLineOption noHeaderOption(QStringLiteral("no-header"),
-                                            QStringLiteral("The first row is a word pair, whatever it says."));
+                                            QCoreApplication::translate("ListVerbs",
+                                                "The first row is a word pair, whatever it says."));
     const auto streams = [](auto run) {
         QTextStream out(stdout);
         QTextStream err(stderr);
         return run(out, err);
     };
     return {
-        {QStringLiteral("lists"), QString(), QStringLiteral("Print the names of the word lists, one a line."), {}, 0, 0,
+        {QStringLiteral("lists"), QString(), QCoreApplication::translate("ListVerbs",
+            "Print the names of the word lists, one a line."), {}, 0, 0,
          [streams](const QStringList &, const QCommandLineParser &) {
              return streams([](QTextStream &out, QTextStream &err) { return listsVerb(out, err); });
          }},
         {QStringLiteral("import"), QStringLiteral("FILE [--name NAME] [--header|--no-header]"),
-         QStringLiteral("Add the pairs of FILE (CSV, tab or semicolon text, \"word = meaning\" lines, KVTML 2.0) "
-                        "as a new list."),
+         QCoreApplication::translate("ListVerbs",
+             "Add the pairs of FILE (CSV, tab or semicolon text, \"word = meaning\" "
+             "lines, KVTML 2.0) as a new list."),
          {nameOption, headerOption, noHeaderOption}, 1, 1,
          [streams, nameOption, headerOption, noHeaderOption](const QStringList &args, const QCommandLineParser &options) {
              if (options.isSet(headerOption) && options.isSet(noHeaderOption)) {
-                 std::fputs("lingo-spark: --header and --no-header cannot both be given\n", stderr);
+                 std::fputs(QCoreApplication::translate("ListVerbs",
+                                                        "lingo-spark: --header and --no-header cannot both be given\n")
+                                .toLocal8Bit()
+                                .constData(),
+                            stderr);
                  return UsageStatus;
              }
              const HeaderChoice header = options.isSet(headerOption)     ? HeaderChoice::Header
@@ -135,7 +159,8 @@ QList<Verb> exchangeVerbs()
              return streams([&](QTextStream &out, QTextStream &err) { return importVerb(args[0], name, header, out, err); });
          }},
         {QStringLiteral("export"), QStringLiteral("NAME FILE"),
-         QStringLiteral("Write the list NAME to FILE, as CSV (.csv) or KVTML (.kvtml)."), {}, 2, 2,
+         QCoreApplication::translate("ListVerbs",
+             "Write the list NAME to FILE, as CSV (.csv) or KVTML (.kvtml)."), {}, 2, 2,
          [streams](const QStringList &args, const QCommandLineParser &) {
              return streams([&](QTextStream &out, QTextStream &err) { return exportVerb(args[0], args[1], out, err); });
          }},

@@ -21,31 +21,31 @@
 PrintList::PrintList()
     : Screen(ScreenId::PrintList)
 {
-    setWindowTitle(QStringLiteral("Print a List"));
+    setWindowTitle(tr("Print a List"));
     setClientSizeTwips(7560, 5640);
 
-    QLabel *prompt = makeLabel(area(), QStringLiteral("Choose the list to print as a worksheet:"));
+    QLabel *prompt = makeLabel(area(), tr("Choose the list to print as a worksheet:"));
     placeTw(prompt, 360, 240, 6840, 375);
     setPointSize(prompt, 10, false);
 
     TheLists = new QListWidget(area());
-    TheLists->setAccessibleName(QStringLiteral("Lists"));
+    TheLists->setAccessibleName(tr("Lists"));
     prompt->setBuddy(TheLists);
     placeTw(TheLists, 360, 720, 3600, 4560);
 
-    auto *frame = new QGroupBox(QStringLiteral("Leave empty for a test"), area());
+    auto *frame = new QGroupBox(tr("Leave empty for a test"), area());
     placeTw(frame, 4200, 720, 3000, 1560);
-    KeepBoth = new QRadioButton(QStringLiteral("Nothing"), frame);
-    BlankMeanings = new QRadioButton(QStringLiteral("The meanings"), frame);
-    BlankWords = new QRadioButton(QStringLiteral("The words"), frame);
+    KeepBoth = new QRadioButton(tr("Nothing"), frame);
+    BlankMeanings = new QRadioButton(tr("The meanings"), frame);
+    BlankWords = new QRadioButton(tr("The words"), frame);
     placeTw(KeepBoth, 180, 330, 2700, 315);
     placeTw(BlankMeanings, 180, 720, 2700, 315);
     placeTw(BlankWords, 180, 1110, 2700, 315);
     KeepBoth->setChecked(true);
 
-    Print = new QPushButton(QStringLiteral("Print..."), area());
-    SavePdf = new QPushButton(QStringLiteral("Save as PDF..."), area());
-    Finished = new QPushButton(QStringLiteral("Finished"), area());
+    Print = new QPushButton(tr("Print..."), area());
+    SavePdf = new QPushButton(tr("Save as PDF..."), area());
+    Finished = new QPushButton(tr("Finished"), area());
     placeTw(Print, 4200, 2520, 3000, 495);
     placeTw(SavePdf, 4200, 3120, 3000, 495);
     placeTw(Finished, 4200, 4785, 3000, 495);
@@ -92,8 +92,8 @@ void PrintList::SavePdf_Click()
         return;
     const QString suggested =
         QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(list->name + QStringLiteral(".pdf"));
-    QString path = exchange::chooseFile(this, exchange::FileDialog::Save, QStringLiteral("Save as PDF"), suggested,
-                                        QStringLiteral("PDF documents (*.pdf)"));
+    QString path = exchange::chooseFile(this, exchange::FileDialog::Save, tr("Save as PDF"), suggested,
+                                        tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
@@ -102,7 +102,7 @@ void PrintList::SavePdf_Click()
         MsgBox(error, windowTitle(), MsgButtons::Ok, this);
         return;
     }
-    MsgBox(QStringLiteral("The worksheet of \"%1\" was saved as %2.").arg(list->name, QDir::toNativeSeparators(path)),
+    MsgBox(tr("The worksheet of \"%1\" was saved as %2.").arg(list->name, QDir::toNativeSeparators(path)),
            windowTitle(), MsgButtons::Ok, this);
 }
 

@@ -1,5 +1,6 @@
 #include "Worksheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,7 +121,8 @@ QPageSize::PageSizeId paperFor(const QLocale &locale)
 
 void render(QPrinter &printer, const QString &name, const WordPairs &pairs, Blank blank)
 {
-    Table sheet{{QStringLiteral("Word"), QStringLiteral("Meaning")}, {}};
+    Table sheet{{QCoreApplication::translate("Worksheet", "Word"), QCoreApplication::translate("Worksheet", "Meaning")},
+                {}};
     sheet.rows.reserve(pairs.size());
     for (const WordPair &pair : pairs)
         sheet.rows.append({blank == Blank::Word ? QString() : pair.word, blank == Blank::Meaning ? QString() : pair.meaning});
@@ -218,7 +220,7 @@ void render(QPrinter &printer, const QString &heading, const QList<Table> &table
 
         painter.setLayoutDirection(Qt::LeftToRight);
         painter.drawText(QRectF(0, pageHeight - mm(8), width, mm(8)), Qt::AlignCenter,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(pages));
+                         QCoreApplication::translate("Worksheet", "Page %1 of %2").arg(p + 1).arg(pages));
     }
 }
 
@@ -236,12 +238,12 @@ QString savePdf(const QString &path, const QString &name, const WordPairs &pairs
     const QString where = QDir::toNativeSeparators(path);
     if (!QFileInfo(partial).isFile() || QFileInfo(partial).size() == 0 || !mendGlyphNames(partial)) {
         QFile::remove(partial);
-        return QStringLiteral("Could not write %1.").arg(where);
+        return QCoreApplication::translate("Worksheet", "Could not write %1.").arg(where);
     }
     // rename() replaces an existing file in one step.
     if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(partial);
-        return QStringLiteral("Could not write %1.").arg(where);
+        return QCoreApplication::translate("Worksheet", "Could not write %1.").arg(where);
     }
     return {};
 }

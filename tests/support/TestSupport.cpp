@@ -4,6 +4,7 @@
 #include "app/Screen.h"
 #include "app/core/SharedState.h"
 #include "progress/Recorder.h"
+#include "translations/InterfaceLanguage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,6 +43,9 @@ TestEnv::TestEnv(const QByteArray &store, const QByteArray &settings)
     if (qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
         m_oldConfigHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+    // The program's English: the source texts, with the plural forms of its counted phrases.
+    static translations::InterfaceLanguage english(QStringLiteral("en"));
+    [[maybe_unused]] static const bool installed = (english.install(), true);
     Shared = Module1{};
     Shared.AppPath = m_dir.path();
     progress::recorder().reset({m_stateHome.path(), {}});
