@@ -73,6 +73,20 @@ void BoxChart::paintEvent(QPaintEvent *)
     const int room = floor - margin - line;
     const int slot = (width() - 2 * margin) / progress::BoxCount;
     const int barWidth = slot * 3 / 5;
+    // Some languages' word for a box is long: the names shrink together until
+    // the widest fits its slot, so they never run into each other.
+    QFont nameFont = font();
+    int widest = 0;
+    for (int box = 1; box <= progress::BoxCount; ++box)
+        widest = std::max(widest, metrics.horizontalAdvance(tr("Box %1").arg(box)));
+    if (const int room = slot - 6; widest > room) {
+        const double scale = double(room) / widest;
+        if (nameFont.pointSizeF() > 0)
+            nameFont.setPointSizeF(std::max(6.0, nameFont.pointSizeF() * scale));
+        else
+            nameFont.setPixelSize(std::max(8, int(nameFont.pixelSize() * scale)));
+    }
+    const QFontMetrics nameMetrics(nameFont);
     for (int box = 1; box <= progress::BoxCount; ++box) {
         const int n = m_counts->inBox[box];
         const int left = margin + (box - 1) * slot;
@@ -80,7 +94,11 @@ void BoxChart::paintEvent(QPaintEvent *)
         const QRect bar(left + (slot - barWidth) / 2, floor - barHeight, barWidth, barHeight);
         p.fillRect(bar, pal.color(QPalette::Highlight));
         p.drawText(QRect(left, bar.top() - line, slot, line), Qt::AlignCenter, QString::number(n));
-        p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter, tr("Box %1").arg(box));
+        p.save();
+        p.setFont(nameFont);
+        p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter,
+                   nameMetrics.elidedText(tr("Box %1").arg(box), Qt::ElideRight, slot));
+        p.restore();
     }
     p.drawLine(margin, floor, width() - margin, floor);
 }
