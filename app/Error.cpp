@@ -13,8 +13,9 @@ Error::Error()
     setWindowTitle(tr("Error:"));
     setClientSizeTwips(5400, 2760);
 
-    QLabel *Label1 = makeLabel(area(), tr("The words on this list are all too long to play this game. "
-                                          "Please try another list or another activity."));
+    QLabel *Label1 = makeLabel(
+        area(),
+        tr("The words on this list are all too long to play this game. Please try another list or another activity."));
     placeTw(Label1, 360, 240, 4680, 1440);
     Label1->setAlignment(Qt::AlignCenter);
     setPointSize(Label1, 12);
