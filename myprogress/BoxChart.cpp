@@ -76,9 +76,12 @@ void BoxChart::paintEvent(QPaintEvent *)
     // Some languages' word for a box is long: the names shrink together until
     // the widest fits its slot, so they never run into each other.
     QFont nameFont = font();
+    QStringList names;
     int widest = 0;
-    for (int box = 1; box <= progress::BoxCount; ++box)
-        widest = std::max(widest, metrics.horizontalAdvance(tr("Box %1").arg(box)));
+    for (int box = 1; box <= progress::BoxCount; ++box) {
+        names.append(tr("Box %1").arg(box));
+        widest = std::max(widest, metrics.horizontalAdvance(names.last()));
+    }
     if (const int room = slot - 6; widest > room) {
         const double scale = double(room) / widest;
         if (nameFont.pointSizeF() > 0)
@@ -97,7 +100,7 @@ void BoxChart::paintEvent(QPaintEvent *)
         p.save();
         p.setFont(nameFont);
         p.drawText(QRect(left, floor, slot, line), Qt::AlignCenter,
-                   nameMetrics.elidedText(tr("Box %1").arg(box), Qt::ElideRight, slot));
+                   nameMetrics.elidedText(names[box - 1], Qt::ElideRight, slot));
         p.restore();
     }
     p.drawLine(margin, floor, width() - margin, floor);
